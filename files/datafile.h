@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace bks {
+
+inline const QString kDataFileFilter = QStringLiteral("テキストファイル(*.txt)|*.txt|");
+inline const QString kTempFileName = QStringLiteral("BKStmp.txt");
+inline constexpr qint64 kMaxDataFileBytes = 4 * 1024 * 1024;
+
+enum class LoadError { None, NotFound, NotAFile, TooLarge, NotText, Unreadable };
+
+struct LoadResult {
+    QString text;  // line breaks as CR LF
+    LoadError error = LoadError::None;
+    bool ok() const { return error == LoadError::None; }
+};
+
+// Loads a kanji-list file: the whole text as it was saved, with the one line
+// break the save appended removed.
+LoadResult LoadDataFile(const QString &path);
+// A message for the user about a failed load, in Japanese.
+QString loadErrorMessage(LoadError error, const QString &path);
+
+// Writes the text and CR LF in Shift-JIS, atomically.
+bool SaveDataFile(const QString &path, const QString &text);
+// The temporary copy before every print, "BKStmp.txt" in `directory`.
+bool SaveTempDataFile(const QString &text, const QString &directory = QStringLiteral("."));
+
+}  // namespace bks

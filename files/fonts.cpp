@@ -1,0 +1,1 @@
+#include "files/fonts.h"

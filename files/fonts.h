@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bks {
+
+inline const QString kDefaultFaceName = QStringLiteral("ＭＳ Ｐ明朝");
+
+// Installed families that can print kanji (checked by glyph coverage, not by
+// the writing-system tag), each followed by its vertical entry "@" + name.
+QStringList KanjiFontFamilies();
+
+// Maps the Windows face names that stored settings carry (ＭＳ Ｐ明朝,
+// ＭＳ 明朝 and their ASCII spellings, and the gothic ones) to installed faces
+// inside the program, so QFont resolves them. Call once after the
+// application object exists.
+void InstallFontSubstitutions();
+
+// The installed family a face name draws with: "@" removed and the Windows
+// names mapped.
+QString resolvedFamily(const QString &face);
+inline bool isVerticalFace(const QString &face) { return face.startsWith(QLatin1Char('@')); }
+
+}  // namespace bks

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace bks {
+
+// Reads a text file's bytes: valid UTF-8 (with or without a byte-order mark)
+// as UTF-8, anything else as Shift-JIS (Windows-31J). Invalid bytes become
+// U+FFFD; nothing is dropped silently.
+QString decodeTextFile(const QByteArray &bytes);
+
+// Shift-JIS (Windows-31J) bytes of `text`. A character that Shift-JIS cannot
+// hold is written as the full-width question mark "？" instead of garbage;
+// `replaced` (if given) tells whether that happened.
+QByteArray encodeShiftJis(const QString &text, bool *replaced = nullptr);
+
+// Writes `bytes` to `path` atomically: either the whole new content is there
+// afterwards or the previous file is left untouched.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+}  // namespace bks

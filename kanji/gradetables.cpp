@@ -1,0 +1,1 @@
+#include "kanji/gradetables.h"

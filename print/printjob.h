@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/platformservices.h"
+#include "print/printsurface.h"
+#include "print/sheetsettings.h"
+#include "print/textqueue.h"
+
+#include <functional>
+#include <memory>
+
+namespace bks {
+
+// How the run is asked for: the option buttons at the moment of the click.
+struct RunOptions {
+    bool oneChar = false;        // "１文字" selected (else "２文字")
+    bool tenPages = false;       // "１０ページ毎" selected (else "全てのページ")
+    bool autoNumber = true;      // numbering "ON"
+    QString firstNumber = QStringLiteral("0");  // the first-sheet box, read when numbering is OFF
+    bool askBeforeLongRun = true;  // the question for 50 characters or more
+};
+
+// Window state a run reads and leaves behind.
+struct RunCounters {
+    qint16 runCharCount = 0;
+    qint16 pageCount = 0;
+    qint16 sheetNumber = 0;
+    // Ten-sheet mode: how many sheets earlier batches of the same list have
+    // printed, so the next batch goes on numbering from there. The window
+    // clears it when a new list is typed, loaded or chosen.
+    int sheetsOfList = 0;
+};
+
+// What a run needs from its surroundings.
+struct RunHost {
+    PlatformServices *services = nullptr;
+    // Opens the output chosen in the printer dialog; throws PrintSurfaceError
+    // or returns nullptr when it cannot.
+    std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openSurface;
+    // Writes the temporary copy of the list (BKStmp.txt).
+    std::function<void(const QString &)> saveTemp;
+};
+
+enum class RunResult {
+    Printed,        // the run ended normally
+    NothingPrinted, // declined, cancelled, or no font
+    Stopped,        // a silent run-time failure or the user's cancel ended the run early
+    OutputFailed,   // the output could not be written; the message has been shown
+};
+
+// The "連続印刷" button: questions, padding, font check, temporary copy,
+// printer dialog, the run loop and the final EndDoc.
+RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+                        const RunOptions &options, RunCounters &counters);
+
+// Draws the sheets the next run would print onto `surface` without asking,
+// saving or consuming anything: the text and the counters are copies.
+void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
+                const RunOptions &options, RunCounters counters);
+
+}  // namespace bks

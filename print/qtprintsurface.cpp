@@ -1,0 +1,1 @@
+#include "print/qtprintsurface.h"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace bks {
+
+// Everything a sheet layout reads besides the characters and the number: a
+// snapshot of the window's print settings taken when a run starts, so the
+// window and the command line draw through the same code.
+struct SheetSettings {
+    QString fontName;                        // the print face; "@..." is a vertical face
+    float fontScale = 0.9f;                  // 0.9 ("100%") or 0.8 ("90%")
+    float lineSpacing = 0.0f;                // 0 or 5
+    float printOffset = 0.0f;                // millimetres: 0, ±2, ±4, ±6
+    QString traceShade = QStringLiteral("12632256");  // decimal colour number
+    bool tracing = true;                     // "あり" selected
+    bool useSentenceTexts = false;           // "内蔵辞書を使わない" checked
+    std::array<QString, 2> sentenceTexts;    // picked texts of the single-sheet rows
+    QString text50;                          // example text of the first character
+    QString text51;                          // example text of the second character
+    std::array<QString, 8> headings;         // slots 1..7: the heading boxes; slot 0 unused
+
+    bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
+};
+
+}  // namespace bks
