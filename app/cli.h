@@ -1,1 +1,19 @@
 #pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace bks {
+
+// Whether the arguments ask for a command instead of the window.
+bool isCommandLine(const QStringList &args);
+// Whether the command draws (and so needs a GUI application object).
+bool commandNeedsGui(const QStringList &args);
+
+// Runs `bokushomaru COMMAND ...` (args without the program name) and returns
+// the exit code: 0 done, 1 failed, 2 bad usage.
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err);
+
+QString usageText();
+
+}  // namespace bks

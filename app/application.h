@@ -1,0 +1,16 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace bks {
+
+// Loads Qt's own Japanese translation so standard dialogs and buttons read
+// はい / いいえ / キャンセル. Returns false when it is not installed.
+bool installJapaneseTranslation(QCoreApplication &app);
+
+// Starts the window and runs the event loop.
+int runWindow(int argc, char **argv);
+// Runs a command of the command line.
+int runCommand(int argc, char **argv);
+
+}  // namespace bks

@@ -1,0 +1,14 @@
+#include "app/captionlabel.h"
+
+#include <QMouseEvent>
+
+namespace bks {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace bks

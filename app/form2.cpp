@@ -1,0 +1,207 @@
+#include "app/form2.h"
+
+#include "app/usagetexts.h"
+#include "platform/colours.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace bks {
+
+namespace {
+
+// The designed window heights count the title bar and the menu; this is what
+// they leave for the client area.
+constexpr int kNonClientTwips = 705;
+
+}  // namespace
+
+Form2::Form2(PlatformServices &services, SurfaceOpener openSurface, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_openSurface(std::move(openSurface))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(kWindowTitle);
+    buildMenus();
+    buildControls();
+    connectHandlers();
+    setAcceptDrops(true);
+    setWindowHeightTwips(kStartHeight);
+}
+
+Form2::~Form2() = default;
+
+QString Form2::text1() const
+{
+    QString t = Text1->toPlainText();
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return t;
+}
+
+void Form2::setText1(const QString &text)
+{
+    // The widget keeps bare line feeds; a lone CR is a line break as well.
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (t == Text1->toPlainText()) {
+        // Assigning the same text is still a change of the box.
+        Text1_Change();
+        return;
+    }
+    Text1->setPlainText(t);
+}
+
+void Form2::setWindowHeightTwips(int twips)
+{
+    m_heightTwips = twips;
+    const int clientPx = (twips - kNonClientTwips + 7) / 15;
+    const int widthPx = 15405 / 15;
+    form->setMinimumSize(widthPx, clientPx);
+    form->setMaximumSize(widthPx, clientPx);
+    const int menuPx = menuBar()->sizeHint().height();
+    setFixedSize(widthPx, clientPx + menuPx);
+    // Controls below the lower edge must not be reachable by the keyboard.
+    designPanel->setVisible(designPanelShown());
+}
+
+void Form2::setLabelBackground(QWidget *w, qint32 colour)
+{
+    QPalette pal = w->palette();
+    const QColor c = colourFromNumber(colour);
+    pal.setColor(QPalette::Window, c);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Button, c);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+    if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(pal);
+}
+
+void Form2::setLabelTextColour(QWidget *w, qint32 colour)
+{
+    QPalette pal = w->palette();
+    const QColor c = colourFromNumber(colour);
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    w->setPalette(pal);
+}
+
+void Form2::selectOption(QRadioButton *option)
+{
+    // Selecting an option runs its handler, as a click would; selecting the
+    // one already selected does not.
+    if (!option->isChecked())
+        option->setChecked(true);
+}
+
+void Form2::setCommand1Enabled(bool on)
+{
+    Command1->setEnabled(on);
+}
+
+void Form2::connectHandlers()
+{
+    connect(Text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Label21, &CaptionLabel::captionChanged, this, [this] { Label21_Change(); });
+    connect(Label7, &CaptionLabel::captionChanged, this, [this] { Label7_Change(); });
+    connect(Label8, &CaptionLabel::captionChanged, this, [this] { Label8_Change(); });
+
+    using Handler = void (Form2::*)();
+    const Handler optionHandlers[13] = {nullptr,
+                                        &Form2::Option1_Click,  &Form2::Option2_Click,
+                                        &Form2::Option3_Click,  &Form2::Option4_Click,
+                                        &Form2::Option5_Click,  &Form2::Option6_Click,
+                                        &Form2::Option7_Click,  &Form2::Option8_Click,
+                                        &Form2::Option9_Click,  &Form2::Option10_Click,
+                                        &Form2::Option11_Click, &Form2::Option12_Click};
+    for (int k = 1; k <= 12; ++k) {
+        const Handler h = optionHandlers[k];
+        connect(Option[k], &QRadioButton::toggled, this, [this, h](bool on) {
+            if (on)
+                (this->*h)();
+        });
+    }
+
+    connect(hfs, &QAction::triggered, this, [this] { hfs_Click(); });
+    connect(nfs, &QAction::triggered, this, [this] { nfs_Click(); });
+    for (int i = 0; i < 7; ++i)
+        connect(lr[i], &QAction::triggered, this, [this, i] { lr_Click(i); });
+
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(Text4, &QLineEdit::textChanged, this, [this] { Text4_Change(); });
+
+    connect(dcal, &QAction::triggered, this, [this] { dcal_Click(); });
+    connect(prv, &QAction::triggered, this, [this] { Preview_Click(); });
+    connect(gs, &QAction::triggered, this, [this] { gs_Click(); });
+    connect(en, &QAction::triggered, this, [this] { en_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(hps, &QAction::triggered, this, [this] { hps_Click(); });
+    connect(zhp, &QAction::triggered, this, [this] { zhp_Click(); });
+    connect(we, &QAction::triggered, this, [this] { we_Click(); });
+    connect(Image2, &ClickableLabel::clicked, this, [this] { Image2_Click(); });
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(eds, &QAction::triggered, this, [this] { eds_Click(); });
+    connect(ow, &QAction::triggered, this, [this] { ow_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    for (int k = 1; k <= 7; ++k)
+        connect(Text3[k], &QLineEdit::textChanged, this, [this, k] { Text3_Change(k); });
+    connect(Text50, &QLineEdit::textChanged, this, [this] { Text50_Change(); });
+    connect(Text51, &QLineEdit::textChanged, this, [this] { Text51_Change(); });
+    connect(Combo3, &QComboBox::editTextChanged, this, [this] { Combo3_Change(); });
+    connect(Combo4, &QComboBox::editTextChanged, this, [this] { Combo4_Change(); });
+    connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
+    connect(Combo4, &QComboBox::activated, this, [this] { Combo4_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(indic, &QAction::triggered, this, [this] { indic_Click(); });
+    connect(tkdic, &QAction::triggered, this, [this] { tkdic_Click(); });
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();  // the close is never cancelled
+}
+
+void Form2::en_Click()
+{
+    close();
+}
+
+void Form2::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QPoint p = form->mapFrom(this, event->position().toPoint());
+    if (event->mimeData()->hasUrls()
+        && (Label10->geometry().contains(p) || Label100->geometry().contains(p)))
+        event->acceptProposedAction();
+}
+
+void Form2::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    const QPoint p = form->mapFrom(this, event->position().toPoint());
+    if (Label100->geometry().contains(p))
+        Label100_OLEDragDrop(files);
+    else
+        Label10_OLEDragDrop(files);
+    event->acceptProposedAction();
+}
+
+}  // namespace bks

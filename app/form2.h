@@ -1,0 +1,196 @@
+#pragma once
+
+#include "app/captionlabel.h"
+#include "app/windowstate.h"
+#include "dictionary/compounddictionary.h"
+#include "platform/platformservices.h"
+#include "print/printjob.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace bks {
+
+using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)>;
+
+// The program's one window. Its handlers are split over files by concern:
+// form2_build.cpp (controls and menus), form2_lifecycle.cpp (start-up, reset,
+// exit), form2_entry.cpp (the kanji box and the sample), form2_settings.cpp
+// (print settings), form2_kanji.cpp (grade lists and search),
+// form2_files.cpp (data files, fonts, help), form2_print.cpp (printing),
+// form2_design.cpp (design screen and single sheets).
+class Form2 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form2(PlatformServices &services, SurfaceOpener openSurface = {},
+                   QWidget *parent = nullptr);
+    ~Form2() override;
+
+    WindowState &state() { return m_state; }
+    const WindowState &state() const { return m_state; }
+
+    // The kanji box as every handler sees it: line breaks as CR LF.
+    QString text1() const;
+    void setText1(const QString &text);
+
+    int windowHeightTwips() const { return m_heightTwips; }
+    void setWindowHeightTwips(int twips);
+    bool designPanelShown() const { return m_heightTwips >= kDesignHeight; }
+
+    static constexpr int kStartHeight = 7150;
+    static constexpr int kResetHeight = 7100;
+    static constexpr int kDesignHeight = 9150;
+
+    // Start-up, screen reset and exit.
+    void Form_Load();
+    void ScreenReset();
+    void gs_Click() { ScreenReset(); }
+    void en_Click();
+    void Form_Unload();
+
+    // The kanji box and the sample.
+    void Text1_Change();
+    void Label21_Change();
+    void Label7_Change();
+    void Label8_Change();
+
+    // Print settings.
+    void hfs_Click();
+    void nfs_Click();
+    void lr_Click(int index);
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+
+    // Kanji sources.
+    void Combo1_Click();
+    void Combo2_Click();
+    void LoadGradeKanji();
+    void Command7_Click();
+
+    // Files, fonts, help.
+    void dcal_Click();
+    void Label10_OLEDragDrop(const QStringList &files);
+    void Label100_OLEDragDrop(const QStringList &files) { Label10_OLEDragDrop(files); }
+    void SaveTempData();
+    void Command2_Click();
+    void hps_Click();
+    void zhp_Click();
+    void we_Click();
+    void Image2_Click();
+
+    // Printing.
+    RunResult Command1_Click();
+    void Preview_Click();
+    SheetSettings sheetSettings() const;
+    RunOptions runOptions() const;
+
+    // Design screen and single sheets.
+    void Command5_Click();
+    void OpenDesignScreen();
+    void CloseDesignScreen();
+    void eds_Click() { OpenDesignScreen(); }
+    void ow_Click();
+    void Command8_Click();
+    void Text3_Change(int index);
+    void Text50_Change();
+    void Text51_Change();
+    void Combo3_Change();
+    void Combo4_Change();
+    void Combo3_Click();
+    void Combo4_Click();
+    void Command3_Click();
+    void Text4_Change();
+    void Command4_Click() { PrintSingleSheet(); }
+    void Command6_Click() { PrintSingleSheet(); }
+    void indic_Click();
+    void tkdic_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    class Text1Queue;
+
+    void buildControls();
+    void buildMenus();
+    void connectHandlers();
+    void applySampleFont(const QString &face);
+    void setCommand1Enabled(bool on);
+    void samplePositionFeedback(int steps);
+    void loadTextFromFile(const QString &path);
+    void PrintSingleSheet();
+    RunHost runHost();
+    void showHelp(const QStringList &lines);
+    void setLabelBackground(QWidget *w, qint32 colour);
+    void setLabelTextColour(QWidget *w, qint32 colour);
+    void selectOption(QRadioButton *option);
+
+    PlatformServices &m_services;
+    SurfaceOpener m_openSurface;
+    WindowState m_state;
+    CompoundDictionary m_dictionary;
+    SentenceStore m_sentences;
+    int m_heightTwips = kStartHeight;
+    bool m_runChangesText = false;  // the run, not the user, is changing the text
+    qint32 m_text1Background = 0;
+
+public:
+    // Controls, named as everywhere else in the program.
+    QWidget *form = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr,
+                *Command4 = nullptr, *Command5 = nullptr, *Command6 = nullptr,
+                *Command7 = nullptr, *Command8 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label6 = nullptr,
+           *Label66 = nullptr, *Label10 = nullptr, *Label100 = nullptr, *Label11 = nullptr,
+           *Label13 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr,
+           *Label18 = nullptr, *Label88 = nullptr;
+    CaptionLabel *Label21 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+    ClickableLabel *Image1 = nullptr, *Image2 = nullptr;
+    std::array<QLabel *, 8> Label9{};
+    std::array<QLabel *, 14> Label12{};
+    std::array<QLabel *, 15> Label14{};  // 1..14
+    std::array<QLabel *, 14> Label4{};
+    std::array<QLabel *, 2> Label5{};
+    QLineEdit *Text2 = nullptr, *Text4 = nullptr, *Text50 = nullptr, *Text51 = nullptr;
+    std::array<QLineEdit *, 8> Text3{};  // 1..7
+    QPlainTextEdit *Text1 = nullptr;
+    QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr;
+    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
+              *Frame5 = nullptr, *Frame6 = nullptr;
+    std::array<QRadioButton *, 13> Option{};  // 1..12
+    QWidget *designPanel = nullptr;
+
+    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr,
+          *hp = nullptr, *whp = nullptr, *va = nullptr;
+    QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr,
+            *ow = nullptr, *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr,
+            *hps = nullptr, *zhp = nullptr, *we = nullptr, *bokuchan = nullptr,
+            *bokuchan2 = nullptr;
+    std::array<QAction *, 7> lr{};
+};
+
+}  // namespace bks

@@ -1,0 +1,177 @@
+// The design panel: heading editors, the single-sheet rows and the
+// dictionary choice.
+#include "app/form2.h"
+
+#include "app/text1queue.h"
+#include "app/usagetexts.h"
+#include "design/singlesheet.h"
+#include "platform/colours.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace bks {
+
+namespace {
+
+const QString kOpenCaption = QStringLiteral("デザイン\r\n画面開く");
+const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
+
+QString charAt(const QString &text, int index)
+{
+    return index < text.size() ? QString(text.at(index)) : QString();
+}
+
+void fillPickList(QComboBox *combo, const QStringList &entries)
+{
+    const QSignalBlocker block(combo);
+    combo->clear();
+    combo->addItems(entries);
+    combo->setEditText(entries.isEmpty() ? QString() : entries.first());
+}
+
+}  // namespace
+
+void Form2::Command5_Click()
+{
+    if (Command5->text() == kOpenCaption)
+        OpenDesignScreen();
+    else
+        CloseDesignScreen();
+}
+
+void Form2::OpenDesignScreen()
+{
+    setWindowHeightTwips(kDesignHeight);
+    for (int i = 0; i < 7; ++i)
+        Label12[i]->setText(QString());
+    setCommand1Enabled(false);
+    Frame4->setEnabled(false);
+    Option[7]->setEnabled(false);
+    Option[8]->setEnabled(false);
+    Command3->setText(indic->isChecked() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
+    Command5->setText(kCloseCaption);
+    Command5->setStyleSheet(QStringLiteral("background-color: %1;")
+                                .arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
+    ow->setEnabled(true);
+    // The one- and two-character options show their hint only while this
+    // mark is set, so the open panel carries it.
+    eds->setChecked(true);
+    for (int i = 7; i < 14; ++i)
+        Label4[i]->show();
+}
+
+void Form2::CloseDesignScreen()
+{
+    Command5->setText(kOpenCaption);
+    setWindowHeightTwips(kResetHeight);
+    for (QLabel *l : Label12)
+        l->setText(QString());
+    ow->setEnabled(false);
+    eds->setChecked(false);
+    for (int i = 7; i < 14; ++i)
+        Label4[i]->hide();
+}
+
+void Form2::ow_Click()
+{
+    setWindowHeightTwips(kStartHeight);
+    ow->setEnabled(false);
+    Command5->setText(kOpenCaption);
+    for (int i = 7; i < 14; ++i)
+        Label4[i]->hide();
+}
+
+void Form2::Command8_Click()
+{
+    for (int k = 1; k <= 7; ++k)
+        Text3[k]->setText(kDefaultHeadings[k]);
+    for (int k = 1; k <= 7; ++k)
+        m_state.HeaderItems[k] = Text3[k]->text();
+}
+
+void Form2::Text3_Change(int index)
+{
+    if (index < 1 || index > 7)
+        return;
+    Label14[index]->setText(Text3[index]->text());
+    Label14[index + 7]->setText(Text3[index]->text());
+    m_state.HeaderItems[index] = Label14[index]->text();
+}
+
+void Form2::Text50_Change()
+{
+    const QString t = Text50->text();
+    for (int i = 0; i < 7; ++i)
+        Label12[i]->setText(charAt(t, i));
+}
+
+void Form2::Text51_Change()
+{
+    const QString t = Text51->text();
+    for (int i = 0; i < 7; ++i)
+        Label12[7 + i]->setText(charAt(t, i));
+}
+
+void Form2::Combo3_Change() { Text50->setText(Combo3->currentText()); }
+void Form2::Combo4_Change() { Text51->setText(Combo4->currentText()); }
+
+void Form2::Combo3_Click()
+{
+    Label6->setText(Label7->caption());
+    Label66->setText(Label8->caption());
+    for (int i = 0; i < 4; ++i)
+        Label9[i]->setText(Label7->caption());
+    Text50->setText(Combo3->currentText());
+}
+
+void Form2::Combo4_Click()
+{
+    Label66->setText(Label8->caption());
+    for (int i = 7; i < 14; ++i)
+        Label12[i]->setText(Label8->caption());
+    Text51->setText(Combo4->currentText());
+}
+
+void Form2::Command3_Click()
+{
+    const PickLists lists = tkdic->isChecked()
+        ? MatchSentences(m_sentences, Label7->caption(), Label8->caption())
+        : MatchCompounds(m_dictionary, Label7->caption(), Label8->caption());
+    fillPickList(Combo3, lists.first);
+    fillPickList(Combo4, lists.second);
+    Combo3_Change();
+    Combo4_Change();
+    Label17->show();
+}
+
+void Form2::indic_Click()
+{
+    if (tkdic->isChecked())
+        tkdic->setChecked(false);
+    indic->setChecked(true);
+}
+
+void Form2::tkdic_Click()
+{
+    if (indic->isChecked())
+        indic->setChecked(false);
+    tkdic->setChecked(true);
+}
+
+void Form2::PrintSingleSheet()
+{
+    RunHost host = runHost();
+    Text1Queue queue(*this);
+    SingleSheetState sheet{m_state.CurrentChar, m_state.CurrentPair, m_state.SentenceTexts,
+                           m_state.run.sheetNumber};
+    RunSingleSheet(host, queue, sheetSettings(), Option[3]->isChecked(), Combo3->currentText(),
+                   Combo4->currentText(), sheet);
+}
+
+}  // namespace bks

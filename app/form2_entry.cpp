@@ -1,0 +1,107 @@
+// The kanji box, its count and the miniature sheet.
+#include "app/form2.h"
+
+#include "print/textqueue.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace bks {
+
+namespace {
+
+QString charAt(const QString &text, int index)
+{
+    return index < text.size() ? QString(text.at(index)) : QString();
+}
+
+// Empties a pick list but keeps what its edit field shows, so the example
+// texts typed or picked earlier stay for the next sheet.
+void clearList(QComboBox *combo)
+{
+    const QSignalBlocker block(combo);
+    const QString shown = combo->currentText();
+    combo->clear();
+    combo->setEditText(shown);
+}
+
+}  // namespace
+
+void Form2::Text1_Change()
+{
+    if (!m_runChangesText)
+        m_state.run.sheetsOfList = 0;  // a new list numbers its batches from 1 again
+    const QString text = text1();
+    Label21->setCaption(QString::number(text.size()));
+    const QString first = charAt(text, 0);
+    const QString second = charAt(text, 1);
+    Label6->setText(first);
+    Label66->setText(second);
+    Label7->setCaption(first);
+    Label8->setCaption(second);
+    for (int i = 0; i < 4; ++i)
+        Label9[i]->setText(first);
+    for (int i = 4; i < 8; ++i)
+        Label9[i]->setText(second);
+    const bool usage = first == QStringLiteral("《");
+    if (text.isEmpty() || usage) {
+        Label6->setText(QStringLiteral("漢"));
+        Label66->setText(QStringLiteral("墨"));
+        for (int i = 0; i < 4; ++i)
+            Label9[i]->setText(QStringLiteral("漢"));
+        for (int i = 4; i < 8; ++i)
+            Label9[i]->setText(QStringLiteral("墨"));
+        if (usage)
+            setCommand1Enabled(false);
+    }
+    m_state.CharCount = saturatedCount(text.size());
+    Label21->setCaption(QString::number(text.size()));
+    clearList(Combo3);
+    clearList(Combo4);
+}
+
+void Form2::Label21_Change()
+{
+    if (Option[1]->isChecked()) {
+        bool ok = false;
+        const qlonglong v = Label21->caption().toLongLong(&ok);
+        m_state.CharCount = ok ? saturatedCount(v < 0 ? 0 : v) : qint16(0);
+    }
+    setCommand1Enabled(true);
+    Frame4->setEnabled(true);
+    Option[7]->setEnabled(true);
+    Option[8]->setEnabled(true);
+    Label11->setText(Label21->caption() + QStringLiteral("字"));
+}
+
+void Form2::Label7_Change()
+{
+    Label6->setText(Label7->caption());
+    Label66->setText(Label8->caption());
+    for (int i = 0; i < 4; ++i)
+        Label9[i]->setText(Label7->caption());
+    Command3->setEnabled(!Label7->caption().isEmpty() || !Label8->caption().isEmpty());
+}
+
+void Form2::Label8_Change()
+{
+    Label6->setText(Label7->caption());
+    Label66->setText(Label8->caption());
+    for (int i = 4; i < 8; ++i)
+        Label9[i]->setText(Label8->caption());
+    Command3->setEnabled(!Label7->caption().isEmpty() || !Label8->caption().isEmpty());
+}
+
+void Form2::Text4_Change()
+{
+    const QString t = Text4->text();
+    const int keep = t.size() > 1 && t.at(0).isHighSurrogate() && t.at(1).isLowSurrogate() ? 2 : 1;
+    if (t.size() > keep)
+        Text4->setText(t.left(keep));
+}
+
+}  // namespace bks

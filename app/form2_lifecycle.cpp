@@ -1,0 +1,152 @@
+// Start-up, the screen reset ("画面の初期化") and exit.
+#include "app/form2.h"
+
+#include "app/usagetexts.h"
+#include "files/datafile.h"
+#include "files/environmentfile.h"
+#include "files/fonts.h"
+#include "platform/colours.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace bks {
+
+namespace {
+
+// A message box that lists the whole of a long text would grow taller than
+// the screen and hide its own buttons; the question shows the start of it.
+QString textForQuestion(const QString &text)
+{
+    constexpr int kShown = 400;
+    if (text.size() <= kShown)
+        return text;
+    return text.left(kShown) + QStringLiteral("…（全%1字）").arg(text.size());
+}
+
+void setPointSize(QWidget *w, int points)
+{
+    QFont f = w->font();
+    f.setPointSize(points);
+    w->setFont(f);
+}
+
+}  // namespace
+
+void Form2::Form_Load()
+{
+    setWindowHeightTwips(kStartHeight);
+    const EnvironmentData env = ReadEnvironmentFile();
+    for (int k = 1; k <= 7; ++k)
+        m_state.HeaderItems[k] = env.headings[k];
+    m_state.SavedFontName = env.fontName;
+    if (env.complete()) {
+        Text4->setText(env.character);
+        if (m_state.SavedFontName.isEmpty())
+            m_state.SavedFontName = kDefaultFaceName;
+        Label2->setText(m_state.SavedFontName);
+        applySampleFont(m_state.SavedFontName);
+        for (int k = 1; k <= 7; ++k)
+            Text3[k]->setText(m_state.HeaderItems[k].isEmpty() ? kDefaultHeadings[k]
+                                                               : m_state.HeaderItems[k]);
+    }
+    ow->setEnabled(false);
+    m_state.TraceShade = QStringLiteral("12632256");
+    m_state.FontScale = 0.9f;
+    m_state.LineSpacing = 0.0f;
+}
+
+void Form2::ScreenReset()
+{
+    setText1(QString());
+    Label21->setCaption(QStringLiteral("0"));
+    selectOption(Option[1]);
+    selectOption(Option[3]);
+    for (QWidget *w : std::initializer_list<QWidget *>{Text1, Combo1, Combo2})
+        setLabelBackground(w, kLightCyan);
+    m_text1Background = kLightCyan;
+    setCommand1Enabled(false);
+    Frame4->setEnabled(false);
+    Option[7]->setEnabled(false);
+    Option[8]->setEnabled(false);
+    Combo1->setEditText(QStringLiteral("教科書会社"));
+    Combo2->setEditText(QStringLiteral("学年"));
+    Image1->show();
+    Label3->setText(QString());
+    setPointSize(Text1, 10);
+    for (int k = 1; k <= 7; ++k)
+        Text3[k]->setText(m_state.HeaderItems[k]);
+    for (QLabel *l : Label9)
+        l->show();
+    Combo2->setEnabled(true);
+    m_state.SelectedPublisher.clear();
+    m_state.SelectedGrade.clear();
+    Combo3->clear();
+    Combo4->clear();
+    Combo3->setEditText(QString());
+    Combo4->setEditText(QString());
+    Label17->hide();
+    Label7->setCaption(QString());
+    Label8->setCaption(QString());
+    for (QLabel *l : Label12)
+        l->setText(QString());
+    setText1(joinLinesCrLf(ResetUsageLines()));
+    Label6->setText(QStringLiteral("墨"));
+    Label66->setText(QStringLiteral("墨"));
+    Label9[1]->setText(QStringLiteral("墨"));
+    Label9[3]->setText(QStringLiteral("翔"));
+    Label9[0]->setText(QStringLiteral("丸"));
+    Label9[2]->setText(QString());
+    Label9[7]->setText(QStringLiteral("漢"));
+    Label9[4]->setText(QStringLiteral("丸"));
+    Label9[6]->setText(QString());
+    eds->setEnabled(true);
+    Frame4->setEnabled(false);
+    Option[7]->setEnabled(false);
+    Option[8]->setEnabled(false);
+    setCommand1Enabled(false);
+    setWindowHeightTwips(kResetHeight);
+    ow->setEnabled(false);
+    Command5->setText(QStringLiteral("デザイン\r\n画面開く"));
+    Image1->show();
+    Image2->hide();
+    m_state.run.sheetsOfList = 0;
+}
+
+void Form2::Form_Unload()
+{
+    const QString text = text1();
+    if (!text.isEmpty()) {
+        // One character, counted as the user sees it (a surrogate pair stays whole).
+        const int n = text.at(0).isHighSurrogate() && text.size() > 1 ? 2 : 1;
+        Text4->setText(text.left(n));
+    }
+    QString font = Label2->text();
+    m_state.EnvironmentLine = BuildEnvironmentLine(
+        {QString(), Text3[1]->text(), Text3[2]->text(), Text3[3]->text(), Text3[4]->text(),
+         Text3[5]->text(), Text3[6]->text(), Text3[7]->text()},
+        font, Text4->text());
+    if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》"))) {
+        m_state.SaveDataText = text;
+        const MsgResult answer = m_services.messageBox(
+            textForQuestion(text) + QLatin1String("\r\n") + QStringLiteral("上記のデータを保存しますか？"),
+            QStringLiteral("漢字練習帳連続印刷"), MsgButtons::YesNo, MsgIcon::None);
+        // A failed write asks again for a place; only a cancel gives the list up.
+        while (answer == MsgResult::Yes) {
+            const auto name = m_services.showSave(kDataFileFilter);
+            if (!name || SaveDataFile(*name, m_state.SaveDataText))
+                break;
+            m_services.messageBox(QStringLiteral("データを保存できませんでした。別の場所を選んでください。")
+                                      + QLatin1String("\r\n") + *name,
+                                  QStringLiteral("漢字練習帳連続印刷"), MsgButtons::Ok, MsgIcon::Critical);
+        }
+    }
+    WriteEnvironmentFile(m_state.EnvironmentLine);
+}
+
+}  // namespace bks

@@ -1,0 +1,67 @@
+// "連続印刷" and the print preview: the window's side of a print run.
+#include "app/form2.h"
+
+#include "app/previewdialog.h"
+#include "app/text1queue.h"
+#include "print/qtprintsurface.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace bks {
+
+SheetSettings Form2::sheetSettings() const
+{
+    SheetSettings s;
+    s.fontName = Label2->text();
+    s.fontScale = m_state.FontScale;
+    s.lineSpacing = m_state.LineSpacing;
+    s.printOffset = m_state.PrintOffset;
+    s.traceShade = m_state.TraceShade;
+    s.tracing = Option[5]->isChecked();
+    s.useSentenceTexts = tkdic->isChecked();
+    s.sentenceTexts = m_state.SentenceTexts;
+    s.text50 = Text50->text();
+    s.text51 = Text51->text();
+    for (int k = 1; k <= 7; ++k)
+        s.headings[k] = Text3[k]->text();
+    return s;
+}
+
+RunOptions Form2::runOptions() const
+{
+    RunOptions o;
+    o.oneChar = Option[4]->isChecked();
+    o.tenPages = Option[8]->isChecked();
+    o.autoNumber = Option[1]->isChecked();
+    o.firstNumber = Text2->text();
+    return o;
+}
+
+RunHost Form2::runHost()
+{
+    RunHost host;
+    host.services = &m_services;
+    host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
+    host.saveTemp = [this](const QString &) { SaveTempData(); };
+    return host;
+}
+
+RunResult Form2::Command1_Click()
+{
+    RunHost host = runHost();
+    Text1Queue queue(*this);
+    const RunResult result = Command1Click(host, queue, sheetSettings(), runOptions(), m_state.run);
+    m_state.PageCount = m_state.run.pageCount;
+    return result;
+}
+
+void Form2::Preview_Click()
+{
+    RunCounters counters = m_state.run;
+    counters.runCharCount = m_state.CharCount;
+    ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), counters);
+}
+
+}  // namespace bks

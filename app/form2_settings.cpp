@@ -1,0 +1,213 @@
+// The print settings and how the sample shows them.
+#include "app/form2.h"
+
+#include "platform/colours.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace bks {
+
+namespace {
+
+void setPoints(QWidget *w, int points)
+{
+    QFont f = w->font();
+    f.setPointSize(points);
+    w->setFont(f);
+}
+
+}  // namespace
+
+void Form2::hfs_Click()
+{
+    hfs->setChecked(true);
+    nfs->setChecked(false);
+    m_state.FontScale = 0.9f;
+    setPoints(Label6, 72);
+    setPoints(Label66, 72);
+    for (QLabel *l : Label9)
+        setPoints(l, 32);
+}
+
+void Form2::nfs_Click()
+{
+    hfs->setChecked(false);
+    nfs->setChecked(true);
+    m_state.FontScale = 0.8f;
+    const int big = static_cast<int>(std::floor(double(m_state.FontScale) * 72));
+    const int cell = static_cast<int>(std::floor(double(m_state.FontScale) * 36));
+    setPoints(Label6, big);
+    setPoints(Label66, big);
+    for (QLabel *l : Label9)
+        setPoints(l, cell);
+}
+
+void Form2::lr_Click(int index)
+{
+    static constexpr int kSteps[7] = {0, 1, 2, 3, -1, -2, -3};
+    if (index < 0 || index > 6)
+        return;
+    const int steps = kSteps[index];
+    m_state.PrintOffset = float(steps);
+    samplePositionFeedback(steps);
+    for (QAction *a : lr)
+        a->setChecked(false);
+    lr[index]->setChecked(true);
+    m_state.PrintOffset = m_state.PrintOffset * 2;
+}
+
+void Form2::samplePositionFeedback(int s)
+{
+    const int t = 255 - std::abs(50 * s);
+    const qint32 tint = rgbNumber(255, 255, t);
+    if (Option[4]->isChecked()) {
+        for (int i = 0; i < 4; ++i)
+            setLabelBackground(Label9[i], tint);
+        setLabelBackground(Label6, tint);
+    } else {
+        for (QLabel *l : Label9)
+            setLabelBackground(l, tint);
+        setLabelBackground(Label6, tint);
+        setLabelBackground(Label66, tint);
+    }
+    auto moveLeft = [](QWidget *w, int twips) { w->move((twips + 7) / 15, w->y()); };
+    moveLeft(Label6, 6960 + 10 * s);
+    moveLeft(Label9[3], 7740 + 10 * s);
+    moveLeft(Label9[1], 7740 + 10 * s);
+    moveLeft(Label9[0], 6900 + 10 * s);
+    moveLeft(Label9[2], 6900 + 10 * s);
+}
+
+void Form2::Option9_Click()
+{
+    m_state.TraceShade = QStringLiteral("-2147483633");
+    const qint32 c = colourNumberFromText(m_state.TraceShade);
+    for (QLabel *l : Label9)
+        setLabelTextColour(l, c);
+    for (int i = 0; i < 7; ++i)
+        setLabelTextColour(Label12[i], c);
+}
+
+void Form2::Option10_Click()
+{
+    m_state.TraceShade = QStringLiteral("14737632");
+    const qint32 c = colourNumberFromText(m_state.TraceShade);
+    for (QLabel *l : Label9)
+        setLabelTextColour(l, c);
+    for (int i = 0; i < 7; ++i)
+        setLabelTextColour(Label12[i], c);
+}
+
+void Form2::Option11_Click() { m_state.LineSpacing = 0.0f; }
+void Form2::Option12_Click() { m_state.LineSpacing = 5.0f; }
+
+void Form2::Option5_Click()
+{
+    for (QLabel *l : Label9)
+        l->show();
+}
+
+void Form2::Option6_Click()
+{
+    for (QLabel *l : Label9)
+        l->hide();
+}
+
+void Form2::Option7_Click() { Command1->setText(QStringLiteral("連続印刷")); }
+void Form2::Option8_Click() { Command1->setText(QStringLiteral("１０ページ\r\n連続印刷")); }
+
+void Form2::Option1_Click()
+{
+    Text2->hide();
+    Label21->show();
+    Label1->setText(QStringLiteral("文字総数"));
+}
+
+void Form2::Option2_Click()
+{
+    Text2->show();
+    Text2->setEnabled(true);
+    Label21->hide();
+    Label1->setText(QStringLiteral("1頁目番号"));
+    bool ok = false;
+    const qlonglong v = Label21->caption().toLongLong(&ok);
+    m_state.CharCount = ok ? static_cast<qint16>(std::clamp<qlonglong>(v, 0, INT16_MAX)) : qint16(0);
+}
+
+void Form2::Option4_Click()
+{
+    Label15->setText(QStringLiteral("１頁１文字印刷"));
+    setLabelTextColour(Label15, rgbNumber(0, 0, 255));
+    Label16->hide();
+    Label13->hide();
+    for (QWidget *w : std::initializer_list<QWidget *>{Label8, Combo4, Frame6, Option[11], Option[12]})
+        w->setEnabled(false);
+    if (eds->isChecked() && m_text1Background == kLightCyan)
+        setText1(QStringLiteral("１文字の単票編集では文字列の左から１番目までが有効です。") + QLatin1String("\r\n")
+                 + QStringLiteral("画面をクッリクしてください。"));
+    m_state.FontScale = 0.9f;
+    Label66->setText(QString());
+    for (int i = 4; i < 8; ++i)
+        Label9[i]->setText(QString());
+    hfs->setChecked(true);
+    nfs->setChecked(false);
+    m_state.FontScale = 0.9f;
+    setPoints(Label6, 72);
+    setPoints(Label66, 72);
+    for (QLabel *l : Label9)
+        setPoints(l, 36);
+    FS->setEnabled(false);
+    FS->menuAction()->setEnabled(false);
+    setLabelBackground(Label100, kLightGrey);
+    for (int n = 8; n <= 14; ++n)
+        setLabelBackground(Label14[n], kLightGrey);
+    setLabelBackground(Label66, kLightGrey);
+    for (int i = 4; i < 8; ++i)
+        setLabelBackground(Label9[i], kLightGrey);
+    Label8->setEnabled(false);
+    Text51->setEnabled(false);
+    Combo4->setEnabled(false);
+    setLabelTextColour(Label66, kLightGrey);
+}
+
+void Form2::Option3_Click()
+{
+    Label15->setText(QStringLiteral("１頁２文字印刷"));
+    setLabelTextColour(Label15, 255);
+    Label16->show();
+    Label13->show();
+    for (QWidget *w : std::initializer_list<QWidget *>{Label8, Combo4, Frame6, Option[11], Option[12]})
+        w->setEnabled(true);
+    const QString text = text1();
+    const QString second = text.size() > 1 ? QString(text.at(1)) : QString();
+    Label66->setText(second);
+    for (int i = 4; i < 8; ++i)
+        Label9[i]->setText(second);
+    if (eds->isChecked() && m_text1Background == kLightCyan)
+        setText1(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。") + QLatin1String("\r\n")
+                 + QStringLiteral("画面をクッリクしてください。"));
+    FS->setEnabled(true);
+    FS->menuAction()->setEnabled(true);
+    setLabelBackground(Label100, kWhite);
+    for (int n = 8; n <= 14; ++n)
+        setLabelBackground(Label14[n], kWhite);
+    setLabelBackground(Label66, kWhite);
+    for (int i = 4; i < 8; ++i)
+        setLabelBackground(Label9[i], kWhite);
+    Label8->setEnabled(true);
+    Text51->setEnabled(true);
+    Combo4->setEnabled(true);
+    setLabelTextColour(Label66, kButtonText);
+}
+
+}  // namespace bks

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "print/printjob.h"
+
+class QWidget;
+
+namespace bks {
+
+// Shows the sheets the next "連続印刷" would print, page by page, without
+// printing or consuming anything.
+void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
+                      const RunOptions &options, const RunCounters &counters);
+
+}  // namespace bks

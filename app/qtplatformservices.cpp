@@ -1,0 +1,147 @@
+#include "app/qtplatformservices.h"
+
+#include "app/fontdialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+namespace bks {
+
+namespace {
+
+const QString kPdfName = QStringLiteral("墨翔丸.pdf");
+
+class DialogProgress : public RunProgress {
+public:
+    DialogProgress(QWidget *parent, const QString &label, int total)
+        : m_dialog(label, QStringLiteral("中止"), 0, total, parent)
+    {
+        m_dialog.setWindowTitle(QStringLiteral("漢字練習帳連続印刷"));
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(0);
+        m_dialog.setValue(0);
+        m_label = label;
+    }
+    bool update(int done, int total) override
+    {
+        m_dialog.setMaximum(total);
+        m_dialog.setValue(done);
+        m_dialog.setLabelText(m_label + QLatin1Char('\n')
+                              + QStringLiteral("%1 / %2 枚").arg(done).arg(total));
+        QApplication::processEvents();
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    QString m_label;
+};
+
+}  // namespace
+
+QString messageForDisplay(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return t;
+}
+
+MsgResult QtPlatformServices::messageBox(const QString &text, const QString &title,
+                                         MsgButtons buttons, MsgIcon icon)
+{
+    QMessageBox box(m_parent);
+    box.setText(messageForDisplay(text));
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("墨翔丸") : title);
+    switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    }
+}
+
+std::optional<PrinterChoice> QtPlatformServices::showPrinter()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(QDir::home().filePath(kPdfName));
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("印刷"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    PrinterChoice choice;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QString file = printer.outputFileName();
+        // The dialog may hand back a folder or nothing; ask for a file then.
+        if (file.isEmpty() || QFileInfo(file).isDir()) {
+            file = QFileDialog::getSaveFileName(m_parent, QStringLiteral("PDFファイルの保存"),
+                                                QDir::home().filePath(kPdfName),
+                                                QStringLiteral("PDF (*.pdf)"));
+            if (file.isEmpty())
+                return std::nullopt;
+        }
+        choice.pdfFile = file;
+    } else {
+        choice.printerName = printer.printerName();
+    }
+    return choice;
+}
+
+std::optional<QString> QtPlatformServices::showOpen(const QString &filter)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("データ呼び出し"), QDir::currentPath(), qtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPlatformServices::showSave(const QString &filter)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("データの保存"), QDir::currentPath(), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPlatformServices::showFont(const QString &currentFace)
+{
+    FontDialog dialog(currentFace, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.faceName();
+}
+
+bool QtPlatformServices::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+std::unique_ptr<RunProgress> QtPlatformServices::startProgress(const QString &label, int total)
+{
+    return std::make_unique<DialogProgress>(m_parent, label, total);
+}
+
+}  // namespace bks
