@@ -1,1 +1,163 @@
 #include "files/datafile.h"
+
+#include "files/textcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <filesystem>
+#include <system_error>
+
+namespace bks {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+std::filesystem::path fsPath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+}  // namespace
+
+QString withCrLf(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            out += kCrLf;
+            if (i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out += kCrLf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+LoadResult decodeDataFile(const QByteArray &bytes)
+{
+    LoadResult result;
+    QString text;
+    // Notepad's "Unicode" files carry a UTF-16 byte-order mark and are text
+    // all the same, although nearly every other byte is zero.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                             : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
+        text = decoder.decode(bytes);
+    } else {
+        if (bytes.contains('\0')) {
+            result.error = LoadError::NotText;
+            return result;
+        }
+        text = decodeTextFile(bytes);
+    }
+    if (text.contains(QChar(0))) {
+        result.error = LoadError::NotText;
+        return result;
+    }
+    text = withCrLf(text);
+    if (text.endsWith(kCrLf))
+        text.chop(2);
+    result.text = text;
+    return result;
+}
+
+LoadResult LoadDataFile(const QString &path)
+{
+    LoadResult result;
+    if (path.isEmpty()) {
+        result.error = LoadError::NotFound;
+        return result;
+    }
+    // Look before opening: a folder, a pipe or a device is refused without
+    // being opened, and a huge file without being read.
+    std::error_code ec;
+    const auto type = std::filesystem::status(fsPath(path), ec).type();
+    if (type == std::filesystem::file_type::not_found) {
+        result.error = LoadError::NotFound;
+        return result;
+    }
+    if (ec || type == std::filesystem::file_type::none
+        || type == std::filesystem::file_type::unknown) {
+        result.error = LoadError::Unreadable;
+        return result;
+    }
+    if (type != std::filesystem::file_type::regular) {
+        result.error = LoadError::NotAFile;
+        return result;
+    }
+    if (QFileInfo(path).size() > kMaxDataFileBytes) {
+        result.error = LoadError::TooLarge;
+        return result;
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = LoadError::Unreadable;
+        return result;
+    }
+    // Read at most one byte past the limit, in case the file grew since.
+    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = LoadError::Unreadable;
+        return result;
+    }
+    if (bytes.size() > kMaxDataFileBytes) {
+        result.error = LoadError::TooLarge;
+        return result;
+    }
+    return decodeDataFile(bytes);
+}
+
+QString loadErrorMessage(LoadError error, const QString &path)
+{
+    QString message;
+    switch (error) {
+    case LoadError::None:
+        return {};
+    case LoadError::NotFound:
+        message = QStringLiteral("ファイルが見つかりません。");
+        break;
+    case LoadError::NotAFile:
+        message = QStringLiteral("フォルダなどファイルでないものは読み込めません。");
+        break;
+    case LoadError::TooLarge:
+        message = QStringLiteral("ファイルが大きすぎるため読み込めません。");
+        break;
+    case LoadError::NotText:
+        message = QStringLiteral("テキストファイルではないため読み込めません。");
+        break;
+    case LoadError::Unreadable:
+        message = QStringLiteral("ファイルを読み込めませんでした。");
+        break;
+    }
+    return message + kCrLf + QDir::toNativeSeparators(path);
+}
+
+bool SaveDataFile(const QString &path, const QString &text)
+{
+    if (path.isEmpty())
+        return false;
+    return writeFileAtomically(path, encodeShiftJis(withCrLf(text) + kCrLf));
+}
+
+bool SaveTempDataFile(const QString &text, const QString &directory)
+{
+    return SaveDataFile(QDir(directory).filePath(kTempFileName), text);
+}
+
+}  // namespace bks

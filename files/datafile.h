@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace bks {
@@ -19,6 +20,13 @@ struct LoadResult {
 // Loads a kanji-list file: the whole text as it was saved, with the one line
 // break the save appended removed.
 LoadResult LoadDataFile(const QString &path);
+// The bytes-level half of LoadDataFile: refuses bytes that are not text,
+// decodes the rest and returns it with CR LF line breaks, minus the one line
+// break at the end.
+LoadResult decodeDataFile(const QByteArray &bytes);
+// `text` with every line break (CR LF, LF or CR alone) as CR LF.
+QString withCrLf(const QString &text);
+
 // A message for the user about a failed load, in Japanese.
 QString loadErrorMessage(LoadError error, const QString &path);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ struct EnvironmentData {
 // the next double quote and may hold commas. Stops after `maxFields`.
 QStringList readListFields(const QString &text, int maxFields);
 
+// The fields of a settings file's bytes (Shift-JIS or UTF-8).
+EnvironmentData parseEnvironment(const QByteArray &bytes);
+// Reads at most the first 64 KiB of the file.
 EnvironmentData ReadEnvironmentFile(const QString &path = kEnvironmentFileName);
 
 // The one line of nine comma-joined fields. A field that holds a comma,

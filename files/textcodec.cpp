@@ -1,1 +1,178 @@
 #include "files/textcodec.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+namespace bks {
+
+namespace {
+
+const char *const kShiftJis = "Shift_JIS";
+
+// ICU's table for this code page swaps three control codes (byte 0x1A reads
+// as U+001C, 0x1C as U+007F, 0x7F as U+001A), where Windows maps each to
+// itself; ICU also writes U+001A for a byte it cannot decode. None of the
+// three bytes can be the second byte of a character, so they are handled
+// here, outside the converter.
+bool isSwappedControl(uchar b) { return b == 0x1A || b == 0x1C || b == 0x7F; }
+bool isSwappedControl(QChar c) { return c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F; }
+
+bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isTrailByte(uchar b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
+// Whether the bytes end in the first half of a two-byte character, which
+// the converter would drop without a word.
+bool endsInHalfCharacter(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (!isLeadByte(uchar(bytes[i]))) {
+            ++i;
+        } else if (i + 1 == bytes.size()) {
+            return true;
+        } else {
+            i += isTrailByte(uchar(bytes[i + 1])) ? 2 : 1;
+        }
+    }
+    return false;
+}
+
+bool isValidUtf8(const QByteArray &bytes)
+{
+    // Stateless, so a sequence cut off at the end counts as an error instead
+    // of being kept back for more input that never comes.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString decodeUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);  // skips a leading byte-order mark
+}
+
+// A piece holding none of the swapped control bytes.
+QString decodeShiftJisPiece(QStringDecoder &decoder, QByteArrayView piece)
+{
+    const bool halfAtEnd = endsInHalfCharacter(piece);
+    QString text = decoder.decode(halfAtEnd ? piece.chopped(1) : piece);
+    text.replace(QChar(0x1A), QChar(QChar::ReplacementCharacter));
+    if (halfAtEnd)
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
+}
+
+QString decodeShiftJis(const QByteArray &bytes)
+{
+    QStringDecoder decoder(kShiftJis, QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return QString::fromUtf8(bytes);
+    QString result;
+    result.reserve(bytes.size());
+    const QByteArrayView all(bytes);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= all.size(); ++i) {
+        if (i < all.size() && !isSwappedControl(uchar(all[i])))
+            continue;
+        if (i > start)
+            result += decodeShiftJisPiece(decoder, all.sliced(start, i - start));
+        if (i < all.size())
+            result += QChar(char16_t(uchar(all[i])));
+        start = i + 1;
+    }
+    return result;
+}
+
+// Encodes a piece that has no unmappable character; false when it has one.
+bool tryEncode(QStringView piece, QByteArray &out)
+{
+    // A fresh encoder each time: its error flag cannot be cleared.
+    QStringEncoder encoder(kShiftJis, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(piece);
+    if (encoder.hasError())
+        return false;
+    out += bytes;
+    return true;
+}
+
+qsizetype codePointLength(QStringView text, qsizetype i)
+{
+    if (i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
+        return 2;
+    return 1;
+}
+
+// A run holding none of the swapped control characters. Pieces of a few
+// hundred characters keep the common case fast; only a piece that fails is
+// taken apart code point by code point.
+void encodeRun(QStringView run, QByteArray &out, bool &replaced)
+{
+    constexpr qsizetype kPiece = 512;
+    qsizetype i = 0;
+    while (i < run.size()) {
+        qsizetype end = std::min(run.size(), i + kPiece);
+        if (end < run.size() && run[end - 1].isHighSurrogate())
+            ++end;  // keep a surrogate pair together
+        if (!tryEncode(run.sliced(i, end - i), out)) {
+            for (qsizetype k = i; k < end;) {
+                const qsizetype n = codePointLength(run, k);
+                if (!tryEncode(run.sliced(k, n), out)) {
+                    out += "\x81\x48";  // full-width question mark
+                    replaced = true;
+                }
+                k += n;
+            }
+        }
+        i = end;
+    }
+}
+
+}  // namespace
+
+QString decodeTextFile(const QByteArray &bytes)
+{
+    // A byte-order mark says UTF-8 even when a bad byte follows.
+    if (bytes.startsWith("\xEF\xBB\xBF") || isValidUtf8(bytes))
+        return decodeUtf8(bytes);
+    return decodeShiftJis(bytes);
+}
+
+QByteArray encodeShiftJis(const QString &text, bool *replaced)
+{
+    bool anyReplaced = false;
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    const QStringView all(text);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= all.size(); ++i) {
+        if (i < all.size() && !isSwappedControl(all[i]))
+            continue;
+        if (i > start)
+            encodeRun(all.sliced(start, i - start), out, anyReplaced);
+        if (i < all.size())
+            out += char(all[i].unicode());
+        start = i + 1;
+    }
+    if (replaced)
+        *replaced = anyReplaced;
+    return out;
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        (void)file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace bks

@@ -1,0 +1,204 @@
+#include "files/datafile.h"
+
+#include "files/textcodec.h"
+#include "tests/files/filetestutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace bks {
+namespace {
+
+class DataFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+};
+
+TEST_F(DataFileTest, SavesShiftJisWithOneCrLfAppended)
+{
+    const QString file = path("list.txt");
+    ASSERT_TRUE(SaveDataFile(file, QStringLiteral("山川\r\n一")));
+    EXPECT_EQ(test::readBytes(file), QByteArray("\x8E\x52\x90\xEC\r\n\x88\xEA\r\n"));
+
+    // Bare LF (as a text widget hands it over) and lone CR become CR LF;
+    // CR LF is not doubled.
+    ASSERT_TRUE(SaveDataFile(file, QStringLiteral("a\nb\rc\r\nd")));
+    EXPECT_EQ(test::readBytes(file), QByteArray("a\r\nb\r\nc\r\nd\r\n"));
+
+    ASSERT_TRUE(SaveDataFile(file, QString()));
+    EXPECT_EQ(test::readBytes(file), QByteArray("\r\n"));
+}
+
+TEST_F(DataFileTest, LoadGivesBackExactlyTheSavedText)
+{
+    const QStringList texts = {
+        QStringLiteral("山"),
+        QStringLiteral("山川\r\n一二三"),
+        QStringLiteral("  blanks at both ends  "),
+        QStringLiteral("a,b,\"c\",d"),
+        QStringLiteral("\"quoted\""),
+        QStringLiteral("\r\n\r\nleading and trailing breaks\r\n\r\n"),
+        QStringLiteral("《使い方》\r\n　全角"),
+        QString(),
+        QStringLiteral("\r\n"),
+    };
+    const QString file = path("round.txt");
+    for (const QString &text : texts) {
+        ASSERT_TRUE(SaveDataFile(file, text));
+        const LoadResult loaded = LoadDataFile(file);
+        EXPECT_TRUE(loaded.ok()) << text.toStdString();
+        EXPECT_EQ(loaded.text, text);
+    }
+}
+
+TEST_F(DataFileTest, UnmappableCharacterIsSavedAsQuestionMarkAndTheRestKept)
+{
+    const QString file = path("wave.txt");
+    ASSERT_TRUE(SaveDataFile(file, QStringLiteral("山\u301C川")));
+    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("山？川"));
+}
+
+TEST_F(DataFileTest, ReadsFilesFromOtherEditors)
+{
+    const QString file = path("other.txt");
+    const QString text = QStringLiteral("漢字\n練習");
+    const QString crlf = QStringLiteral("漢字\r\n練習");
+
+    ASSERT_TRUE(test::writeBytes(file, text.toUtf8() + "\n"));
+    EXPECT_EQ(LoadDataFile(file).text, crlf);
+    ASSERT_TRUE(test::writeBytes(file, "\xEF\xBB\xBF" + text.toUtf8()));
+    EXPECT_EQ(LoadDataFile(file).text, crlf);  // no break at the end to remove
+
+    QByteArray utf16("\xFF\xFE");
+    for (QChar c : QString(text + QLatin1Char('\n'))) {
+        utf16.append(char(c.unicode() & 0xFF));
+        utf16.append(char(c.unicode() >> 8));
+    }
+    ASSERT_TRUE(test::writeBytes(file, utf16));
+    EXPECT_EQ(LoadDataFile(file).text, crlf);
+
+    // Only one break is the one a save appended.
+    ASSERT_TRUE(test::writeBytes(file, "a\n\n"));
+    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("a\r\n"));
+}
+
+TEST_F(DataFileTest, BadShiftJisBytesAreMarkedNotFatal)
+{
+    const QString file = path("bad.txt");
+    ASSERT_TRUE(test::writeBytes(file, "\x8E\x52\xFF\x8E\r\n"));
+    const LoadResult loaded = LoadDataFile(file);
+    EXPECT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.text, QStringLiteral("山\uFFFD\uFFFD"));
+}
+
+TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
+{
+    EXPECT_EQ(LoadDataFile(path("missing.txt")).error, LoadError::NotFound);
+    EXPECT_EQ(LoadDataFile(QString()).error, LoadError::NotFound);
+    EXPECT_EQ(LoadDataFile(dir.path()).error, LoadError::NotAFile);
+    EXPECT_EQ(LoadDataFile(QStringLiteral("/dev/zero")).error, LoadError::NotAFile);
+
+    const QString binary = path("image.png");
+    ASSERT_TRUE(test::writeBytes(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
+    const LoadResult loaded = LoadDataFile(binary);
+    EXPECT_EQ(loaded.error, LoadError::NotText);
+    EXPECT_TRUE(loaded.text.isEmpty());
+}
+
+TEST_F(DataFileTest, RefusesAHugeFileWithoutReadingIt)
+{
+    const QString file = path("huge.txt");
+    QFile huge(file);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(50) * 1024 * 1024));
+    huge.close();
+    const LoadResult loaded = LoadDataFile(file);
+    EXPECT_EQ(loaded.error, LoadError::TooLarge);
+    EXPECT_TRUE(loaded.text.isEmpty());
+
+    const QString limit = path("limit.txt");
+    ASSERT_TRUE(test::writeBytes(limit, QByteArray(kMaxDataFileBytes, 'a')));
+    EXPECT_TRUE(LoadDataFile(limit).ok());
+    ASSERT_TRUE(test::writeBytes(limit, QByteArray(kMaxDataFileBytes + 1, 'a')));
+    EXPECT_EQ(LoadDataFile(limit).error, LoadError::TooLarge);
+}
+
+TEST_F(DataFileTest, UnreadableFileIsRefused)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    const QString file = path("secret.txt");
+    ASSERT_TRUE(test::writeBytes(file, "a"));
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::Permissions()));
+    EXPECT_EQ(LoadDataFile(file).error, LoadError::Unreadable);
+}
+
+TEST_F(DataFileTest, FailedSaveLeavesThePreviousFile)
+{
+    const QString file = path("keep.txt");
+    ASSERT_TRUE(SaveDataFile(file, QStringLiteral("前")));
+    const QByteArray before = test::readBytes(file);
+
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SaveDataFile(file, QString(100000, QChar(0x5C71)));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(test::readBytes(file), before);
+    EXPECT_FALSE(SaveDataFile(path("no/such/folder/x.txt"), QStringLiteral("x")));
+}
+
+TEST_F(DataFileTest, FailedSaveInAReadOnlyFolderLeavesThePreviousFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const QString file = path("keep.txt");
+    ASSERT_TRUE(SaveDataFile(file, QStringLiteral("前")));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_FALSE(SaveDataFile(file, QStringLiteral("後")));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                          | QFileDevice::ExeOwner);
+    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("前"));
+}
+
+TEST_F(DataFileTest, TempCopyGoesToBksTmpInTheGivenFolder)
+{
+    ASSERT_TRUE(SaveTempDataFile(QStringLiteral("一\r\n二"), dir.path()));
+    EXPECT_EQ(test::readBytes(path("BKStmp.txt")), QByteArray("\x88\xEA\r\n\x93\xF1\r\n"));
+    ASSERT_TRUE(SaveTempDataFile(QStringLiteral("三"), dir.path()));
+    EXPECT_EQ(test::readBytes(path("BKStmp.txt")), QByteArray("\x8E\x4F\r\n"));
+}
+
+TEST(LoadErrorMessage, NamesTheProblemAndTheFile)
+{
+    const QString file = QStringLiteral("/home/u/大きい.txt");
+    EXPECT_TRUE(loadErrorMessage(LoadError::None, file).isEmpty());
+    EXPECT_EQ(loadErrorMessage(LoadError::TooLarge, file),
+              QStringLiteral("ファイルが大きすぎるため読み込めません。\r\n/home/u/大きい.txt"));
+    const LoadError errors[] = {LoadError::NotFound, LoadError::NotAFile, LoadError::NotText,
+                                LoadError::Unreadable};
+    QStringList messages;
+    for (LoadError error : errors) {
+        messages.append(loadErrorMessage(error, file));
+        EXPECT_TRUE(messages.back().endsWith(file));
+    }
+    messages.removeDuplicates();
+    EXPECT_EQ(messages.size(), 4);
+}
+
+}  // namespace
+}  // namespace bks
