@@ -1,0 +1,67 @@
+// Kanji-list files arrive by menu and by drop, from anywhere.
+#include "files/datafile.h"
+#include "files/textcodec.h"
+
+#include "fuzz/fuzzcheck.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+bool hasOnlyCrLfBreaks(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n')))
+            return false;
+        if (text[i] == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r')))
+            return false;
+    }
+    return true;
+}
+
+// Bytes that decodeTextFile would not take for Shift-JIS.
+bool looksLikeUtf(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const bks::LoadResult loaded = bks::decodeDataFile(bytes);
+    if (!loaded.ok()) {
+        BKS_FUZZ_CHECK(loaded.text.isEmpty());
+        return 0;
+    }
+    BKS_FUZZ_CHECK(!loaded.text.contains(QChar(0)));
+    BKS_FUZZ_CHECK(hasOnlyCrLfBreaks(loaded.text));
+
+    // What was loaded, once saved, loads back unchanged, but for characters
+    // Shift-JIS cannot hold, which become "？" once and then stay. (Shift-JIS
+    // bytes that happen to form valid UTF-8 are read as UTF-8; that guess is
+    // not what this checks.)
+    QString text = loaded.text;
+    for (int round = 0; round < 2; ++round) {
+        bool replaced = false;
+        const QByteArray saved = bks::encodeShiftJis(text + QStringLiteral("\r\n"), &replaced);
+        BKS_FUZZ_CHECK(!saved.contains("\xFC\xFC"));
+        BKS_FUZZ_CHECK(round == 0 || !replaced);
+        if (looksLikeUtf(saved))
+            break;
+        const bks::LoadResult again = bks::decodeDataFile(saved);
+        BKS_FUZZ_CHECK(again.ok());
+        BKS_FUZZ_CHECK(replaced || again.text == text);
+        text = again.text;
+    }
+    return 0;
+}
