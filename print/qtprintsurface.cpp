@@ -1,1 +1,434 @@
 #include "print/qtprintsurface.h"
+
+#include "files/fonts.h"
+#include "platform/colours.h"
+#include "print/verticalglyphs.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace bks {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPdfResolution = 1200;
+// The office printer whose lines and guide patterns the PDF imitates.
+constexpr double kReferencePrinterDpi = 600;
+constexpr double kPdfMarginMm = 5;
+
+QPageLayout a4Layout(QPageLayout::Orientation orientation, double margin)
+{
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(margin, margin, margin, margin),
+                       QPageLayout::Millimeter);
+}
+
+QRectF pdfPrintable(QPageLayout::Orientation orientation)
+{
+    return a4Layout(orientation, kPdfMarginMm).paintRect(QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- printer
+
+PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)
+    : m_printer(QPrinter::HighResolution), m_pdfFile(pdfFile)
+{
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(pdfFile);
+    m_printer.setResolution(int(kPdfResolution));
+    m_printer.setPageLayout(a4Layout(QPageLayout::Portrait, kPdfMarginMm));
+    m_printer.setDocName(QStringLiteral("墨翔丸"));
+    m_printer.setCreator(QStringLiteral("墨翔丸"));
+}
+
+PrinterPageTarget::PrinterPageTarget(const QPrinterInfo &printer)
+    : m_printer(printer, QPrinter::HighResolution)
+{
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_printer.setDocName(QStringLiteral("墨翔丸"));
+}
+
+PrinterPageTarget::~PrinterPageTarget()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPainter &PrinterPageTarget::beginPage(QPageLayout::Orientation orientation)
+{
+    if (!m_error.isEmpty())
+        throw PrintSurfaceError(m_error.toStdString());
+    if (m_finished)
+        throw PrintSurfaceError("the output has already been closed");
+
+    // The orientation must be in place before the page exists; one printer
+    // and one painter serve the whole run.
+    m_printer.setPageOrientation(orientation);
+    if (m_pages == 0) {
+        if (!m_painter.begin(&m_printer)) {
+            m_error = m_pdfFile.isEmpty()
+                          ? QStringLiteral("プリンター %1 に出力できません").arg(m_printer.printerName())
+                          : QStringLiteral("ファイル %1 に書き込めません").arg(m_pdfFile);
+            throw PrintSurfaceError(m_error.toStdString());
+        }
+    } else if (!m_printer.newPage()) {
+        m_error = QStringLiteral("次のページを始められません");
+        throw PrintSurfaceError(m_error.toStdString());
+    }
+    if (m_printer.printerState() == QPrinter::Error) {
+        m_error = QStringLiteral("プリンターがエラーを報告しました");
+        throw PrintSurfaceError(m_error.toStdString());
+    }
+    ++m_pages;
+    return m_painter;
+}
+
+double PrinterPageTarget::resolution() const
+{
+    return m_printer.resolution();
+}
+
+QRectF PrinterPageTarget::printableMm(QPageLayout::Orientation orientation) const
+{
+    if (!m_pdfFile.isEmpty())
+        return pdfPrintable(orientation);
+    QPageLayout layout = m_printer.pageLayout();
+    layout.setOrientation(orientation);
+    return layout.paintRect(QPageLayout::Millimeter);
+}
+
+QPointF PrinterPageTarget::painterOriginMm(QPageLayout::Orientation orientation) const
+{
+    return printableMm(orientation).topLeft();
+}
+
+double PrinterPageTarget::lineWidth() const
+{
+    return m_pdfFile.isEmpty() ? 1.0 : resolution() / kReferencePrinterDpi;
+}
+
+bool PrinterPageTarget::finish(QString *error)
+{
+    if (!m_finished) {
+        m_finished = true;
+        if (m_painter.isActive() && !m_painter.end() && m_error.isEmpty())
+            m_error = QStringLiteral("出力を完了できません");
+        if (m_error.isEmpty() && m_pages > 0 && m_printer.printerState() == QPrinter::Error)
+            m_error = QStringLiteral("プリンターがエラーを報告しました");
+        if (m_error.isEmpty() && m_pages > 0 && !m_pdfFile.isEmpty()) {
+            const QFileInfo written(m_pdfFile);
+            if (!written.isFile() || written.size() == 0)
+                m_error = QStringLiteral("ファイル %1 に書き込めません").arg(m_pdfFile);
+        }
+    }
+    if (!m_error.isEmpty() && error)
+        *error = m_error;
+    return m_error.isEmpty();
+}
+
+// ----------------------------------------------------------------- images
+
+ImagePageTarget::ImagePageTarget(double dpi) : m_dpi(dpi) {}
+
+ImagePageTarget::~ImagePageTarget()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPainter &ImagePageTarget::beginPage(QPageLayout::Orientation orientation)
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QSizeF mm = orientation == QPageLayout::Landscape ? paper.transposed() : paper;
+    QImage page(int(std::lround(mm.width() / kMmPerInch * m_dpi)),
+                int(std::lround(mm.height() / kMmPerInch * m_dpi)), QImage::Format_RGB32);
+    if (page.isNull())
+        throw PrintSurfaceError("no memory for a preview page");
+    page.fill(Qt::white);
+    const int dotsPerMetre = int(std::lround(m_dpi / 0.0254));
+    page.setDotsPerMeterX(dotsPerMetre);
+    page.setDotsPerMeterY(dotsPerMetre);
+    m_pages.push_back(page);
+    if (!m_painter.begin(&m_pages.back()))
+        throw PrintSurfaceError("cannot draw a preview page");
+    return m_painter;
+}
+
+QRectF ImagePageTarget::printableMm(QPageLayout::Orientation orientation) const
+{
+    return pdfPrintable(orientation);
+}
+
+QPointF ImagePageTarget::painterOriginMm(QPageLayout::Orientation) const
+{
+    return {0, 0};
+}
+
+bool ImagePageTarget::finish(QString *)
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    return true;
+}
+
+// ---------------------------------------------------------------- surface
+
+QtPrintSurface::QtPrintSurface(std::unique_ptr<PageTarget> target) : m_target(std::move(target)) {}
+
+QtPrintSurface::~QtPrintSurface()
+{
+    if (!m_finished)
+        m_target->finish(nullptr);
+}
+
+void QtPrintSurface::setFontName(const QString &face)
+{
+    if (face == m_face && !m_family.isEmpty())
+        return;
+    m_face = face;
+    m_family = resolvedFamily(face);
+    m_fontDirty = true;
+}
+
+void QtPrintSurface::setFontSize(double points)
+{
+    if (!(points > 0) || points > 2160)
+        throw PrintSurfaceError("font size out of range");
+    if (points != m_points) {
+        m_points = points;
+        m_fontDirty = true;
+    }
+}
+
+void QtPrintSurface::setCurrentX(double x)
+{
+    m_x = x;
+}
+
+void QtPrintSurface::setCurrentY(double y)
+{
+    m_y = y;
+}
+
+void QtPrintSurface::setScaleMode(int mode)
+{
+    if (mode != Twips && mode != Millimetres)
+        throw PrintSurfaceError("unsupported scale mode");
+    m_scaleMode = mode;
+}
+
+void QtPrintSurface::setDrawStyle(int style)
+{
+    if (style < Solid || style > Dotted)
+        throw PrintSurfaceError("unsupported draw style");
+    m_drawStyle = style;
+}
+
+void QtPrintSurface::setOrientation(int orientation)
+{
+    if (orientation != Portrait && orientation != Landscape)
+        throw PrintSurfaceError("unsupported orientation");
+    m_orientation = orientation;
+}
+
+void QtPrintSurface::setPaperSize(int size)
+{
+    if (size != A4)
+        throw PrintSurfaceError("only A4 paper is supported");
+}
+
+void QtPrintSurface::setForeColor(qint32 colour)
+{
+    m_foreColor = colour;
+}
+
+double QtPrintSurface::unitsPerMm() const
+{
+    return m_scaleMode == Twips ? 1440.0 / kMmPerInch : 1.0;
+}
+
+QPageLayout::Orientation QtPrintSurface::pageOrientation() const
+{
+    // A page keeps the orientation it was started in.
+    if (m_painter)
+        return m_openOrientation;
+    return m_orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+double QtPrintSurface::scaleWidth() const
+{
+    return m_target->printableMm(pageOrientation()).width() * unitsPerMm();
+}
+
+double QtPrintSurface::scaleHeight() const
+{
+    return m_target->printableMm(pageOrientation()).height() * unitsPerMm();
+}
+
+QPainter &QtPrintSurface::painter()
+{
+    if (m_failure)
+        throw PrintSurfaceError(m_failure->toStdString());
+    if (m_finished)
+        throw PrintSurfaceError("the output has already been closed");
+    if (!m_painter) {
+        const QPageLayout::Orientation orientation = pageOrientation();
+        try {
+            m_painter = &m_target->beginPage(orientation);
+        } catch (const PrintSurfaceError &e) {
+            m_failure = QString::fromStdString(e.what());
+            throw;
+        }
+        m_openOrientation = orientation;
+        ++m_pageCount;
+        m_painter->setBrush(Qt::NoBrush);
+        m_penValid = false;
+        m_fontDirty = true;
+    }
+    return *m_painter;
+}
+
+QPointF QtPrintSurface::toDevice(double x, double y) const
+{
+    const double pxPerMm = m_target->resolution() / kMmPerInch;
+    const QPointF offset = m_target->printableMm(m_openOrientation).topLeft()
+                           - m_target->painterOriginMm(m_openOrientation);
+    const double perUnit = pxPerMm / unitsPerMm();
+    return {offset.x() * pxPerMm + x * perUnit, offset.y() * pxPerMm + y * perUnit};
+}
+
+void QtPrintSurface::applyPen(const QColor &colour, int style)
+{
+    const QRgb rgb = colour.rgba();
+    if (m_penValid && rgb == m_penRgb && style == m_penStyle)
+        return;
+    const double width = m_target->lineWidth();
+    QPen pen(colour);
+    pen.setWidthF(width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (style != Solid) {
+        // The guide patterns of a 600-dpi office printer, kept at their
+        // length on paper whatever the resolution, and long enough to be
+        // seen on a coarse preview.
+        const double px = m_target->resolution() / kReferencePrinterDpi;
+        const double on = style == Dashed ? std::max(18 * px, 4.0) : std::max(3 * px, 1.0);
+        const double off = style == Dashed ? std::max(6 * px, 2.0) : std::max(3 * px, 1.0);
+        pen.setDashPattern({on / width, off / width});
+    }
+    m_painter->setPen(pen);
+    m_penValid = true;
+    m_penRgb = rgb;
+    m_penStyle = style;
+}
+
+void QtPrintSurface::prepareFont()
+{
+    if (!m_fontDirty)
+        return;
+    if (m_points <= 0)
+        m_points = 9;  // a printer's own default size until a size is set
+    m_font = QFont(m_family.isEmpty() ? resolvedFamily(m_face) : m_family);
+    m_font.setPointSizeF(m_points);
+    m_metrics.emplace(m_font, m_painter->device());
+    m_painter->setFont(m_font);
+    m_fontDirty = false;
+}
+
+void QtPrintSurface::print(const QString &text)
+{
+    QPainter &p = painter();
+    prepareFont();
+    applyPen(colourFromNumber(m_foreColor), Solid);
+    const QPointF at = toDevice(m_x, m_y);
+    if (isVerticalFace(m_face)) {
+        DrawSidewaysText(p, m_font, at, text);
+        p.setFont(m_font);
+    } else {
+        p.drawText(QPointF(at.x(), at.y() + m_metrics->ascent()), text);
+    }
+    // Like a printer's Print: the pen goes to the start of the next line.
+    const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
+    m_x = 0;
+    m_y += m_metrics->height() * unitsPerPx;
+}
+
+void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)
+{
+    if (flags != StraightLine && flags != Box)
+        throw PrintSurfaceError("unsupported line flags");
+    QPainter &p = painter();
+    applyPen(colourFromNumber(colour), m_drawStyle);
+    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
+    if (flags == Box)
+        p.drawRect(QRectF(a, b).normalized());
+    else
+        p.drawLine(a, b);
+    m_x = x2;
+    m_y = y2;
+}
+
+void QtPrintSurface::newPage()
+{
+    if (m_failure)
+        throw PrintSurfaceError(m_failure->toStdString());
+    // The next drawing call starts the page; an empty page never appears.
+    m_painter = nullptr;
+}
+
+void QtPrintSurface::endDoc()
+{
+    if (m_failure)
+        throw PrintSurfaceError(m_failure->toStdString());
+    m_painter = nullptr;
+    m_orientation = Portrait;
+}
+
+bool QtPrintSurface::finish(QString *error)
+{
+    m_painter = nullptr;
+    m_finished = true;
+    const bool ok = m_target->finish(error);
+    if (!ok)
+        return false;
+    if (m_failure) {
+        if (error)
+            *error = *m_failure;
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- opening
+
+std::unique_ptr<PrintSurface> openPrintSurface(const PrinterChoice &choice)
+{
+    if (choice.toPdf())
+        return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(choice.pdfFile));
+    const QPrinterInfo info = choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                            : QPrinterInfo::printerInfo(choice.printerName);
+    if (info.isNull())
+        throw PrintSurfaceError(QStringLiteral("プリンター %1 が見つかりません").arg(choice.printerName).toStdString());
+    return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(info));
+}
+
+std::vector<QImage> RenderPreviewPages(const std::function<void(PrintSurface &)> &draw, double dpi)
+{
+    auto target = std::make_unique<ImagePageTarget>(dpi);
+    ImagePageTarget *pages = target.get();
+    QtPrintSurface surface(std::move(target));
+    draw(surface);
+    surface.finish(nullptr);
+    return pages->pages();
+}
+
+}  // namespace bks

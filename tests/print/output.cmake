@@ -1,0 +1,8 @@
+# Output through Qt: the print surface on PDF files, printers and preview
+# images, read back with poppler-utils where they are installed.
+bks_add_test(print_output_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/pdftools.h ${CMAKE_CURRENT_LIST_DIR}/pdftools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qtprintsurface_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/verticalglyphs_test.cpp
+  LIBS bks_print)
