@@ -106,9 +106,33 @@ qsizetype codePointLength(QStringView text, qsizetype i)
     return 1;
 }
 
-// A run holding none of the swapped control characters. Pieces of a few
-// hundred characters keep the common case fast; only a piece that fails is
-// taken apart code point by code point.
+// Encodes a piece, halving a piece that fails until the few characters
+// that Shift-JIS cannot hold are found; each of them becomes "？".
+void encodePiece(QStringView piece, QByteArray &out, bool &replaced)
+{
+    if (tryEncode(piece, out))
+        return;
+    constexpr qsizetype kSmall = 16;
+    if (piece.size() > kSmall) {
+        qsizetype half = piece.size() / 2;
+        if (piece[half - 1].isHighSurrogate())
+            ++half;  // keep a surrogate pair together
+        encodePiece(piece.first(half), out, replaced);
+        encodePiece(piece.sliced(half), out, replaced);
+        return;
+    }
+    for (qsizetype k = 0; k < piece.size();) {
+        const qsizetype n = codePointLength(piece, k);
+        if (!tryEncode(piece.sliced(k, n), out)) {
+            out += "\x81\x48";  // full-width question mark
+            replaced = true;
+        }
+        k += n;
+    }
+}
+
+// A run holding none of the swapped control characters, in pieces of a few
+// hundred characters, so that one unmappable character costs little.
 void encodeRun(QStringView run, QByteArray &out, bool &replaced)
 {
     constexpr qsizetype kPiece = 512;
@@ -116,17 +140,8 @@ void encodeRun(QStringView run, QByteArray &out, bool &replaced)
     while (i < run.size()) {
         qsizetype end = std::min(run.size(), i + kPiece);
         if (end < run.size() && run[end - 1].isHighSurrogate())
-            ++end;  // keep a surrogate pair together
-        if (!tryEncode(run.sliced(i, end - i), out)) {
-            for (qsizetype k = i; k < end;) {
-                const qsizetype n = codePointLength(run, k);
-                if (!tryEncode(run.sliced(k, n), out)) {
-                    out += "\x81\x48";  // full-width question mark
-                    replaced = true;
-                }
-                k += n;
-            }
-        }
+            ++end;
+        encodePiece(run.sliced(i, end - i), out, replaced);
         i = end;
     }
 }
