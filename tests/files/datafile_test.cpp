@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bks {
@@ -105,6 +106,10 @@ TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
     EXPECT_EQ(LoadDataFile(QString()).error, LoadError::NotFound);
     EXPECT_EQ(LoadDataFile(dir.path()).error, LoadError::NotAFile);
     EXPECT_EQ(LoadDataFile(QStringLiteral("/dev/zero")).error, LoadError::NotAFile);
+    // Opening a pipe would wait for a writer that never comes.
+    const QString pipe = path("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(LoadDataFile(pipe).error, LoadError::NotAFile);
 
     const QString binary = path("image.png");
     ASSERT_TRUE(test::writeBytes(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));

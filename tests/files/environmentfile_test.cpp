@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace bks {
 namespace {
 
@@ -169,6 +171,9 @@ TEST(EnvironmentFile, MissingShortOrJunkFilesAreHarmless)
     const QString path = dir.filePath(kEnvironmentFileName);
     EXPECT_EQ(ReadEnvironmentFile(path).fieldsRead, 0);
     EXPECT_EQ(ReadEnvironmentFile(dir.path()).fieldsRead, 0);  // a folder
+    const QString pipe = dir.filePath(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(ReadEnvironmentFile(pipe).fieldsRead, 0);  // must not wait for a writer
 
     // Seven headings and the font, no character: the fields read are kept.
     ASSERT_TRUE(test::writeBytes(path, encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,ＭＳ 明朝\r\n"))));
