@@ -45,6 +45,8 @@ PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)
     m_printer.setPageLayout(a4Layout(QPageLayout::Portrait, kPdfMarginMm));
     m_printer.setDocName(QStringLiteral("墨翔丸"));
     m_printer.setCreator(QStringLiteral("墨翔丸"));
+    m_printable[0] = pdfPrintable(QPageLayout::Portrait);
+    m_printable[1] = pdfPrintable(QPageLayout::Landscape);
 }
 
 PrinterPageTarget::PrinterPageTarget(const QPrinterInfo &printer)
@@ -53,6 +55,10 @@ PrinterPageTarget::PrinterPageTarget(const QPrinterInfo &printer)
     m_printer.setPageSize(QPageSize(QPageSize::A4));
     m_printer.setPageOrientation(QPageLayout::Portrait);
     m_printer.setDocName(QStringLiteral("墨翔丸"));
+    QPageLayout layout = m_printer.pageLayout();
+    m_printable[0] = layout.paintRect(QPageLayout::Millimeter);
+    layout.setOrientation(QPageLayout::Landscape);
+    m_printable[1] = layout.paintRect(QPageLayout::Millimeter);
 }
 
 PrinterPageTarget::~PrinterPageTarget()
@@ -97,11 +103,7 @@ double PrinterPageTarget::resolution() const
 
 QRectF PrinterPageTarget::printableMm(QPageLayout::Orientation orientation) const
 {
-    if (!m_pdfFile.isEmpty())
-        return pdfPrintable(orientation);
-    QPageLayout layout = m_printer.pageLayout();
-    layout.setOrientation(orientation);
-    return layout.paintRect(QPageLayout::Millimeter);
+    return m_printable[orientation == QPageLayout::Landscape ? 1 : 0];
 }
 
 QPointF PrinterPageTarget::painterOriginMm(QPageLayout::Orientation orientation) const
@@ -165,7 +167,9 @@ QPainter &ImagePageTarget::beginPage(QPageLayout::Orientation orientation)
 
 QRectF ImagePageTarget::printableMm(QPageLayout::Orientation orientation) const
 {
-    return pdfPrintable(orientation);
+    static const QRectF portrait = pdfPrintable(QPageLayout::Portrait);
+    static const QRectF landscape = pdfPrintable(QPageLayout::Landscape);
+    return orientation == QPageLayout::Landscape ? landscape : portrait;
 }
 
 QPointF ImagePageTarget::painterOriginMm(QPageLayout::Orientation) const

@@ -68,6 +68,7 @@ private:
     QPrinter m_printer;
     QPainter m_painter;
     QString m_pdfFile;
+    QRectF m_printable[2];  // portrait, landscape
     QString m_error;
     int m_pages = 0;
     bool m_finished = false;
