@@ -1,18 +1,118 @@
 #include "app/previewdialog.h"
 
+#include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
 
-#include <QMessageBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace bks {
+
+namespace {
+
+// Draws one recorded sheet again, with the surface state each call had.
+void replaySheet(PrintSurface &surface, const std::vector<RecordedOp> &sheet)
+{
+    for (const RecordedOp &op : sheet) {
+        surface.setScaleMode(op.scaleMode);
+        surface.setPaperSize(op.paperSize);
+        surface.setOrientation(op.orientation);
+        surface.setDrawStyle(op.drawStyle);
+        switch (op.kind) {
+        case RecordedOp::Print:
+            surface.setFontName(op.fontName);
+            surface.setFontSize(op.fontSize);
+            surface.setForeColor(op.colour);
+            surface.setCurrentX(op.x);
+            surface.setCurrentY(op.y);
+            surface.print(op.text);
+            break;
+        case RecordedOp::Line:
+            surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour);
+            break;
+        case RecordedOp::NewPage:
+        case RecordedOp::EndDoc:
+            break;
+        }
+    }
+    surface.endDoc();
+}
+
+// Shows the recorded sheets one at a time; a sheet is drawn only when shown,
+// so a long run needs no more memory than one page image.
+class PreviewDialog : public QDialog {
+public:
+    PreviewDialog(QWidget *parent, std::vector<std::vector<RecordedOp>> sheets)
+        : QDialog(parent), m_sheets(std::move(sheets))
+    {
+        setObjectName(QStringLiteral("previewDialog"));
+        setWindowTitle(QStringLiteral("印刷プレビュー"));
+        auto *scroll = new QScrollArea(this);
+        m_page = new QLabel(this);
+        m_page->setObjectName(QStringLiteral("previewPage"));
+        m_page->setAlignment(Qt::AlignCenter);
+        scroll->setWidget(m_page);
+        scroll->setWidgetResizable(true);
+        m_position = new QLabel(this);
+        m_position->setObjectName(QStringLiteral("previewPosition"));
+        m_previous = new QPushButton(QStringLiteral("前の頁"), this);
+        m_next = new QPushButton(QStringLiteral("次の頁"), this);
+        auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+        auto *row = new QHBoxLayout;
+        row->addWidget(m_previous);
+        row->addWidget(m_position, 1, Qt::AlignCenter);
+        row->addWidget(m_next);
+        row->addWidget(close);
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(scroll, 1);
+        layout->addLayout(row);
+        connect(m_previous, &QPushButton::clicked, this, [this] { show(m_index - 1); });
+        connect(m_next, &QPushButton::clicked, this, [this] { show(m_index + 1); });
+        connect(close, &QPushButton::clicked, this, &QDialog::accept);
+        resize(900, 760);
+        show(0);
+    }
+
+    void show(int index)
+    {
+        const int n = static_cast<int>(m_sheets.size());
+        m_index = std::clamp(index, 0, std::max(0, n - 1));
+        m_previous->setEnabled(m_index > 0);
+        m_next->setEnabled(m_index + 1 < n);
+        if (n == 0) {
+            m_position->setText(QStringLiteral("印刷する頁はありません"));
+            m_page->setPixmap(QPixmap());
+            return;
+        }
+        m_position->setText(QStringLiteral("%1 / %2 枚").arg(m_index + 1).arg(n));
+        const auto &sheet = m_sheets[static_cast<size_t>(m_index)];
+        const std::vector<QImage> pages =
+            RenderPreviewPages([&sheet](PrintSurface &s) { replaySheet(s, sheet); }, 80.0);
+        m_page->setPixmap(pages.empty() ? QPixmap() : QPixmap::fromImage(pages.front()));
+    }
+
+private:
+    std::vector<std::vector<RecordedOp>> m_sheets;
+    QLabel *m_page = nullptr;
+    QLabel *m_position = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    int m_index = 0;
+};
+
+}  // namespace
 
 void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
                       const RunOptions &options, const RunCounters &counters)
 {
-    RecordingSurface surface;
-    PreviewRun(surface, text, settings, options, counters);
-    QMessageBox::information(parent, QStringLiteral("印刷プレビュー"),
-                             QStringLiteral("%1 枚の練習帳が印刷されます。").arg(surface.sheets().size()));
+    RecordingSurface recording;
+    PreviewRun(recording, text, settings, options, counters);
+    PreviewDialog dialog(parent, recording.sheets());
+    dialog.exec();
 }
 
 }  // namespace bks

@@ -6,6 +6,7 @@
 #include "files/textcodec.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -12,10 +12,11 @@ MsgResult firstButton(MsgButtons buttons)
 template <typename T>
 std::optional<T> next(std::deque<std::optional<T>> &queue)
 {
-    if (queue.empty())
-        return std::nullopt;
-    auto v = queue.front();
-    queue.pop_front();
+    std::optional<T> v;
+    if (!queue.empty()) {
+        v.swap(queue.front());
+        queue.pop_front();
+    }
     return v;
 }
 
