@@ -310,6 +310,33 @@ TEST(PdfSurface, TextSitsBelowThePenInRealPointsInBothScaleModes)
     }
 }
 
+TEST(PdfSurface, AtFaceTurnsFullWidthCharactersInThePdfToo)
+{
+    skipWithoutPoppler();
+    const QString pdf = ScratchPath(QStringLiteral("at.pdf"));
+    auto s = pdfSurface(pdf);
+    s->setScaleMode(PrintSurface::Millimetres);
+    s->setFontName(QStringLiteral("@BIZ UDMincho"));
+    s->setFontSize(72);
+    s->setCurrentX(20);
+    s->setCurrentY(20);
+    s->print(QStringLiteral("一"));
+    s->setCurrentX(20);
+    s->setCurrentY(100);
+    s->print(QStringLiteral("--"));
+    ASSERT_TRUE(s->finish(nullptr));
+    const int dpi = 100;
+    const auto page = RenderPdfPage(pdf, 1, dpi);
+    ASSERT_TRUE(page);
+    const int split = qRound(80 / 25.4 * dpi);
+    const QRect kanji = test::InkBounds(page->copy(0, 0, page->width(), split));
+    const QRect dashes = test::InkBounds(page->copy(0, split, page->width(), page->height() - split));
+    ASSERT_FALSE(kanji.isNull());
+    ASSERT_FALSE(dashes.isNull());
+    EXPECT_GT(kanji.height(), 4 * kanji.width());
+    EXPECT_GT(dashes.width(), 4 * dashes.height());
+}
+
 QImage previewOf(const std::function<void(PrintSurface &)> &draw, double dpi = 100)
 {
     const auto pages = RenderPreviewPages(draw, dpi);

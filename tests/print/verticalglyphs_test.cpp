@@ -360,6 +360,29 @@ TEST(AtFace, FullWidthCharactersTurnAQuarterAndHalfWidthStayUpright)
     EXPECT_GT(dash.width(), dash.height());
 }
 
+int darkPixels(const QImage &image, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return n;
+}
+
+TEST(AtFace, TurnsCounterClockwiseSoTheSheetReadsTurnedClockwise)
+{
+    // A full-width L turned a quarter counter-clockwise: its upright stroke
+    // lies along the bottom, its foot up the right side.
+    const QImage page = drawn(QStringLiteral("@BIZ UDMincho"), QStringLiteral("Ｌ"));
+    const QRect ink = test::InkBounds(page);
+    ASSERT_FALSE(ink.isNull());
+    const QPoint c = ink.center();
+    EXPECT_GT(darkPixels(page, QRect(QPoint(c.x(), ink.top()), ink.bottomRight())),
+              1.3 * darkPixels(page, QRect(ink.topLeft(), QPoint(c.x() - 1, ink.bottom()))));
+    EXPECT_GT(darkPixels(page, QRect(QPoint(ink.left(), c.y()), ink.bottomRight())),
+              1.3 * darkPixels(page, QRect(ink.topLeft(), QPoint(ink.right(), c.y() - 1))));
+}
+
 TEST(AtFace, TextAdvancesByTheHorizontalCell)
 {
     const QString face = QStringLiteral("@BIZ UDMincho");
