@@ -1,1 +1,317 @@
 #include "print/printjob.h"
+
+#include "print/sheetlayouts.h"
+#include "print/sheetmath.h"
+
+namespace bks {
+
+namespace {
+
+const QChar kBlank(char16_t(0x3000));
+
+QString runTitle()
+{
+    return QStringLiteral("漢字練習帳連続印刷");
+}
+
+// One run over the queue: the two loops and the sheet without characters.
+// Run-time failures and surface errors leave by exception.
+class Run {
+public:
+    Run(PrintSurface &surface, TextQueue &text1, const SheetSettings &settings,
+        const RunOptions &options, RunCounters &counters)
+        : m_surface(surface), m_text1(text1), m_settings(settings), m_options(options), m_c(counters)
+    {
+    }
+
+    void setProgress(RunProgress *progress, int total)
+    {
+        m_progress = progress;
+        m_total = total;
+    }
+    bool cancelled() const { return m_cancelled; }
+
+    // The sheet the empty text prints when the user agrees.
+    void printEmptySheet()
+    {
+        if (m_options.oneChar)
+            PrintOneCharPage(m_surface, m_settings, QString(kBlank), m_c.sheetNumber);
+        else
+            PrintTwoCharPage(m_surface, m_settings, QString(kBlank), m_c.sheetNumber);
+    }
+
+    void RunOneCharJob()
+    {
+        if (!m_options.tenPages) {
+            for (int k = 1; k <= m_c.runCharCount; ++k) {
+                const Int16 sinceStart = Int16(m_c.runCharCount) - m_c.pageCount + 1;
+                m_c.sheetNumber = m_options.autoNumber
+                                      ? static_cast<qint16>(sinceStart.v)
+                                      : toInt16(numericValue(m_options.firstNumber) + sinceStart.d());
+                const QString currentChar = cut(1);
+                PrintOneCharPage(m_surface, m_settings, currentChar, m_c.sheetNumber);
+                m_surface.newPage();
+                m_c.pageCount = static_cast<qint16>((Int16(m_c.pageCount) - 1).v);
+                if (afterSheet())
+                    break;
+            }
+        } else {
+            for (int k = 0; k <= 9; ++k) {
+                m_c.sheetNumber = batchNumber(k);
+                const QString currentChar = cut(1);
+                PrintOneCharPage(m_surface, m_settings, currentChar, m_c.sheetNumber);
+                m_surface.newPage();
+                ++m_c.sheetsOfList;
+                if (afterSheet())
+                    break;
+            }
+        }
+    }
+
+    void RunTwoCharJob()
+    {
+        if (!m_options.tenPages) {
+            const int last = m_c.runCharCount / 2 + 1;
+            for (int k = 1; k <= last; ++k) {
+                m_c.sheetNumber = m_options.autoNumber
+                                      ? static_cast<qint16>(k)
+                                      : toInt16(numericValue(m_options.firstNumber) + k);
+                const QString currentPair = cut(2);
+                PrintTwoCharPage(m_surface, m_settings, currentPair, m_c.sheetNumber);
+                m_surface.newPage();
+                if (afterSheet())
+                    break;
+            }
+        } else {
+            for (int k = 0; k <= 9; ++k) {
+                const QString currentPair = cut(2);
+                m_c.sheetNumber = batchNumber(k);
+                PrintTwoCharPage(m_surface, m_settings, currentPair, m_c.sheetNumber);
+                m_surface.newPage();
+                ++m_c.sheetsOfList;
+                if (afterSheet())
+                    break;
+            }
+        }
+        // Setting the count label to "0" while characters remain would make
+        // the next batch see an empty list, so the label only reads "0" when
+        // the text is used up (where it already does).
+        if (!m_cancelled && m_text1.text().isEmpty())
+            m_text1.setCountLabel(QStringLiteral("0"));
+    }
+
+private:
+    // Cuts the first n characters from the front of the text.
+    QString cut(int n)
+    {
+        const QString text = m_text1.text();
+        const QString front = text.left(n);
+        m_text1.setText(text.mid(n));
+        return front;
+    }
+
+    // Ten-sheet batches go on numbering from the sheets earlier batches of
+    // the same list printed.
+    qint16 batchNumber(int k) const
+    {
+        const long long position = static_cast<long long>(m_c.sheetsOfList) + k + 1;
+        if (m_options.autoNumber)
+            return checked16(position);
+        return toInt16(numericValue(m_options.firstNumber) + static_cast<double>(position));
+    }
+
+    // True when the loop is to end: the text is used up, or the user has
+    // asked to stop.
+    bool afterSheet()
+    {
+        ++m_done;
+        const bool goOn = m_progress ? m_progress->update(m_done, m_total) : true;
+        if (m_text1.text().isEmpty())
+            return true;
+        if (!goOn)
+            m_cancelled = true;
+        return m_cancelled;
+    }
+
+    PrintSurface &m_surface;
+    TextQueue &m_text1;
+    const SheetSettings &m_settings;
+    const RunOptions &m_options;
+    RunCounters &m_c;
+    RunProgress *m_progress = nullptr;
+    int m_total = 0;
+    int m_done = 0;
+    bool m_cancelled = false;
+};
+
+// The click handler's sheet count, with the blank that pairs an odd last
+// character. Returns the number of sheets an all-pages run prints.
+int countSheets(TextQueue &text1, const RunOptions &options, RunCounters &c)
+{
+    if (options.oneChar) {
+        c.pageCount = c.runCharCount;
+    } else if (c.runCharCount % 2 != 0) {
+        text1.setText(text1.text() + kBlank);
+        c.pageCount = static_cast<qint16>((c.runCharCount + 1) / 2);
+    } else {
+        c.pageCount = static_cast<qint16>(c.runCharCount / 2);
+    }
+    return c.pageCount;
+}
+
+void reportOutputFailure(PlatformServices &services, const QString &error)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    services.messageBox(QStringLiteral("印刷できませんでした。") + crlf + error + crlf +
+                            QStringLiteral("印刷されなかった文字は入力欄に残してあります。"),
+                        runTitle(), MsgButtons::Ok, MsgIcon::Critical);
+}
+
+bool confirmEmptySheet(PlatformServices &services)
+{
+    return services.messageBox(QStringLiteral("印刷するものがありません") + QStringLiteral("\r\n") +
+                                   QStringLiteral("文字なしで印刷しますか？"),
+                               runTitle(), MsgButtons::YesNo, MsgIcon::Question) == MsgResult::Yes;
+}
+
+}  // namespace
+
+RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+                        const RunOptions &options, RunCounters &counters)
+{
+    PlatformServices &services = *host.services;
+    RunCounters &c = counters;
+    c.runCharCount = text1.charCount();
+
+    if (!options.tenPages && c.runCharCount >= 50 && options.askBeforeLongRun) {
+        const MsgResult answer = services.messageBox(
+            QStringLiteral("印刷枚数が５０枚を超えています") + QStringLiteral("\r\n") +
+                QStringLiteral("時間がかかりますが実行しますか"),
+            QStringLiteral("印刷時間確認"), MsgButtons::OkCancel, MsgIcon::Exclamation);
+        if (answer != MsgResult::Ok)
+            return RunResult::NothingPrinted;  // no document was opened to end
+    }
+
+    const int sheets = countSheets(text1, options, c);
+
+    if (settings.fontName.isEmpty()) {
+        services.messageBox(QStringLiteral("フォントを選択してください"), QString(), MsgButtons::Ok,
+                            MsgIcon::None);
+        return RunResult::NothingPrinted;
+    }
+    if (host.saveTemp)
+        host.saveTemp(text1.text());
+
+    const std::optional<PrinterChoice> choice = services.showPrinter();
+    if (!choice)
+        return RunResult::NothingPrinted;
+
+    // A failed output loses every sheet of this click, so the text goes back
+    // to what it was when printing started.
+    const QString startText = text1.text();
+    const int startSheetsOfList = c.sheetsOfList;
+    auto outputFailed = [&](const QString &error) {
+        if (text1.text() != startText)
+            text1.setText(startText);
+        c.sheetsOfList = startSheetsOfList;
+        reportOutputFailure(services, error);
+        return RunResult::OutputFailed;
+    };
+
+    std::unique_ptr<PrintSurface> surface;
+    try {
+        if (host.openSurface)
+            surface = host.openSurface(*choice);
+    } catch (const PrintSurfaceError &e) {
+        return outputFailed(QString::fromUtf8(e.what()));
+    }
+    if (!surface)
+        return outputFailed(QStringLiteral("出力先を開けませんでした。"));
+
+    Run run(*surface, text1, settings, options, c);
+    std::unique_ptr<RunProgress> progress;
+    RunResult result = RunResult::Printed;
+    bool failed = false;
+    QString error;
+    try {
+        const bool empty = options.oneChar ? c.runCharCount == 0 : text1.charCount() == 0;
+        if (!options.oneChar) {
+            c.runCharCount = text1.charCount();
+            c.sheetNumber = 1;
+        }
+        if (empty) {
+            if (confirmEmptySheet(services))
+                run.printEmptySheet();
+            else
+                result = RunResult::NothingPrinted;
+        } else {
+            if (!options.tenPages && sheets > 10) {
+                progress = services.startProgress(QStringLiteral("連続印刷"), sheets);
+                run.setProgress(progress.get(), sheets);
+            }
+            if (options.oneChar)
+                run.RunOneCharJob();
+            else
+                run.RunTwoCharJob();
+            if (run.cancelled())
+                result = RunResult::Stopped;
+        }
+    } catch (const PrintSurfaceError &e) {
+        failed = true;
+        error = QString::fromUtf8(e.what());
+    } catch (const std::exception &) {
+        // Text2 not a number, a 16-bit overflow: the run ends silently and
+        // the sheets already ended stay printed.
+        result = RunResult::Stopped;
+    }
+    progress.reset();
+
+    try {
+        surface->endDoc();
+    } catch (const PrintSurfaceError &e) {
+        if (!failed) {
+            failed = true;
+            error = QString::fromUtf8(e.what());
+        }
+    }
+    QString finishError;
+    if (!surface->finish(&finishError) && !failed) {
+        failed = true;
+        error = finishError;
+    }
+    if (failed)
+        return outputFailed(error);
+    return result;
+}
+
+void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
+                const RunOptions &options, RunCounters counters)
+{
+    StringQueue queue(text);
+    RunCounters &c = counters;
+    c.runCharCount = queue.charCount();
+    countSheets(queue, options, c);
+    if (settings.fontName.isEmpty())
+        return;
+
+    Run run(surface, queue, settings, options, c);
+    try {
+        if (!options.oneChar) {
+            c.runCharCount = queue.charCount();
+            c.sheetNumber = 1;
+        }
+        if (c.runCharCount == 0)
+            run.printEmptySheet();  // what a Yes to the question would print
+        else if (options.oneChar)
+            run.RunOneCharJob();
+        else
+            run.RunTwoCharJob();
+    } catch (const PrintSurfaceError &) {
+        throw;
+    } catch (const std::exception &) {
+        // The run would stop here without a word; so does its preview.
+    }
+    surface.endDoc();
+}
+
+}  // namespace bks

@@ -1,1 +1,155 @@
 #include "print/sheetlayouts.h"
+#include "print/sheetmath.h"
+
+namespace bks {
+
+void PrintTwoCharPage(PrintSurface &surface, const SheetSettings &settings,
+                      const QString &currentPair, qint16 sheetNumber)
+{
+    if (settings.verticalFont())
+        DrawTwoCharSheetVertical(surface, settings, currentPair, sheetNumber);
+    else
+        DrawTwoCharSheet(surface, settings, currentPair, sheetNumber);
+    // The drawing has ended its document already; this one sends nothing.
+    surface.endDoc();
+}
+
+namespace {
+
+struct TwoCharBlock {
+    PrintSurface &p;
+    const SheetSettings &settings;
+    Int16 U, m;
+    float fs;
+    qint32 shade;
+
+    void hline(int style, Int16 y, Int16 xa, Int16 xb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, xa.d(), y.d(), xb.d(), y.d(), 0);
+    }
+    void vline(int style, Int16 x, Int16 ya, Int16 yb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, x.d(), ya.d(), x.d(), yb.d(), 0);
+    }
+    void at(double x, double y)
+    {
+        p.setCurrentX(x);
+        p.setCurrentY(y);
+    }
+
+    // One landscape block with its origin at x = X0.
+    void draw(Int16 X0, const QString &ch, const QString &sentence)
+    {
+        using S = PrintSurface;
+        const Int16 left = X0 + 10, inner = X0 + 2 * U + 10, mid = X0 + 6 * U + 10,
+                    right = X0 + 10 * U + 10;
+        // Lines
+        p.setDrawStyle(S::Solid);
+        p.line(S::Box, (X0 + 10 * U + 11).d(), 10, (X0 + 10 * U + 29).d(), (16 * U + 10).d(), 0);
+        hline(S::Solid, 10, left, right);
+        for (int r = 1; r <= 2; ++r)
+            hline(S::Solid, 10 + 2 * U * r, inner, right);
+        hline(S::Solid, 6 * U + 10, inner, mid);
+        for (int r = 4; r <= 7; ++r)
+            hline(S::Solid, 10 + 2 * U * r, inner, right);
+        hline(S::Solid, 16 * U + 10, left, right);
+        for (int r = 0; r <= 1; ++r)
+            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
+        for (int r = 2; r <= 3; ++r)
+            hline(S::Dotted, 10 + U + 2 * U * r, inner, mid);
+        for (int r = 4; r <= 7; ++r)
+            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
+        for (int c = 0; c <= 5; ++c)
+            vline(S::Solid, X0 + 10 + 2 * U * c, 10, 16 * U + 10);
+        for (int c = 0; c <= 4; ++c)
+            vline(S::Dotted, X0 + 10 + U + 2 * U * c, 10, 16 * U + 10);
+
+        // Model character, not shifted
+        p.setForeColor(0);
+        at((X0 + m + 6 * U).d(), m.d());
+        p.setFontSize(scaledSize(fs, 120));
+        printIfAny(p, ch);
+
+        // Tracing characters, shifted by the print offset
+        if (settings.tracing) {
+            for (const int col : {6, 8}) {
+                for (int i = 0; i < 3; ++i) {
+                    const double x = (X0 + m + col * U).d() + static_cast<double>(settings.printOffset);
+                    at(x, (m + 8 * U + 2 * U * i).d());
+                    p.setForeColor(shade);
+                    p.setFontSize(scaledSize(fs, 60));
+                    printIfAny(p, ch);
+                }
+            }
+        }
+
+        // Sentence column
+        p.setForeColor(shade);
+        for (int k = 1; k <= 8; ++k) {
+            at((X0 + m + 4 * U).d(), (m + 2 * U * (k - 1)).d());
+            p.setFontSize(scaledSize(fs, 60));
+            if (k <= sentence.size())
+                p.print(QString(sentence.at(k - 1)));
+        }
+
+        // Headings, one character under the other
+        struct Place {
+            Int16 x, y0;
+            int step, size;
+        };
+        const Place places[8] = {
+            {0, 0, 0, 0},
+            {X0 + 10 * U + 15, 13, 8, 20},
+            {X0 + 10 * U + 15, 13 + 8 * U, 8, 20},
+            {X0 + 9 * U + 15, 13 + 4 * U, 4, 10},
+            {X0 + 7 * U + 15, 13 + 4 * U, 4, 10},
+            {X0 + 9 * U + 15, 13 + 14 * U, 4, 10},
+            {X0 + 7 * U + 15, 13 + 14 * U, 4, 10},
+            {X0 + U + 15, 13, 4, 10},
+        };
+        p.setForeColor(0);
+        for (int k = 1; k <= 7; ++k) {
+            const QString &text = settings.headings[k];
+            const Int16 L = text.size();
+            for (int i = 1; i <= L.v; ++i) {
+                at(places[k].x.d(), (places[k].y0 + places[k].step * Int16(i - 1)).d());
+                p.setFontSize(scaledSize(fs, places[k].size));
+                p.print(QString(text.at(i - 1)));
+            }
+        }
+    }
+};
+
+}  // namespace
+
+// Landscape millimetres. Nothing is trapped: a surface error or an overflow
+// ends the sheet and reaches the run.
+void DrawTwoCharSheet(PrintSurface &surface, const SheetSettings &settings,
+                      const QString &currentPair, qint16 sheetNumber)
+{
+    PrintSurface &p = surface;
+    // The width is that of the new document, still portrait.
+    p.setScaleMode(PrintSurface::Millimetres);
+    const Int16 W = toInt16(p.scaleWidth());
+    (void)p.scaleHeight();
+    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 D = toInt16(145.0 - static_cast<double>(settings.lineSpacing));
+    const Int16 m = toInt16(std::floor(10.0 / static_cast<double>(settings.fontScale)));
+    p.setFontName(settings.fontName);
+    p.setPaperSize(PrintSurface::A4);
+    p.setOrientation(PrintSurface::Landscape);
+
+    TwoCharBlock block{p, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
+    const bool own = settings.useSentenceTexts;
+    block.draw(0, currentPair.right(1), own ? settings.sentenceTexts[1] : settings.text51);
+    p.setCurrentX((12 * U + 10).d());
+    p.setCurrentY((16 * U + 13).d());
+    p.setFontSize(scaledSize(settings.fontScale, 10));
+    p.print(numberText(sheetNumber));
+    block.draw(D, currentPair.left(1), own ? settings.sentenceTexts[0] : settings.text50);
+    p.endDoc();
+}
+
+}  // namespace bks

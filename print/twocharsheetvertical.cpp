@@ -1,1 +1,133 @@
 #include "print/sheetlayouts.h"
+#include "print/sheetmath.h"
+
+namespace bks {
+
+namespace {
+
+struct VerticalBlock {
+    PrintSurface &p;
+    const SheetSettings &settings;
+    Int16 U, m, n;
+    float fs;
+    qint32 shade;
+
+    void hline(int style, Int16 y, Int16 xa, Int16 xb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, xa.d(), y.d(), xb.d(), y.d(), 0);
+    }
+    void vline(int style, Int16 x, Int16 ya, Int16 yb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, x.d(), ya.d(), x.d(), yb.d(), 0);
+    }
+    void at(double x, double y)
+    {
+        p.setCurrentX(x);
+        p.setCurrentY(y);
+    }
+
+    // One block turned a quarter: its origin at y = Y0, headings above it.
+    void draw(Int16 Y0, const QString &ch, const QString &sentence)
+    {
+        using S = PrintSurface;
+        const Int16 left = 10, right = 16 * U + 10, top = Y0 + 19, bottom = Y0 + 19 + 10 * U,
+                    tall = Y0 + 19 + 8 * U, half = Y0 + 19 + 4 * U;
+        p.setDrawStyle(S::Solid);
+        p.line(S::Box, 10, Y0.d(), right.d(), (Y0 + 18).d(), 0);
+        for (int c = 0; c <= 5; ++c)
+            hline(S::Solid, Y0 + 19 + 2 * U * c, left, right);
+        for (int c = 0; c <= 4; ++c)
+            hline(S::Dotted, Y0 + 19 + U + 2 * U * c, left, right);
+        vline(S::Solid, 10, top, bottom);
+        for (int r = 1; r <= 2; ++r)
+            vline(S::Solid, 10 + 2 * U * r, top, tall);
+        vline(S::Solid, 6 * U + 10, half, tall);
+        for (int r = 4; r <= 7; ++r)
+            vline(S::Solid, 10 + 2 * U * r, top, tall);
+        vline(S::Solid, 16 * U + 10, top, bottom);
+        for (int r = 0; r <= 1; ++r)
+            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
+        for (int r = 2; r <= 3; ++r)
+            vline(S::Dotted, 10 + U + 2 * U * r, half, tall);
+        for (int r = 4; r <= 7; ++r)
+            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
+
+        // Model character; the offset moves it up, which is right on the
+        // turned sheet
+        const double offset = settings.printOffset;
+        at(m.d(), (n + Y0).d() - offset);
+        p.setFontSize(static_cast<int>(std::floor(static_cast<double>(fs) * 140)));
+        p.setForeColor(0);
+        printIfAny(p, ch);
+
+        if (settings.tracing) {
+            for (const int row : {2, 0}) {
+                for (int i = 0; i < 3; ++i) {
+                    at(((2 * i + 8) * U + m).d(), (n + row * U + Y0).d() - offset);
+                    p.setForeColor(shade);
+                    p.setFontSize(scaledSize(fs, 60));
+                    printIfAny(p, ch);
+                }
+            }
+        }
+
+        p.setForeColor(shade);
+        for (int i = 0; i <= 7; ++i) {
+            at((2 * U * i + m).d(), (m + 5 * U + Y0).d());
+            p.setFontSize(scaledSize(fs, 60));
+            if (i < sentence.size())
+                p.print(QString(sentence.at(i)));
+        }
+
+        const Int16 places[8][2] = {
+            {0, 0},
+            {15, Y0 + 5},
+            {8 * U + 10, Y0 + 5},
+            {4 * U + 10, Y0 + U + 10},
+            {4 * U + 10, Y0 + 3 * U + 10},
+            {14 * U + 10, Y0 + U + 10},
+            {14 * U + 10, Y0 + 3 * U + 10},
+            {10, Y0 + 9 * U + 10},
+        };
+        p.setForeColor(0);
+        for (int k = 1; k <= 7; ++k) {
+            at(places[k][0].d(), places[k][1].d());
+            p.setFontSize(scaledSize(fs, 20));
+            printIfAny(p, settings.headings[k]);
+        }
+    }
+};
+
+}  // namespace
+
+// Portrait millimetres, the two blocks stacked; nothing is trapped.
+void DrawTwoCharSheetVertical(PrintSurface &surface, const SheetSettings &settings,
+                              const QString &currentPair, qint16 sheetNumber)
+{
+    PrintSurface &p = surface;
+    p.setPaperSize(PrintSurface::A4);
+    p.setOrientation(PrintSurface::Portrait);
+    p.setScaleMode(PrintSurface::Millimetres);
+    const Int16 W = toInt16(p.scaleWidth());
+    (void)p.scaleHeight();
+    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 D = toInt16(146.0 - static_cast<double>(settings.lineSpacing));
+    p.setFontName(settings.fontName);
+    const double fs = settings.fontScale;
+    const Int16 m = toInt16(std::floor(10.0 / fs));
+    const Int16 n = toInt16(std::floor(19.0 / fs));
+
+    VerticalBlock block{p, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
+    const bool own = settings.useSentenceTexts;
+    block.draw(0, currentPair.left(1), own ? settings.sentenceTexts[0] : settings.text50);
+    p.setCurrentX((15 * U + 10).d());
+    p.setCurrentY((11 * U + 10).d());
+    p.setFontSize(scaledSize(settings.fontScale, 10));
+    p.print(numberText(sheetNumber));
+    block.draw(D, currentPair.right(1), own ? settings.sentenceTexts[1] : settings.text51);
+    p.endDoc();
+}
+
+}  // namespace bks

@@ -1,0 +1,45 @@
+#include "print/sheetmath.h"
+
+namespace bks {
+
+double numericValue(const QString &text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        throw RunTimeFailure("not a number");
+    return v;
+}
+
+qint32 colourValue(const QString &text)
+{
+    const double r = roundHalfEven(numericValue(text));
+    if (r < -2147483648.0 || r > 2147483647.0)
+        throw RunTimeFailure("32-bit overflow");
+    return static_cast<qint32>(r);
+}
+
+QString numberText(qint16 number)
+{
+    QString digits = QString::number(number);
+    if (number >= 0)
+        digits.prepend(QLatin1Char(' '));
+    return digits;
+}
+
+QString fullWidthNumberText(qint16 number)
+{
+    QString t = numberText(number);
+    for (QChar &c : t) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9')
+            c = QChar(char16_t(0xFF10 + (u - u'0')));
+        else if (u == u' ')
+            c = QChar(char16_t(0x3000));
+        else if (u == u'-')
+            c = QChar(char16_t(0xFF0D));
+    }
+    return t;
+}
+
+}  // namespace bks

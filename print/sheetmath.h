@@ -1,0 +1,111 @@
+#pragma once
+
+// Arithmetic the sheet layouts and the print run share: font sizes taken from
+// the stored 32-bit scale, rounding halves to even, 16-bit integers that
+// refuse to overflow, and the text forms of colours and sheet numbers.
+
+#include <QString>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace bks {
+
+// A run-time failure of the drawing or the run (a 16-bit overflow, a text
+// that is not a number). The run ends silently on it; a one-character sheet
+// skips the statement that raised it.
+class RunTimeFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs one statement of a one-character sheet: a failing statement is
+// skipped and the sheet goes on with the next one.
+template <typename Statement>
+void resumeNext(Statement &&statement)
+{
+    try {
+        statement();
+    } catch (const std::runtime_error &) {
+    }
+}
+
+// Prints a text unless it is empty (a missing character prints nothing).
+template <typename Surface>
+void printIfAny(Surface &surface, const QString &text)
+{
+    if (!text.isEmpty())
+        surface.print(text);
+}
+
+// The integer part of scale x n, taken from the stored 32-bit value: the
+// stored 0.9 is a little below 0.9, so 0.9 x 20 gives 17.
+inline int scaledSize(float scale, int n)
+{
+    return static_cast<int>(std::floor(static_cast<double>(scale) * n));
+}
+
+// Rounds to the nearest integer, halves to the even neighbour.
+inline double roundHalfEven(double x)
+{
+    const double f = std::floor(x);
+    const double frac = x - f;
+    if (frac > 0.5)
+        return f + 1;
+    if (frac < 0.5)
+        return f;
+    return std::fmod(f, 2.0) == 0.0 ? f : f + 1;
+}
+
+inline qint16 checked16(long long v)
+{
+    if (v < -32768 || v > 32767)
+        throw RunTimeFailure("16-bit overflow");
+    return static_cast<qint16>(v);
+}
+
+// A 16-bit integer whose every operation checks for overflow.
+struct Int16 {
+    int v;
+    Int16(long long x) : v(checked16(x)) {}  // NOLINT: literals and counters convert freely
+    double d() const { return v; }
+};
+inline Int16 operator+(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) + b.v); }
+inline Int16 operator-(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) - b.v); }
+inline Int16 operator*(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) * b.v); }
+inline Int16 operator+(Int16 a, int b) { return a + Int16(b); }
+inline Int16 operator+(int a, Int16 b) { return Int16(a) + b; }
+inline Int16 operator-(Int16 a, int b) { return a - Int16(b); }
+inline Int16 operator*(int a, Int16 b) { return Int16(a) * b; }
+inline Int16 operator*(Int16 a, int b) { return a * Int16(b); }
+
+// A floating-point value turned into a 16-bit integer: rounded, halves to
+// even, and checked.
+inline qint16 toInt16(double x)
+{
+    if (!std::isfinite(x))
+        throw RunTimeFailure("16-bit overflow");
+    const double r = roundHalfEven(x);
+    if (r < -32768.0 || r > 32767.0)
+        throw RunTimeFailure("16-bit overflow");
+    return static_cast<qint16>(r);
+}
+
+// The numeric value of a text read as a decimal floating-point number;
+// blanks around it are allowed, anything else is a run-time failure.
+double numericValue(const QString &text);
+
+// A colour number held as decimal text, as a 32-bit colour (system colours,
+// negative, pass through unchanged). Text that is not a number in range is a
+// run-time failure.
+qint32 colourValue(const QString &text);
+
+// A sheet number as the display form of a number: a leading space for a
+// number of zero or more, a minus sign otherwise (" 7", "-7").
+QString numberText(qint16 number);
+
+// The same with every character in its full-width form (digits U+FF10 to
+// U+FF19, the space U+3000, the minus sign U+FF0D).
+QString fullWidthNumberText(qint16 number);
+
+}  // namespace bks
