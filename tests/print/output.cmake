@@ -1,8 +1,11 @@
 # Output through Qt: the print surface on PDF files, printers and preview
-# images, read back with poppler-utils where they are installed.
+# images, read back with poppler-utils where they are installed. The CUPS
+# test skips unless .ci/cups-setup.sh has created its queue.
 bks_add_test(print_output_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/pdftools.h ${CMAKE_CURRENT_LIST_DIR}/pdftools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtprintsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/verticalglyphs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pdfoutput_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cups_test.cpp
   LIBS bks_print)

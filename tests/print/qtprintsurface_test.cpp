@@ -58,6 +58,11 @@ struct CallOrder {
     int pages;
 };
 
+void PrintTo(const CallOrder &order, std::ostream *os)
+{
+    *os << '"' << order.calls << "\" -> " << order.pages;
+}
+
 class BlankPages : public ::testing::TestWithParam<CallOrder> {};
 
 TEST_P(BlankPages, OnlyPagesWithDrawingAppear)
@@ -85,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(EveryOrder, BlankPages,
                                            CallOrder{"LENE", 1}, CallOrder{"LNE", 1}, CallOrder{"LNEN", 1},
                                            CallOrder{"LLPL", 1}, CallOrder{"LNL", 2}, CallOrder{"LEL", 2},
                                            CallOrder{"LENLENE", 2}, CallOrder{"ELENLENEN", 2},
-                                           CallOrder{"PENNEEPEENE", 2}, CallOrder{"LNNNLEEELNE", 3}));
+                                           CallOrder{"PENNEEPEENE", 2}, CallOrder{"LNNNLEEELNE", 3}),
+                         [](const auto &info) {
+                             return *info.param.calls ? std::string(info.param.calls) : std::string("nothing");
+                         });
 
 TEST(PdfSurface, OneFileForTheRunWithEachSheetInItsOwnOrientation)
 {

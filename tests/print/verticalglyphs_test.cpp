@@ -265,6 +265,11 @@ struct FontCase {
     int entries;
 };
 
+void PrintTo(const FontCase &font, std::ostream *os)
+{
+    *os << font.family;
+}
+
 class InstalledFont : public ::testing::TestWithParam<FontCase> {};
 
 TEST_P(InstalledFont, HasVerticalFormsOfJapanesePunctuation)
@@ -288,7 +293,10 @@ TEST_P(InstalledFont, HasVerticalFormsOfJapanesePunctuation)
 
 INSTANTIATE_TEST_SUITE_P(Japanese, InstalledFont,
                          ::testing::Values(FontCase{"IPAexMincho", 212}, FontCase{"Klee One", 1449},
-                                           FontCase{"BIZ UDMincho", 351}));
+                                           FontCase{"BIZ UDMincho", 351}),
+                         [](const auto &info) {
+                             return QString::fromLatin1(info.param.family).remove(QLatin1Char(' ')).toStdString();
+                         });
 
 TEST(VerticalSubstitutionParser, DamagedTablesOfARealFontNeverCrash)
 {

@@ -1,0 +1,220 @@
+// Prints all education kanji (the six grade lists of the search) to PDF,
+// one and two per sheet, through the sheet layouts and the Qt print surface,
+// and beside it draws the very same lines and texts with bare QPainter
+// calls into a PDF: sheets per second, the ratio to that baseline, peak
+// memory and file sizes.
+
+#include "files/fonts.h"
+#include "kanji/kanjisearch.h"
+#include "platform/colours.h"
+#include "print/qtprintsurface.h"
+#include "print/recordingsurface.h"
+#include "print/sheetlayouts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using namespace bks;
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+SheetSettings benchSettings(const QString &face)
+{
+    SheetSettings s;
+    s.fontName = face;
+    s.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
+                  QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+                  QStringLiteral("文作りをしましょう")};
+    s.text50 = QStringLiteral("学校");
+    s.text51 = QStringLiteral("先生");
+    return s;
+}
+
+// The sheets of a run in the run's order of calls.
+void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString &kanji, int perSheet)
+{
+    qint16 number = 1;
+    for (qsizetype i = 0; i < kanji.size(); i += perSheet, ++number) {
+        if (perSheet == 1)
+            PrintOneCharPage(surface, settings, kanji.mid(i, 1), number);
+        else
+            PrintTwoCharPage(surface, settings, kanji.mid(i, 2), number);
+        surface.newPage();
+    }
+    surface.endDoc();
+}
+
+double seconds(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+// Replays recorded sheets with nothing between the ops and QPainter: one
+// printer, fonts and pens set only when they change, coordinates scaled by
+// hand.
+void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, const QString &pdf)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(1200);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                      QPageLayout::Millimeter));
+    QPainter painter;
+    QHash<QString, QString> families;
+    const double pxPerMm = 1200 / 25.4;
+    bool first = true;
+    for (const auto &sheet : sheets) {
+        printer.setPageOrientation(sheet.front().orientation == PrintSurface::Landscape ? QPageLayout::Landscape
+                                                                                        : QPageLayout::Portrait);
+        if (first) {
+            painter.begin(&printer);
+            first = false;
+        } else {
+            printer.newPage();
+        }
+        QString fontKey;
+        double ascent = 0;
+        qint32 penColour = -1;
+        int penStyle = -1;
+        for (const RecordedOp &op : sheet) {
+            const double scale = op.scaleMode == PrintSurface::Twips ? pxPerMm * 25.4 / 1440 : pxPerMm;
+            const qint32 colour = op.colour;
+            const int style = op.kind == RecordedOp::Print ? 0 : op.drawStyle;
+            if (colour != penColour || style != penStyle) {
+                QPen pen(colourFromNumber(colour), 2);
+                pen.setCapStyle(Qt::FlatCap);
+                if (style == 1)
+                    pen.setDashPattern({18, 6});
+                else if (style == 2)
+                    pen.setDashPattern({3, 3});
+                painter.setPen(pen);
+                penColour = colour;
+                penStyle = style;
+            }
+            if (op.kind == RecordedOp::Line) {
+                const QPointF a(op.x1 * scale, op.y1 * scale), b(op.x2 * scale, op.y2 * scale);
+                if (op.flags == PrintSurface::Box)
+                    painter.drawRect(QRectF(a, b).normalized());
+                else
+                    painter.drawLine(a, b);
+            } else if (op.kind == RecordedOp::Print) {
+                const QString key = op.fontName + QString::number(op.fontSize);
+                if (key != fontKey) {
+                    auto it = families.find(op.fontName);
+                    if (it == families.end())
+                        it = families.insert(op.fontName, resolvedFamily(op.fontName));
+                    QFont font(*it);
+                    font.setPointSizeF(op.fontSize);
+                    painter.setFont(font);
+                    ascent = QFontMetricsF(font, &printer).ascent();
+                    fontKey = key;
+                }
+                painter.drawText(QPointF(op.x * scale, op.y * scale + ascent), op.text);
+            }
+        }
+    }
+    painter.end();
+}
+
+struct Figures {
+    int sheets = 0;
+    double surfaceSeconds = 0;
+    double baselineSeconds = 0;
+    qint64 bytes = 0;
+    qint64 baselineBytes = 0;
+    long peakAfterSurfaceKb = 0;  // the process's peak once the surface run is done
+};
+
+Figures measure(const QString &kanji, int perSheet, const QString &face, const QString &dir, bool baseline)
+{
+    const SheetSettings settings = benchSettings(face);
+    const QString tag = QStringLiteral("%1-%2").arg(perSheet).arg(face.startsWith(QLatin1Char('@')) ? 1 : 0);
+    const QString pdf = QDir(dir).filePath(QStringLiteral("sheets-%1.pdf").arg(tag));
+    Figures f;
+    f.surfaceSeconds = seconds([&] {
+        auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
+        drawRun(*surface, settings, kanji, perSheet);
+        QString error;
+        if (!surface->finish(&error))
+            std::fprintf(stderr, "output failed: %s\n", qPrintable(error));
+    });
+    f.bytes = QFileInfo(pdf).size();
+    f.peakAfterSurfaceKb = peakMemoryKb();
+
+    RecordingSurface recording;
+    drawRun(recording, settings, kanji, perSheet);
+    const auto sheets = recording.sheets();
+    f.sheets = int(sheets.size());
+    if (baseline) {
+        const QString basePdf = QDir(dir).filePath(QStringLiteral("baseline-%1.pdf").arg(tag));
+        f.baselineSeconds = seconds([&] { replayWithQPainter(sheets, basePdf); });
+        f.baselineBytes = QFileInfo(basePdf).size();
+    }
+    return f;
+}
+
+void report(const char *name, const Figures &f)
+{
+    std::printf("%-22s %5d sheets  %6.2f s  %7.0f sheets/s  %7.2f MB", name, f.sheets, f.surfaceSeconds,
+                f.sheets / f.surfaceSeconds, f.bytes / 1e6);
+    if (f.baselineSeconds > 0)
+        std::printf("  | baseline %6.2f s  %7.0f sheets/s  %6.2f MB  ratio %.2f", f.baselineSeconds,
+                    f.sheets / f.baselineSeconds, f.baselineBytes / 1e6, f.surfaceSeconds / f.baselineSeconds);
+    std::printf("\n");
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+
+    QString kanji;
+    for (int grade = 1; grade <= 6; ++grade)
+        kanji += SearchList(grade);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    std::printf("%lld education kanji, PDF files in %s\n", static_cast<long long>(kanji.size()), qPrintable(dir));
+
+    // Once unmeasured, so font loading and the first PDF set-up do not count.
+    measure(kanji.left(20), 1, kDefaultFaceName, dir, true);
+
+    const Figures one = measure(kanji, 1, kDefaultFaceName, dir, true);
+    report("one per sheet", one);
+    std::printf("peak memory after the first surface run %.1f MB\n", one.peakAfterSurfaceKb / 1024.0);
+    const Figures two = measure(kanji, 2, kDefaultFaceName, dir, true);
+    report("two per sheet", two);
+    const Figures vertical = measure(kanji, 1, QLatin1Char('@') + kDefaultFaceName, dir, false);
+    report("one per sheet, @ face", vertical);
+    std::printf("peak memory %.1f MB (with the recorded sheets of the baseline)\n", peakMemoryKb() / 1024.0);
+
+    const double worst = std::max(one.surfaceSeconds / one.baselineSeconds, two.surfaceSeconds / two.baselineSeconds);
+    const bool met = worst <= 1.5 && peakMemoryKb() < 100 * 1024 && one.bytes < 4'000'000;
+    std::printf("targets (ratio <= 1.5, peak < 100 MB, 1,026-sheet PDF < 4 MB): %s\n", met ? "met" : "NOT met");
+    return 0;
+}

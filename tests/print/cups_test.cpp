@@ -1,0 +1,112 @@
+#include "print/qtprintsurface.h"
+#include "print/sheetlayouts.h"
+#include "tests/print/pdftools.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace bks {
+namespace {
+
+// .ci/cups-setup.sh creates this queue; it writes every job to one file.
+const QString kQueue = QStringLiteral("bkstest");
+const QString kQueueFile = QStringLiteral("/tmp/bkstest.prn");
+
+int completedJobs()
+{
+    const auto out = test::RunTool(QStringLiteral("lpstat"),
+                                   {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), kQueue});
+    return out ? int(out->split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) : -1;
+}
+
+bool jobsPending()
+{
+    const auto out = test::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue});
+    return !out || !out->trimmed().isEmpty();
+}
+
+TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
+{
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS queue " << kQueue.toStdString() << " (run .ci/cups-setup.sh)";
+    for (int i = 0; i < 100 && jobsPending(); ++i)
+        QThread::msleep(100);
+    const int before = completedJobs();
+    ASSERT_GE(before, 0);
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+
+    SheetSettings settings;
+    settings.fontName = QStringLiteral("BIZ UDMincho");
+    settings.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
+                         QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+                         QStringLiteral("文作りをしましょう")};
+    {
+        auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
+        // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.
+        PrintTwoCharPage(*surface, settings, QStringLiteral("一二"), 1);
+        surface->newPage();
+        PrintTwoCharPage(*surface, settings, QStringLiteral("三　"), 2);
+        surface->newPage();
+        surface->endDoc();
+        QString error;
+        ASSERT_TRUE(surface->finish(&error)) << error.toStdString();
+    }
+
+    int after = before;
+    for (int i = 0; i < 300 && (after == before || jobsPending()); ++i) {
+        QThread::msleep(100);
+        after = completedJobs();
+    }
+    EXPECT_EQ(after - before, 1) << "one job for the whole run";
+
+    const QFileInfo written(kQueueFile);
+    ASSERT_TRUE(written.exists());
+    EXPECT_GE(written.lastModified(), started);
+    QFile file(kQueueFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    int pages = 0;
+    while (!file.atEnd()) {
+        if (file.readLine().startsWith("%%Page:"))
+            ++pages;
+    }
+    EXPECT_EQ(pages, 2);
+}
+
+TEST(CupsQueue, PrintableAreaIsThePrintersOwn)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(kQueue);
+    if (info.isNull())
+        GTEST_SKIP() << "no CUPS queue " << kQueue.toStdString();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+
+    auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
+    surface->setScaleMode(PrintSurface::Millimetres);
+    EXPECT_NEAR(surface->scaleWidth(), area.width(), 0.01);
+    EXPECT_NEAR(surface->scaleHeight(), area.height(), 0.01);
+    surface->setOrientation(PrintSurface::Landscape);
+    EXPECT_NEAR(surface->scaleWidth(), area.height(), 0.01);
+    // Nothing drawn: no job is sent.
+    const int before = completedJobs();
+    EXPECT_TRUE(surface->finish(nullptr));
+    QThread::msleep(300);
+    EXPECT_FALSE(jobsPending());
+    EXPECT_EQ(completedJobs(), before);
+}
+
+TEST(CupsQueue, UnknownQueueIsReportedWhenOpening)
+{
+    EXPECT_THROW(openPrintSurface(PrinterChoice{QStringLiteral("no-such-queue-here"), QString()}),
+                 PrintSurfaceError);
+}
+
+}  // namespace
+}  // namespace bks
