@@ -1,7 +1,9 @@
+#include "print/printjob.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
 #include "print/sheetlayouts.h"
 #include "tests/print/pdftools.h"
+#include "tests/support/scriptedservices.h"
 
 #include <QRegularExpression>
 
@@ -272,6 +274,53 @@ TEST_F(SheetPdf, ModelCharacterFillsItsBox)
     // 143 pt is about 50 mm: the glyph covers most of the 63.5 mm box.
     EXPECT_GT(ink.width(), 40 * dpi / 25.4);
     EXPECT_GT(ink.height(), 40 * dpi / 25.4);
+}
+
+struct ContinuousRun {
+    test::ScriptedServices services;
+    RunHost host;
+    StringQueue text1;
+    RunCounters counters;
+
+    ContinuousRun(const QString &pdf, const QString &kanji) : text1(kanji)
+    {
+        services.printers.push_back(PrinterChoice{QString(), pdf});
+        host.services = &services;
+        host.openSurface = &openPrintSurface;
+        host.saveTemp = [](const QString &) {};
+    }
+    RunResult click(bool oneChar)
+    {
+        RunOptions options;
+        options.oneChar = oneChar;
+        return Command1Click(host, text1, settingsFor(kFace), options, counters);
+    }
+};
+
+TEST_F(SheetPdf, ContinuousRunsGiveOnePageASheetAndNoBlankOnes)
+{
+    {
+        const QString pdf = ScratchPath(QStringLiteral("run1.pdf"));
+        ContinuousRun run(pdf, QStringLiteral("右左森林空"));
+        EXPECT_EQ(run.click(true), RunResult::Printed);
+        expectPages(pdf, 5, false);
+        expectInOrder(pageText(pdf, 5), {QStringLiteral("空"), QStringLiteral("５")});
+    }
+    {
+        const QString pdf = ScratchPath(QStringLiteral("run2.pdf"));
+        ContinuousRun run(pdf, QStringLiteral("右左森"));
+        EXPECT_EQ(run.click(false), RunResult::Printed);
+        expectPages(pdf, 2, true);
+    }
+}
+
+TEST(ContinuousRunOutput, UnwritablePdfIsReportedAndTheTextKept)
+{
+    ContinuousRun run(QStringLiteral("/nonexistent-folder/run.pdf"), QStringLiteral("右左森"));
+    EXPECT_EQ(run.click(true), RunResult::OutputFailed);
+    EXPECT_EQ(run.text1.text(), QStringLiteral("右左森"));
+    ASSERT_FALSE(run.services.messages.empty());
+    EXPECT_TRUE(run.services.messages.back().text.contains(QStringLiteral("/nonexistent-folder/run.pdf")));
 }
 
 TEST(SheetPreview, RunDrawsOneImagePerSheet)
