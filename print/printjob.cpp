@@ -57,7 +57,7 @@ public:
             }
         } else {
             for (int k = 0; k <= 9; ++k) {
-                m_c.sheetNumber = batchNumber(k);
+                m_c.sheetNumber = batchNumber();
                 const QString currentChar = cut(1);
                 PrintOneCharPage(m_surface, m_settings, currentChar, m_c.sheetNumber);
                 m_surface.newPage();
@@ -84,8 +84,10 @@ public:
             }
         } else {
             for (int k = 0; k <= 9; ++k) {
+                // Numbered before the cut, so a number that fails loses no
+                // characters.
+                m_c.sheetNumber = batchNumber();
                 const QString currentPair = cut(2);
-                m_c.sheetNumber = batchNumber(k);
                 PrintTwoCharPage(m_surface, m_settings, currentPair, m_c.sheetNumber);
                 m_surface.newPage();
                 ++m_c.sheetsOfList;
@@ -112,9 +114,9 @@ private:
 
     // Ten-sheet batches go on numbering from the sheets earlier batches of
     // the same list printed.
-    qint16 batchNumber(int k) const
+    qint16 batchNumber() const
     {
-        const long long position = static_cast<long long>(m_c.sheetsOfList) + k + 1;
+        const long long position = static_cast<long long>(m_c.sheetsOfList) + 1;
         if (m_options.autoNumber)
             return checked16(position);
         return toInt16(numericValue(m_options.firstNumber) + static_cast<double>(position));

@@ -1,0 +1,9 @@
+bks_add_test(print_layout_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h
+    ${CMAKE_CURRENT_LIST_DIR}/recordingsurface_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/onecharsheet_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/vertical_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printjob_test.cpp
+  LIBS bks_print)

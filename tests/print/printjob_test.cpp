@@ -1,0 +1,423 @@
+#include "print/printjob.h"
+#include "print/sheetmath.h"
+#include "tests/print/layout_helpers.h"
+#include "tests/support/scriptedservices.h"
+
+#include <gtest/gtest.h>
+
+namespace bks::test {
+namespace {
+
+// Hands the run a surface that forwards to one the test keeps.
+class ForwardingSurface : public PrintSurface {
+public:
+    explicit ForwardingSurface(RecordingSurface &target) : t(target) {}
+    void setFontName(const QString &face) override { t.setFontName(face); }
+    void setFontSize(double points) override { t.setFontSize(points); }
+    void setCurrentX(double x) override { t.setCurrentX(x); }
+    void setCurrentY(double y) override { t.setCurrentY(y); }
+    void setScaleMode(int mode) override { t.setScaleMode(mode); }
+    void setDrawStyle(int style) override { t.setDrawStyle(style); }
+    void setOrientation(int orientation) override { t.setOrientation(orientation); }
+    void setPaperSize(int size) override { t.setPaperSize(size); }
+    void setForeColor(qint32 colour) override { t.setForeColor(colour); }
+    double scaleWidth() const override { return t.scaleWidth(); }
+    double scaleHeight() const override { return t.scaleHeight(); }
+    void print(const QString &text) override { t.print(text); }
+    void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override
+    {
+        t.line(flags, x1, y1, x2, y2, colour);
+    }
+    void newPage() override { t.newPage(); }
+    void endDoc() override { t.endDoc(); }
+    bool finish(QString *error) override { return t.finish(error); }
+
+private:
+    RecordingSurface &t;
+};
+
+const QString kKanji = QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
+
+struct Job {
+    ScriptedServices services;
+    RecordingSurface surface;
+    RunHost host;
+    SheetSettings settings = sheetSettings();
+    RunOptions options;
+    RunCounters counters;
+    StringQueue text1;
+    QStringList saved;
+    int opened = 0;
+
+    explicit Job(const QString &text) : text1(text)
+    {
+        host.services = &services;
+        host.saveTemp = [this](const QString &t) { saved << t; };
+        host.openSurface = [this](const PrinterChoice &) {
+            ++opened;
+            return std::make_unique<ForwardingSurface>(surface);
+        };
+        services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
+    }
+
+    RunResult click()
+    {
+        if (services.printers.empty())
+            services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
+        return Command1Click(host, text1, settings, options, counters);
+    }
+
+    // The sheet numbers as printed, in order, and the model characters.
+    std::vector<QString> numbers() const { return numbersOf(surface); }
+    static std::vector<QString> numbersOf(const RecordingSurface &s)
+    {
+        std::vector<QString> out;
+        for (const auto &sheet : s.sheets())
+            for (const RecordedOp &op : sheet)
+                if (op.kind == RecordedOp::Print &&
+                    ((op.x == 1500 && op.fontSize == 13) || (op.x == 142 && op.y == 189)))
+                    out.push_back(op.text);
+        return out;
+    }
+};
+
+std::vector<QString> fullWidth(int from, int to)
+{
+    std::vector<QString> out;
+    for (int n = from; n <= to; ++n)
+        out.push_back(fullWidthNumberText(qint16(n)));
+    return out;
+}
+
+TEST(PrintRun, OneCharacterPerSheetCutsTheTextAndNumbersFromOne)
+{
+    Job job(QStringLiteral("一二三"));
+    job.options.oneChar = true;
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.numbers(), fullWidth(1, 3));
+    EXPECT_EQ(job.text1.text(), QString());
+    EXPECT_EQ(job.saved, QStringList{QStringLiteral("一二三")});
+    EXPECT_EQ(job.counters.pageCount, 0);
+    EXPECT_EQ(job.counters.sheetNumber, 3);
+    EXPECT_TRUE(job.services.messages.empty());
+    EXPECT_EQ(job.surface.finishCount(), 1);
+    EXPECT_EQ(job.services.progressStarted, 0);
+    // Sheet, EndDoc, NewPage ... and the final EndDoc.
+    const auto &ops = job.surface.ops();
+    EXPECT_EQ(ops.back().kind, RecordedOp::EndDoc);
+    EXPECT_EQ(ops[ops.size() - 2].kind, RecordedOp::NewPage);
+    EXPECT_EQ(printsOf(job.surface.sheets()[1], QStringLiteral("二")).size(), 7u);
+}
+
+TEST(PrintRun, OddCountIsPaddedForPairsAndTheLabelEndsAtZero)
+{
+    Job job(QStringLiteral("一二三"));
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.saved, QStringList{QStringLiteral("一二三　")});
+    EXPECT_EQ(job.counters.pageCount, 2);
+    const auto sheets = job.surface.sheets();
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_EQ(printsOf(sheets[0], QStringLiteral("一")).size(), 7u);  // the right block
+    EXPECT_EQ(printsOf(sheets[0], QStringLiteral("二")).size(), 7u);
+    EXPECT_EQ(printsOf(sheets[1], QStringLiteral("三")).size(), 7u);
+    EXPECT_EQ(printsOf(sheets[1], QStringLiteral("　")).size(), 7u);
+    EXPECT_EQ(job.numbers(), (std::vector<QString>{QStringLiteral(" 1"), QStringLiteral(" 2")}));
+    EXPECT_EQ(job.text1.countLabel(), QStringLiteral("0"));
+    EXPECT_EQ(job.text1.charCount(), 0);
+}
+
+TEST(PrintRun, NoFontAfterPaddingStopsWithoutPrinting)
+{
+    Job job(QStringLiteral("一二三"));
+    job.settings.fontName.clear();
+    EXPECT_EQ(job.click(), RunResult::NothingPrinted);
+    ASSERT_EQ(job.services.messages.size(), 1u);
+    const auto &m = job.services.messages[0];
+    EXPECT_EQ(m.text, QStringLiteral("フォントを選択してください"));
+    EXPECT_EQ(m.title, QString());
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    EXPECT_EQ(m.icon, MsgIcon::None);
+    EXPECT_EQ(job.text1.text(), QStringLiteral("一二三　"));  // the blank stays
+    EXPECT_EQ(job.services.printerDialogs, 0);
+    EXPECT_TRUE(job.saved.isEmpty());
+    EXPECT_EQ(job.opened, 0);
+    // The next click finds an even count and adds nothing.
+    job.settings = sheetSettings();
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.saved, QStringList{QStringLiteral("一二三　")});
+}
+
+TEST(PrintRun, FiftyCharactersAskFirstInAllPagesModeOnly)
+{
+    const QString question = QStringLiteral("印刷枚数が５０枚を超えています\r\n時間がかかりますが実行しますか");
+    {
+        Job job(kKanji.left(49));
+        job.options.oneChar = true;
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        EXPECT_TRUE(job.services.messages.empty());
+        EXPECT_EQ(job.surface.sheets().size(), 49u);
+    }
+    {
+        Job job(kKanji.left(50));
+        job.services.answers.push_back(MsgResult::Cancel);
+        EXPECT_EQ(job.click(), RunResult::NothingPrinted);
+        ASSERT_EQ(job.services.messages.size(), 1u);
+        const auto &m = job.services.messages[0];
+        EXPECT_EQ(m.text, question);
+        EXPECT_EQ(m.title, QStringLiteral("印刷時間確認"));
+        EXPECT_EQ(m.buttons, MsgButtons::OkCancel);
+        EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(job.services.printerDialogs, 0);
+        EXPECT_EQ(job.text1.text(), kKanji.left(50));
+    }
+    {
+        Job job(kKanji.left(50));  // pairs: the count of characters decides, OK goes on
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        EXPECT_EQ(job.services.messageTexts(), QStringList{question});
+        EXPECT_EQ(job.surface.sheets().size(), 25u);
+        EXPECT_EQ(job.services.progressStarted, 1);
+    }
+    {
+        Job job(kKanji.repeated(7).left(500));
+        job.options.oneChar = true;
+        job.options.tenPages = true;
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        EXPECT_TRUE(job.services.messages.empty());
+        EXPECT_EQ(job.surface.sheets().size(), 10u);
+        EXPECT_EQ(job.text1.text().size(), 490);
+    }
+}
+
+TEST(PrintRun, TenSheetBatchesContinueTheCountOfTheList)
+{
+    Job job(kKanji.left(25));
+    job.options.oneChar = true;
+    job.options.tenPages = true;
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.text1.text(), kKanji.mid(10, 15));
+    EXPECT_EQ(job.numbers(), fullWidth(1, 10));
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.text1.text(), QString());
+    EXPECT_EQ(job.numbers(), fullWidth(1, 25));
+    EXPECT_EQ(job.counters.sheetsOfList, 25);
+    EXPECT_EQ(job.surface.finishCount(), 3);
+
+    // Numbering OFF starts after the typed number and goes on the same way.
+    Job off(kKanji.left(12));
+    off.options.oneChar = true;
+    off.options.tenPages = true;
+    off.options.autoNumber = false;
+    off.options.firstNumber = QStringLiteral("10");
+    off.click();
+    off.click();
+    EXPECT_EQ(off.numbers(), fullWidth(11, 22));
+}
+
+TEST(PrintRun, TenSheetPairsGoOnAfterTheFirstBatch)
+{
+    Job job(kKanji.left(25));  // padded to 26: thirteen sheets
+    job.options.tenPages = true;
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.text1.text(), kKanji.mid(20, 5) + QStringLiteral("　"));
+    EXPECT_EQ(job.text1.charCount(), 6);  // the count still follows the text
+    EXPECT_EQ(job.click(), RunResult::Printed);
+    EXPECT_EQ(job.surface.sheets().size(), 13u);
+    EXPECT_EQ(job.numbers().back(), QStringLiteral(" 13"));
+    EXPECT_EQ(job.text1.countLabel(), QStringLiteral("0"));
+}
+
+TEST(PrintRun, NumberingOffReadsTheFirstSheetBox)
+{
+    for (const bool oneChar : {true, false}) {
+        Job job(QStringLiteral("一二三四"));
+        job.options.oneChar = oneChar;
+        job.options.autoNumber = false;
+        job.options.firstNumber = QStringLiteral(" 10 ");
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        const std::vector<QString> pairs{QStringLiteral(" 11"), QStringLiteral(" 12")};
+        EXPECT_EQ(job.numbers(), oneChar ? fullWidth(11, 14) : pairs);
+    }
+    {
+        Job job(QStringLiteral("一二"));
+        job.options.oneChar = true;
+        job.options.autoNumber = false;
+        job.options.firstNumber = QStringLiteral("1.5");  // 2.5 and 3.5: halves to even
+        job.click();
+        EXPECT_EQ(job.numbers(), (std::vector<QString>{fullWidthNumberText(2), fullWidthNumberText(4)}));
+    }
+    for (const bool tenPages : {false, true}) {
+        for (const QString &bad : {QStringLiteral("abc"), QString(), QStringLiteral("32767")}) {
+            Job job(QStringLiteral("一二三"));
+            job.options.tenPages = tenPages;
+            job.options.autoNumber = false;
+            job.options.firstNumber = bad;
+            EXPECT_EQ(job.click(), RunResult::Stopped);
+            EXPECT_TRUE(job.surface.sheets().empty());
+            EXPECT_TRUE(job.services.messages.empty());
+            EXPECT_EQ(job.text1.text(), QStringLiteral("一二三　"));  // nothing cut
+            EXPECT_EQ(job.surface.finishCount(), 1);
+            EXPECT_EQ(job.surface.ops().back().kind, RecordedOp::EndDoc);
+        }
+    }
+}
+
+TEST(PrintRun, EmptyTextAsksForASheetWithoutCharacters)
+{
+    const QString question = QStringLiteral("印刷するものがありません\r\n文字なしで印刷しますか？");
+    {
+        Job job{QString()};
+        job.options.oneChar = true;
+        job.counters.sheetNumber = 5;
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        ASSERT_EQ(job.services.messages.size(), 1u);
+        EXPECT_EQ(job.services.messages[0].text, question);
+        EXPECT_EQ(job.services.messages[0].title, QStringLiteral("漢字練習帳連続印刷"));
+        EXPECT_EQ(job.services.messages[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(job.services.messages[0].icon, MsgIcon::Question);
+        const auto sheets = job.surface.sheets();
+        ASSERT_EQ(sheets.size(), 1u);
+        EXPECT_EQ(printsOf(sheets[0], QStringLiteral("　")).size(), 7u);
+        EXPECT_EQ(job.numbers(), std::vector<QString>{fullWidthNumberText(5)});
+        for (const RecordedOp &op : job.surface.ops())
+            EXPECT_NE(op.kind, RecordedOp::NewPage);
+    }
+    {
+        Job job{QString()};
+        job.counters.sheetNumber = 5;
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        EXPECT_EQ(job.numbers(), std::vector<QString>{QStringLiteral(" 1")});
+    }
+    {
+        Job job{QString()};
+        job.services.answers.push_back(MsgResult::No);
+        EXPECT_EQ(job.click(), RunResult::NothingPrinted);
+        EXPECT_TRUE(job.surface.sheets().empty());
+        EXPECT_EQ(job.surface.ops().size(), 1u);  // the click's EndDoc
+    }
+}
+
+TEST(PrintRun, CancelledPrinterDialogPrintsNothing)
+{
+    Job job(QStringLiteral("一二"));
+    job.services.printers = {std::nullopt};
+    EXPECT_EQ(Command1Click(job.host, job.text1, job.settings, job.options, job.counters),
+              RunResult::NothingPrinted);
+    EXPECT_EQ(job.opened, 0);
+    EXPECT_TRUE(job.services.messages.empty());
+    EXPECT_EQ(job.text1.text(), QStringLiteral("一二"));
+    EXPECT_EQ(job.saved.size(), 1);  // the copy was written before the dialog
+}
+
+TEST(PrintRun, LongRunShowsProgressAndCanBeCancelled)
+{
+    Job job(kKanji.left(12));
+    job.options.oneChar = true;
+    job.services.cancelProgressAfter = 3;
+    EXPECT_EQ(job.click(), RunResult::Stopped);
+    EXPECT_EQ(job.services.progressStarted, 1);
+    EXPECT_EQ(job.services.progressUpdates,
+              (std::vector<std::pair<int, int>>{{1, 12}, {2, 12}, {3, 12}}));
+    EXPECT_EQ(job.surface.sheets().size(), 3u);
+    EXPECT_EQ(job.text1.text(), kKanji.mid(3, 9));
+    EXPECT_EQ(job.surface.finishCount(), 1);
+
+    Job pairs(kKanji.left(22));  // eleven sheets
+    EXPECT_EQ(pairs.click(), RunResult::Printed);
+    EXPECT_EQ(pairs.services.progressStarted, 1);
+    EXPECT_EQ(pairs.services.progressUpdates.back(), (std::pair<int, int>{11, 11}));
+
+    Job short_(kKanji.left(20));  // ten sheets: no dialog
+    EXPECT_EQ(short_.click(), RunResult::Printed);
+    EXPECT_EQ(short_.services.progressStarted, 0);
+}
+
+void expectOutputFailure(Job &job, const QString &textBefore)
+{
+    ASSERT_EQ(job.services.messages.size(), 1u);
+    const auto &m = job.services.messages[0];
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("印刷できませんでした。\r\n"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral("\r\n印刷されなかった文字は入力欄に残してあります。")));
+    EXPECT_GT(m.text.size(), 40);  // the cause is in between
+    EXPECT_EQ(m.title, QStringLiteral("漢字練習帳連続印刷"));
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_EQ(job.text1.text(), textBefore);
+}
+
+TEST(PrintRun, OutputFailuresAreReportedAndKeepTheText)
+{
+    {
+        Job job(QStringLiteral("一二三"));
+        job.host.openSurface = [](const PrinterChoice &) -> std::unique_ptr<PrintSurface> {
+            throw PrintSurfaceError("cannot open /tmp/out.pdf");
+        };
+        EXPECT_EQ(job.click(), RunResult::OutputFailed);
+        expectOutputFailure(job, QStringLiteral("一二三　"));
+        EXPECT_TRUE(job.services.messages[0].text.contains(QStringLiteral("/tmp/out.pdf")));
+    }
+    {
+        Job job(QStringLiteral("一二三"));
+        job.host.openSurface = [](const PrinterChoice &) { return std::unique_ptr<PrintSurface>(); };
+        EXPECT_EQ(job.click(), RunResult::OutputFailed);
+        expectOutputFailure(job, QStringLiteral("一二三　"));
+    }
+    {
+        // The file cannot be written at the end: every sheet of the click is lost.
+        Job job(kKanji.left(12));
+        job.options.oneChar = true;
+        job.options.tenPages = true;
+        job.counters.sheetsOfList = 10;
+        job.surface.failFinish(true);
+        EXPECT_EQ(job.click(), RunResult::OutputFailed);
+        expectOutputFailure(job, kKanji.left(12));
+        EXPECT_EQ(job.counters.sheetsOfList, 10);
+    }
+    for (const bool oneChar : {true, false}) {
+        // The printer goes away in the middle of the second sheet; a
+        // one-character sheet absorbs its drawing failures, its EndDoc fails.
+        Job job(QStringLiteral("一二三四五六"));
+        job.options.oneChar = oneChar;
+        job.surface.failFrom(oneChar ? 330 : 500);
+        EXPECT_EQ(job.click(), RunResult::OutputFailed);
+        expectOutputFailure(job, QStringLiteral("一二三四五六"));
+        EXPECT_EQ(job.surface.finishCount(), 1);
+    }
+}
+
+TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
+{
+    SheetSettings settings = sheetSettings();
+    RunOptions options;
+    options.oneChar = true;
+    options.tenPages = true;
+    RunCounters counters;
+    counters.sheetsOfList = 10;
+    RecordingSurface preview;
+    PreviewRun(preview, kKanji.left(15), settings, options, counters);
+    EXPECT_EQ(Job::numbersOf(preview), fullWidth(11, 20));
+    EXPECT_EQ(preview.finishCount(), 0);
+
+    Job job(kKanji.left(15));
+    job.options = options;
+    job.counters = counters;
+    job.click();
+    ASSERT_EQ(job.surface.sheets().size(), preview.sheets().size());
+    for (size_t i = 0; i < preview.sheets().size(); ++i)
+        EXPECT_EQ(job.surface.sheets()[i].size(), preview.sheets()[i].size());
+
+    RecordingSurface pairs;
+    PreviewRun(pairs, QStringLiteral("一二三"), settings, RunOptions{}, RunCounters{});
+    ASSERT_EQ(pairs.sheets().size(), 2u);
+    EXPECT_EQ(printsOf(pairs.sheets()[1], QStringLiteral("　")).size(), 7u);
+
+    RecordingSurface letters;
+    RunOptions off;
+    off.autoNumber = false;
+    off.firstNumber = QStringLiteral("x");
+    PreviewRun(letters, QStringLiteral("一二"), settings, off, RunCounters{});
+    EXPECT_TRUE(letters.sheets().empty());
+}
+
+}  // namespace
+}  // namespace bks::test
