@@ -1,6 +1,7 @@
 #include "print/verticalglyphs.h"
 
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
@@ -282,6 +283,13 @@ namespace {
 QRawFont sizedRawFont(const QFont &font, double pixelSize)
 {
     static QHash<QString, QRawFont> cache;
+    // Font engines must go before the application that owns the font
+    // database does.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { cache.clear(); });
+        return true;
+    }();
+    (void)cleared;
     const QString key = font.key() + QLatin1Char('\n') + QString::number(pixelSize, 'g', 10);
     auto it = cache.find(key);
     if (it == cache.end()) {
