@@ -201,8 +201,14 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
                             MsgIcon::None);
         return RunResult::NothingPrinted;
     }
-    if (host.saveTemp)
-        host.saveTemp(text1.text());
+    if (host.saveTemp) {
+        try {
+            host.saveTemp(text1.text());
+        } catch (const std::exception &) {
+            // The temporary copy is a convenience; failing to write it is not
+            // reported and does not stop the print.
+        }
+    }
 
     const std::optional<PrinterChoice> choice = services.showPrinter();
     if (!choice)
@@ -224,7 +230,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     try {
         if (host.openSurface)
             surface = host.openSurface(*choice);
-    } catch (const PrintSurfaceError &e) {
+    } catch (const std::exception &e) {
         return outputFailed(QString::fromUtf8(e.what()));
     }
     if (!surface)
