@@ -64,15 +64,33 @@ TEST_F(WindowTest, EmptyFontFieldFallsBackToTheDefaultFace)
     EXPECT_EQ(f.state().SavedFontName, QStringLiteral("ＭＳ Ｐ明朝"));
 }
 
-TEST_F(WindowTest, ShortOrJunkSettingsFilesAreNotApplied)
+TEST_F(WindowTest, ShortSettingsFilesAreNotApplied)
 {
-    for (const QByteArray &junk : {QByteArray("a,b,c,d,e,f,g,IPAexMincho\r\n"), QByteArray(),
-                                   QByteArray("\xff\xfe\x00\x01\x80\x81,,\"", 9),
-                                   QByteArray(100000, ',')}) {
-        writeFile(QStringLiteral("BKS.ini"), junk);
+    for (const QByteArray &shortFile : {QByteArray("a,b,c,d,e,f,g,IPAexMincho\r\n"), QByteArray(),
+                                        QByteArray("\r\n\r\n")}) {
+        writeFile(QStringLiteral("BKS.ini"), shortFile);
         Form2 &f = open();
         EXPECT_EQ(f.Label2->text(), QStringLiteral("フォント"));
         EXPECT_TRUE(f.Text3[1]->text().isEmpty());
+        // What was read is kept for the screen reset.
+        f.ScreenReset();
+        if (!shortFile.isEmpty() && shortFile.startsWith('a'))
+            EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("a"));
+    }
+}
+
+TEST_F(WindowTest, JunkSettingsFilesNeverStopTheStart)
+{
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(char((i * 131) & 0xFF));
+    for (const QByteArray &junk : {binary, QByteArray(100000, ','), QByteArray("\"unclosed,quote"),
+                                   QByteArray("\x81\x81\x81\xff,\xfc\x40,,,,,,,\x82")}) {
+        writeFile(QStringLiteral("BKS.ini"), junk);
+        Form2 &f = open();
+        EXPECT_FALSE(f.Label2->text().isNull());
+        f.setText1(QStringLiteral("山"));
+        EXPECT_EQ(f.state().CharCount, 1);
     }
 }
 
