@@ -1,0 +1,86 @@
+// The real dialogs behind the platform services, driven the way a user
+// would answer them.
+#include "app/application.h"
+#include "app/qtplatformservices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace bks;
+
+namespace {
+
+// Acts once on the next modal dialog that appears; the timer keeps looking
+// until one is up, so the test never hangs on a slow start.
+void whenModal(const std::function<void(QWidget *)> &act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace
+
+TEST(QtServices, MessageBoxReturnsTheButtonPressedAndSpeaksJapanese)
+{
+    ASSERT_TRUE(installJapaneseTranslation(*QCoreApplication::instance()));
+    QtPlatformServices services;
+    QString yesText;
+    whenModal([&yesText](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        yesText = box->button(QMessageBox::Yes)->text();
+        EXPECT_EQ(box->text(), QStringLiteral("一行目\n二行目"));
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(services.messageBox(QStringLiteral("一行目\r\n二行目"), QStringLiteral("題"),
+                                  MsgButtons::YesNo, MsgIcon::Question),
+              MsgResult::No);
+    EXPECT_TRUE(yesText.contains(QStringLiteral("はい"))) << yesText.toStdString();
+}
+
+TEST(QtServices, PrintToPdfSurvivesThePrinterDialog)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("sheets.pdf"));
+    QtPlatformServices services;
+    whenModal([&file](QWidget *w) {
+        auto *dialog = qobject_cast<QPrintDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"))) {
+            const int pdf = printers->count() - 1;  // "Print to File (PDF)" comes last
+            printers->setCurrentIndex(pdf);
+        }
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+            name->setText(file);
+        dialog->accept();
+    });
+    const std::optional<PrinterChoice> choice = services.showPrinter();
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_TRUE(choice->toPdf());
+    EXPECT_EQ(choice->pdfFile, file);
+}
+
+TEST(QtServices, CancelledPrinterDialogIsNoChoice)
+{
+    QtPlatformServices services;
+    whenModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+    EXPECT_FALSE(services.showPrinter().has_value());
+}
