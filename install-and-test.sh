@@ -11,4 +11,4 @@ fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 bash fuzz/run.sh
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
