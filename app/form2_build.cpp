@@ -154,10 +154,8 @@ void Form2::buildControls()
 
     Command1 = place(new QPushButton(QStringLiteral("連続印刷"), form), QStringLiteral("Command1"), 4200, 5400, 855, 975);
     Command1->setToolTip(QStringLiteral("連続印刷の実行"));
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     Command4 = place(new QPushButton(QStringLiteral("単票印刷"), form), QStringLiteral("Command4"), 8640, 5400, 975, 975);
     Command4->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
-    Command4->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     Command5 = place(new QPushButton(QStringLiteral("デザイン\r\n画面開く"), form), QStringLiteral("Command5"), 14400, 5400, 855, 975);
     Command5->setToolTip(QStringLiteral("ワークシートのカスタマイズ"));
 
@@ -283,7 +281,6 @@ void Form2::buildControls()
     Command3->setEnabled(false);
     Command6 = place(new QPushButton(QStringLiteral("単票印刷"), designPanel), QStringLiteral("Command6"), 14160, inPanel(6600), 975, 1575);
     Command6->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
-    Command6->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     Label5[0]->lower();
     Label5[1]->lower();
     Label10->lower();

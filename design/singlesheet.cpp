@@ -9,15 +9,6 @@ namespace {
 const QString kNoFontYet = QStringLiteral("フォント");
 const QString kBlank = QString(QChar(0x3000));
 
-void reportOutputFailure(PlatformServices &services, const QString &detail)
-{
-    QString text = QStringLiteral("印刷できませんでした。");
-    if (!detail.isEmpty())
-        text += QLatin1String("\r\n") + detail;
-    text += QLatin1String("\r\n") + QStringLiteral("入力欄の文字はそのまま残してあります。");
-    services.messageBox(text, QStringLiteral("単票印刷"), MsgButtons::Ok, MsgIcon::Critical);
-}
-
 }  // namespace
 
 RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings, bool twoChar,
@@ -63,19 +54,19 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
         error = QString::fromUtf8(e.what());
         if (surface)
             surface->finish(&error);
-        reportOutputFailure(services, error);
+        ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
         return RunResult::OutputFailed;
     } catch (const std::exception &) {
         // A run-time failure while drawing ends the sheet silently; the text
         // stays as it was.
         if (surface && !surface->finish(&error)) {
-            reportOutputFailure(services, error);
+            ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
             return RunResult::OutputFailed;
         }
         return RunResult::Stopped;
     }
     if (!surface->finish(&error)) {
-        reportOutputFailure(services, error);
+        ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
         return RunResult::OutputFailed;
     }
 

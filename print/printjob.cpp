@@ -161,14 +161,6 @@ int countSheets(TextQueue &text1, const RunOptions &options, RunCounters &c)
     return c.pageCount;
 }
 
-void reportOutputFailure(PlatformServices &services, const QString &error)
-{
-    const QString crlf = QStringLiteral("\r\n");
-    services.messageBox(QStringLiteral("印刷できませんでした。") + crlf + error + crlf +
-                            QStringLiteral("印刷されなかった文字は入力欄に残してあります。"),
-                        runTitle(), MsgButtons::Ok, MsgIcon::Critical);
-}
-
 bool confirmEmptySheet(PlatformServices &services)
 {
     return services.messageBox(QStringLiteral("印刷するものがありません") + QStringLiteral("\r\n") +
@@ -177,6 +169,16 @@ bool confirmEmptySheet(PlatformServices &services)
 }
 
 }  // namespace
+
+void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    QString text = QStringLiteral("印刷できませんでした。");
+    if (!error.isEmpty())
+        text += crlf + error;
+    text += crlf + QStringLiteral("印刷されなかった文字は入力欄に残してあります。");
+    services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Critical);
+}
 
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
@@ -222,7 +224,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
         if (text1.text() != startText)
             text1.setText(startText);
         c.sheetsOfList = startSheetsOfList;
-        reportOutputFailure(services, error);
+        ReportOutputFailure(services, error, runTitle());
         return RunResult::OutputFailed;
     };
 

@@ -52,6 +52,10 @@ enum class RunResult {
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters);
 
+// Tells the user that the output could not be written, and that the
+// characters not printed are still in the kanji box.
+void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title);
+
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
 void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
