@@ -199,6 +199,10 @@ int main(int argc, char **argv)
     for (int grade = 1; grade <= 6; ++grade)
         kanji += SearchList(grade);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
     std::printf("%lld education kanji, PDF files in %s\n", static_cast<long long>(kanji.size()), qPrintable(dir));
 
     // Once unmeasured, so font loading and the first PDF set-up do not count.
