@@ -102,6 +102,18 @@ void Form2::selectOption(QRadioButton *option)
         option->setChecked(true);
 }
 
+void Form2::setPoints(QWidget *w, int points)
+{
+    QFont f = w->font();
+    f.setPointSize(points);
+    w->setFont(f);
+}
+
+QString Form2::charAt(const QString &text, int index)
+{
+    return index < text.size() ? QString(text.at(index)) : QString();
+}
+
 void Form2::setCommand1Enabled(bool on)
 {
     Command1->setEnabled(on);

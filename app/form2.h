@@ -148,6 +148,10 @@ private:
     void setLabelBackground(QWidget *w, qint32 colour);
     void setLabelTextColour(QWidget *w, qint32 colour);
     void selectOption(QRadioButton *option);
+    void setTraceShade(const QString &shade);
+    void showRightHalf(bool on);
+    static void setPoints(QWidget *w, int points);
+    static QString charAt(const QString &text, int index);
 
     PlatformServices &m_services;
     SurfaceOpener m_openSurface;

@@ -22,11 +22,6 @@ namespace {
 const QString kOpenCaption = QStringLiteral("デザイン\r\n画面開く");
 const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
 
-QString charAt(const QString &text, int index)
-{
-    return index < text.size() ? QString(text.at(index)) : QString();
-}
-
 void fillPickList(QComboBox *combo, const QStringList &entries)
 {
     const QSignalBlocker block(combo);

@@ -14,11 +14,6 @@ namespace bks {
 
 namespace {
 
-QString charAt(const QString &text, int index)
-{
-    return index < text.size() ? QString(text.at(index)) : QString();
-}
-
 // Empties a pick list but keeps what its edit field shows, so the example
 // texts typed or picked earlier stay for the next sheet.
 void clearList(QComboBox *combo)

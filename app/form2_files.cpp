@@ -12,17 +12,6 @@
 
 namespace bks {
 
-namespace {
-
-void setPoints(QWidget *w, int points)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
-
-}  // namespace
-
 void Form2::dcal_Click()
 {
     const std::optional<QString> name = m_services.showOpen(kDataFileFilter);

@@ -16,13 +16,6 @@ namespace bks {
 
 namespace {
 
-void setPoints(QWidget *w, int points)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
-
 // A position in the CR LF text the handlers see, as a position in the box,
 // which keeps a line break as one character.
 int widgetPosition(const QString &crlfText, int position)

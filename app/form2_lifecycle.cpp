@@ -29,13 +29,6 @@ QString textForQuestion(const QString &text)
     return text.left(kShown) + QStringLiteral("…（全%1字）").arg(text.size());
 }
 
-void setPointSize(QWidget *w, int points)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
-
 }  // namespace
 
 void Form2::Form_Load()
@@ -78,7 +71,7 @@ void Form2::ScreenReset()
     Combo2->setEditText(QStringLiteral("学年"));
     Image1->show();
     Label3->setText(QString());
-    setPointSize(Text1, 10);
+    setPoints(Text1, 10);
     for (int k = 1; k <= 7; ++k)
         Text3[k]->setText(m_state.HeaderItems[k]);
     for (QLabel *l : Label9)

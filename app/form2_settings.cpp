@@ -17,17 +17,6 @@
 
 namespace bks {
 
-namespace {
-
-void setPoints(QWidget *w, int points)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
-
-}  // namespace
-
 void Form2::hfs_Click()
 {
     hfs->setChecked(true);
@@ -90,7 +79,17 @@ void Form2::samplePositionFeedback(int s)
 
 void Form2::Option9_Click()
 {
-    m_state.TraceShade = QStringLiteral("-2147483633");
+    setTraceShade(QStringLiteral("-2147483633"));
+}
+
+void Form2::Option10_Click()
+{
+    setTraceShade(QStringLiteral("14737632"));
+}
+
+void Form2::setTraceShade(const QString &shade)
+{
+    m_state.TraceShade = shade;
     const qint32 c = colourNumberFromText(m_state.TraceShade);
     for (QLabel *l : Label9)
         setLabelTextColour(l, c);
@@ -98,14 +97,20 @@ void Form2::Option9_Click()
         setLabelTextColour(Label12[i], c);
 }
 
-void Form2::Option10_Click()
+// The right half of the sample is greyed in one-character work.
+void Form2::showRightHalf(bool on)
 {
-    m_state.TraceShade = QStringLiteral("14737632");
-    const qint32 c = colourNumberFromText(m_state.TraceShade);
-    for (QLabel *l : Label9)
-        setLabelTextColour(l, c);
-    for (int i = 0; i < 7; ++i)
-        setLabelTextColour(Label12[i], c);
+    const qint32 background = on ? kWhite : kLightGrey;
+    setLabelBackground(Label100, background);
+    for (int n = 8; n <= 14; ++n)
+        setLabelBackground(Label14[n], background);
+    setLabelBackground(Label66, background);
+    for (int i = 4; i < 8; ++i)
+        setLabelBackground(Label9[i], background);
+    Label8->setEnabled(on);
+    Text51->setEnabled(on);
+    Combo4->setEnabled(on);
+    setLabelTextColour(Label66, on ? kButtonText : kLightGrey);
 }
 
 void Form2::Option11_Click() { m_state.LineSpacing = 0.0f; }
@@ -166,18 +171,10 @@ void Form2::Option4_Click()
     setPoints(Label66, 72);
     for (QLabel *l : Label9)
         setPoints(l, 36);
+    // One-character sheets always print at full size.
     FS->setEnabled(false);
     FS->menuAction()->setEnabled(false);
-    setLabelBackground(Label100, kLightGrey);
-    for (int n = 8; n <= 14; ++n)
-        setLabelBackground(Label14[n], kLightGrey);
-    setLabelBackground(Label66, kLightGrey);
-    for (int i = 4; i < 8; ++i)
-        setLabelBackground(Label9[i], kLightGrey);
-    Label8->setEnabled(false);
-    Text51->setEnabled(false);
-    Combo4->setEnabled(false);
-    setLabelTextColour(Label66, kLightGrey);
+    showRightHalf(false);
 }
 
 void Form2::Option3_Click()
@@ -198,16 +195,7 @@ void Form2::Option3_Click()
                  + QStringLiteral("画面をクッリクしてください。"));
     FS->setEnabled(true);
     FS->menuAction()->setEnabled(true);
-    setLabelBackground(Label100, kWhite);
-    for (int n = 8; n <= 14; ++n)
-        setLabelBackground(Label14[n], kWhite);
-    setLabelBackground(Label66, kWhite);
-    for (int i = 4; i < 8; ++i)
-        setLabelBackground(Label9[i], kWhite);
-    Label8->setEnabled(true);
-    Text51->setEnabled(true);
-    Combo4->setEnabled(true);
-    setLabelTextColour(Label66, kButtonText);
+    showRightHalf(true);
 }
 
 }  // namespace bks

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/printsurface.h"
+
 // Arithmetic the sheet layouts and the print run share: font sizes taken from
 // the stored 32-bit scale, rounding halves to even, 16-bit integers that
 // refuse to overflow, and the text forms of colours and sheet numbers.
@@ -107,5 +109,27 @@ QString numberText(qint16 number);
 // The same with every character in its full-width form (digits U+FF10 to
 // U+FF19, the space U+3000, the minus sign U+FF0D).
 QString fullWidthNumberText(qint16 number);
+
+// Straight black lines and pen moves of the two-character blocks, all from
+// checked 16-bit coordinates.
+struct BlockPen {
+    PrintSurface &p;
+
+    void hline(int style, Int16 y, Int16 xa, Int16 xb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, xa.d(), y.d(), xb.d(), y.d(), 0);
+    }
+    void vline(int style, Int16 x, Int16 ya, Int16 yb)
+    {
+        p.setDrawStyle(style);
+        p.line(PrintSurface::StraightLine, x.d(), ya.d(), x.d(), yb.d(), 0);
+    }
+    void at(double x, double y)
+    {
+        p.setCurrentX(x);
+        p.setCurrentY(y);
+    }
+};
 
 }  // namespace bks

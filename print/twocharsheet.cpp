@@ -16,28 +16,12 @@ void PrintTwoCharPage(PrintSurface &surface, const SheetSettings &settings,
 
 namespace {
 
-struct TwoCharBlock {
-    PrintSurface &p;
+struct TwoCharBlock : BlockPen {
     const SheetSettings &settings;
     Int16 U, m;
     float fs;
     qint32 shade;
 
-    void hline(int style, Int16 y, Int16 xa, Int16 xb)
-    {
-        p.setDrawStyle(style);
-        p.line(PrintSurface::StraightLine, xa.d(), y.d(), xb.d(), y.d(), 0);
-    }
-    void vline(int style, Int16 x, Int16 ya, Int16 yb)
-    {
-        p.setDrawStyle(style);
-        p.line(PrintSurface::StraightLine, x.d(), ya.d(), x.d(), yb.d(), 0);
-    }
-    void at(double x, double y)
-    {
-        p.setCurrentX(x);
-        p.setCurrentY(y);
-    }
 
     // One landscape block with its origin at x = X0.
     void draw(Int16 X0, const QString &ch, const QString &sentence)
@@ -141,7 +125,7 @@ void DrawTwoCharSheet(PrintSurface &surface, const SheetSettings &settings,
     p.setPaperSize(PrintSurface::A4);
     p.setOrientation(PrintSurface::Landscape);
 
-    TwoCharBlock block{p, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
+    TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
     const bool own = settings.useSentenceTexts;
     block.draw(0, currentPair.right(1), own ? settings.sentenceTexts[1] : settings.text51);
     p.setCurrentX((12 * U + 10).d());

@@ -5,28 +5,12 @@ namespace bks {
 
 namespace {
 
-struct VerticalBlock {
-    PrintSurface &p;
+struct VerticalBlock : BlockPen {
     const SheetSettings &settings;
     Int16 U, m, n;
     float fs;
     qint32 shade;
 
-    void hline(int style, Int16 y, Int16 xa, Int16 xb)
-    {
-        p.setDrawStyle(style);
-        p.line(PrintSurface::StraightLine, xa.d(), y.d(), xb.d(), y.d(), 0);
-    }
-    void vline(int style, Int16 x, Int16 ya, Int16 yb)
-    {
-        p.setDrawStyle(style);
-        p.line(PrintSurface::StraightLine, x.d(), ya.d(), x.d(), yb.d(), 0);
-    }
-    void at(double x, double y)
-    {
-        p.setCurrentX(x);
-        p.setCurrentY(y);
-    }
 
     // One block turned a quarter: its origin at y = Y0, headings above it.
     void draw(Int16 Y0, const QString &ch, const QString &sentence)
@@ -119,7 +103,7 @@ void DrawTwoCharSheetVertical(PrintSurface &surface, const SheetSettings &settin
     const Int16 m = toInt16(std::floor(10.0 / fs));
     const Int16 n = toInt16(std::floor(19.0 / fs));
 
-    VerticalBlock block{p, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
+    VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
     const bool own = settings.useSentenceTexts;
     block.draw(0, currentPair.left(1), own ? settings.sentenceTexts[0] : settings.text50);
     p.setCurrentX((15 * U + 10).d());

@@ -1,40 +1,13 @@
 #include "print/printjob.h"
 #include "print/sheetmath.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
 
 #include <gtest/gtest.h>
 
 namespace bks::test {
 namespace {
-
-// Hands the run a surface that forwards to one the test keeps.
-class ForwardingSurface : public PrintSurface {
-public:
-    explicit ForwardingSurface(RecordingSurface &target) : t(target) {}
-    void setFontName(const QString &face) override { t.setFontName(face); }
-    void setFontSize(double points) override { t.setFontSize(points); }
-    void setCurrentX(double x) override { t.setCurrentX(x); }
-    void setCurrentY(double y) override { t.setCurrentY(y); }
-    void setScaleMode(int mode) override { t.setScaleMode(mode); }
-    void setDrawStyle(int style) override { t.setDrawStyle(style); }
-    void setOrientation(int orientation) override { t.setOrientation(orientation); }
-    void setPaperSize(int size) override { t.setPaperSize(size); }
-    void setForeColor(qint32 colour) override { t.setForeColor(colour); }
-    double scaleWidth() const override { return t.scaleWidth(); }
-    double scaleHeight() const override { return t.scaleHeight(); }
-    void print(const QString &text) override { t.print(text); }
-    void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override
-    {
-        t.line(flags, x1, y1, x2, y2, colour);
-    }
-    void newPage() override { t.newPage(); }
-    void endDoc() override { t.endDoc(); }
-    bool finish(QString *error) override { return t.finish(error); }
-
-private:
-    RecordingSurface &t;
-};
 
 const QString kKanji = QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
 
