@@ -193,3 +193,34 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
     EXPECT_TRUE(paper.sheets().empty());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 }
+
+TEST_F(WindowTest, ExampleTextsComeFromTheChosenSource)
+{
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    f.Option[4]->setChecked(true);
+    f.Command5_Click();
+    f.setText1(QStringLiteral("集集"));
+    f.Command3_Click();                            // picks 現地集合
+    f.Text50->setText(QStringLiteral("山のぼり"));  // typed over the pick
+    auto printed = [this](const QString &c) {
+        int n = 0;
+        for (const RecordedOp &op : paper.ops())
+            n += op.kind == RecordedOp::Print && op.text == c;
+        return n;
+    };
+    services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
+    f.Command6_Click();  // built-in dictionary chosen: the typed text is printed
+    EXPECT_EQ(printed(QStringLiteral("の")), 1);
+    EXPECT_EQ(printed(QStringLiteral("現")), 0);
+
+    f.tkdic_Click();
+    f.Command3_Click();  // the sentence list is empty: nothing to pick
+    f.Combo3->setEditText(QStringLiteral("現地集合"));
+    f.Text50->setText(QStringLiteral("山のぼり"));
+    services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
+    f.Command6_Click();  // without the dictionary: the pick-list text is printed
+    EXPECT_EQ(printed(QStringLiteral("現")), 1);
+    EXPECT_EQ(printed(QStringLiteral("の")), 1);  // still only the first sheet's
+    EXPECT_EQ(f.state().SentenceTexts[0], QStringLiteral("現地集合"));
+}
