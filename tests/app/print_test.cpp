@@ -4,7 +4,11 @@
 
 #include "files/textcodec.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -111,4 +115,33 @@ TEST_F(WindowTest, FailedOutputIsReportedAndKeepsTheText)
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
+{
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    f.setText1(QStringLiteral("一二三"));
+    QString position;
+    bool drawn = false;
+    auto *timer = new QTimer(&f);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        timer->stop();
+        if (auto *label = w->findChild<QLabel *>(QStringLiteral("previewPosition")))
+            position = label->text();
+        if (auto *page = w->findChild<QLabel *>(QStringLiteral("previewPage")))
+            drawn = !page->pixmap().isNull();
+        qobject_cast<QDialog *>(w)->accept();
+    });
+    timer->start();
+    f.Preview_Click();
+    EXPECT_EQ(position, QStringLiteral("1 / 2 枚"));
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(f.text1(), QStringLiteral("一二三"));
+    EXPECT_EQ(services.printerDialogs, 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 }
