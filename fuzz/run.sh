@@ -3,12 +3,12 @@
 # for a bounded time on a copy of its seed corpus. Exits non-zero when a
 # target crashes or a check fails; the input that did it is kept in the
 # build folder as crash-*.
-#   BKS_FUZZ_BUILD    build folder (default /tmp/build-bks-fuzz)
+#   BKS_FUZZ_BUILD    build folder (default build-fuzz in the repository)
 #   BKS_FUZZ_SECONDS  seconds per target (default 20)
 set -eu
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${BKS_FUZZ_BUILD:-/tmp/build-bks-fuzz}
+build=${BKS_FUZZ_BUILD:-$repo/build-fuzz}
 seconds=${BKS_FUZZ_SECONDS:-20}
 targets="environment datafile"
 
