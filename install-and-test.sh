@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 if [ "$(id -u)" -eq 0 ]; then
   bash .ci/cups-setup.sh || echo "cups: test queue not available, its test will be skipped"
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBKS_BUILD_TESTS=ON -DBKS_BUILD_BENCH=ON
 cmake --build build
 bash fuzz/run.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
