@@ -150,6 +150,7 @@ private:
     void selectOption(QRadioButton *option);
     void setTraceShade(const QString &shade);
     void showRightHalf(bool on);
+    void fullSize(int tracingPoints);
     static void setPoints(QWidget *w, int points);
     static QString charAt(const QString &text, int index);
 

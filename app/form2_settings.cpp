@@ -19,13 +19,20 @@ namespace bks {
 
 void Form2::hfs_Click()
 {
+    fullSize(32);
+}
+
+// "100%": checked menu, scale 0.9 and the sample at full size; the tracing
+// cells' size differs between the menu and the one-character option.
+void Form2::fullSize(int tracingPoints)
+{
     hfs->setChecked(true);
     nfs->setChecked(false);
     m_state.FontScale = 0.9f;
     setPoints(Label6, 72);
     setPoints(Label66, 72);
     for (QLabel *l : Label9)
-        setPoints(l, 32);
+        setPoints(l, tracingPoints);
 }
 
 void Form2::nfs_Click()
@@ -164,13 +171,7 @@ void Form2::Option4_Click()
     Label66->setText(QString());
     for (int i = 4; i < 8; ++i)
         Label9[i]->setText(QString());
-    hfs->setChecked(true);
-    nfs->setChecked(false);
-    m_state.FontScale = 0.9f;
-    setPoints(Label6, 72);
-    setPoints(Label66, 72);
-    for (QLabel *l : Label9)
-        setPoints(l, 36);
+    fullSize(36);
     // One-character sheets always print at full size.
     FS->setEnabled(false);
     FS->menuAction()->setEnabled(false);
