@@ -16,6 +16,8 @@ namespace bks {
 
 namespace {
 
+QString messageForTerminal(QString text);
+
 // Answers every question of a run the way a user who asked for the print
 // would, and writes the messages to standard error.
 class BatchServices : public PlatformServices {
@@ -23,10 +25,8 @@ public:
     BatchServices(PrinterChoice choice, QTextStream &err) : m_choice(std::move(choice)), m_err(err) {}
     MsgResult messageBox(const QString &text, const QString &, MsgButtons buttons, MsgIcon icon) override
     {
-        if (icon == MsgIcon::Critical || buttons == MsgButtons::Ok) {
-            QString t = text;
-            m_err << t.replace(QLatin1String("\r\n"), QLatin1String("\n")) << Qt::endl;
-        }
+        if (icon == MsgIcon::Critical || buttons == MsgButtons::Ok)
+            m_err << messageForTerminal(text) << Qt::endl;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
     std::optional<PrinterChoice> showPrinter() override { return m_choice; }
@@ -40,6 +40,11 @@ private:
     PrinterChoice m_choice;
     QTextStream &m_err;
 };
+
+QString messageForTerminal(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
 std::optional<QString> gradeName(const QString &arg)
 {
@@ -112,6 +117,7 @@ struct PrintArgs {
     QString text;
     SheetSettings settings;
     RunOptions options;
+    std::optional<QString> file;
 };
 
 // Parses the print command's arguments; on failure returns the message.
@@ -171,6 +177,9 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     }
     if (pdf.has_value() == printer.has_value())
         return QStringLiteral("--pdf FILE と --printer NAME のどちらか一方を指定してください");
+    // An empty name would otherwise mean "the default printer".
+    if ((pdf && pdf->isEmpty()) || (printer && printer->isEmpty()))
+        return QStringLiteral("--pdf と --printer には空でない名前を指定してください");
     const int sources = int(text.has_value()) + int(file.has_value()) + int(publisher.has_value() || grade.has_value());
     if (sources != 1)
         return QStringLiteral("印刷する文字を、文字・--file・--publisher と --grade のどれか一つで指定してください");
@@ -182,10 +191,7 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     if (text) {
         p.text = *text;
     } else if (file) {
-        const LoadResult loaded = LoadDataFile(*file);
-        if (!loaded.ok())
-            return loadErrorMessage(loaded.error, *file);
-        p.text = loaded.text;
+        p.file = file;  // read once the arguments are known to be right
     } else {
         if (!publisher || !grade)
             return QStringLiteral("--publisher と --grade は両方指定してください");
@@ -196,12 +202,12 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
         p.text = *list;
     }
 
-    // Headings and face as the window would start with them.
+    // Headings and face as the window would start with them: the fields the
+    // settings file holds, the defaults for those it lacks.
     const EnvironmentData env = ReadEnvironmentFile();
     for (int k = 1; k <= 7; ++k)
-        p.settings.headings[k] = env.complete() && !env.headings[k].isEmpty() ? env.headings[k]
-                                                                               : kDefaultHeadings[k];
-    p.settings.fontName = env.complete() && !env.fontName.isEmpty() ? env.fontName : kDefaultFaceName;
+        p.settings.headings[k] = !env.headings[k].isEmpty() ? env.headings[k] : kDefaultHeadings[k];
+    p.settings.fontName = !env.fontName.isEmpty() ? env.fontName : kDefaultFaceName;
     if (font)
         p.settings.fontName = *font;
     p.options.oneChar = perSheet == 1;
@@ -232,22 +238,33 @@ int printCommand(const QStringList &args, QTextStream &err)
         err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
     }
+    if (p.file) {
+        // A list that cannot be read is a failure to find it, not a misuse.
+        const LoadResult loaded = LoadDataFile(*p.file);
+        if (!loaded.ok()) {
+            err << messageForTerminal(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
+            return 1;
+        }
+        p.text = loaded.text;
+    }
     InstallFontSubstitutions();
     BatchServices services(p.choice, err);
     RunHost host;
     host.services = &services;
     host.openSurface = &openPrintSurface;
     host.saveTemp = [](const QString &t) { SaveTempDataFile(t); };
-    StringQueue queue(p.text);
+    host.keepsText = false;
+    TextQueue queue(p.text);
     RunCounters counters;
     const RunResult result = Command1Click(host, queue, p.settings, p.options, counters);
     switch (result) {
     case RunResult::Printed:
         return 0;
     case RunResult::OutputFailed:
-        return 1;
+    case RunResult::CharactersLeft:
+        return 1;  // the run has said what was not printed
     case RunResult::Stopped:
-        err << "印刷が途中で止まりました。印刷されなかった文字: " << queue.text() << Qt::endl;
+        err << "印刷が途中で止まりました。" << NotPrintedNote(host, queue) << Qt::endl;
         return 1;
     case RunResult::NothingPrinted:
         err << "何も印刷されませんでした" << Qt::endl;

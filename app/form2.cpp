@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace bks {
 
@@ -51,12 +54,32 @@ void Form2::setText1(const QString &text)
     QString t = text;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (t == Text1->toPlainText()) {
+    const QString old = Text1->toPlainText();
+    if (t == old) {
         // Assigning the same text is still a change of the box.
         Text1_Change();
         return;
     }
-    Text1->setPlainText(t);
+    // Only the part that differs is replaced, through a cursor: the change is
+    // one step of the box's own undo history (setPlainText would wipe it), and
+    // cutting printed characters from a long list does not lay it out anew.
+    const qsizetype shorter = std::min(old.size(), t.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && old[prefix] == t[prefix])
+        ++prefix;
+    if (prefix > 0 && old[prefix - 1].isHighSurrogate())
+        --prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == t[t.size() - 1 - suffix])
+        ++suffix;
+    if (suffix > 0 && old[old.size() - suffix].isLowSurrogate())
+        --suffix;
+    QTextCursor cursor(Text1->document());
+    cursor.beginEditBlock();
+    cursor.setPosition(int(prefix));
+    cursor.setPosition(int(old.size() - suffix), QTextCursor::KeepAnchor);
+    cursor.insertText(t.mid(prefix, t.size() - prefix - suffix));
+    cursor.endEditBlock();
 }
 
 void Form2::setWindowHeightTwips(int twips)
@@ -109,10 +132,6 @@ void Form2::setPoints(QWidget *w, int points)
     w->setFont(f);
 }
 
-QString Form2::charAt(const QString &text, int index)
-{
-    return index < text.size() ? QString(text.at(index)) : QString();
-}
 
 void Form2::setCommand1Enabled(bool on)
 {

@@ -93,7 +93,9 @@ public:
     void dcal_Click();
     void Label10_OLEDragDrop(const QStringList &files);
     void Label100_OLEDragDrop(const QStringList &files) { Label10_OLEDragDrop(files); }
-    void SaveTempData();
+    // The run hands over its queue's text, which the box gets only when the
+    // run is over.
+    void SaveTempData(const QString &text);
     void Command2_Click();
     void hps_Click();
     void zhp_Click();
@@ -152,7 +154,9 @@ private:
     void showRightHalf(bool on);
     void fullSize(int tracingPoints);
     static void setPoints(QWidget *w, int points);
-    static QString charAt(const QString &text, int index);
+    // The count label and the sample for a text of `count` characters whose
+    // first two characters to print are `first` and `second`.
+    void showCount(qsizetype count, const QString &first, const QString &second);
 
     PlatformServices &m_services;
     SurfaceOpener m_openSurface;

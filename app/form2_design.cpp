@@ -103,14 +103,14 @@ void Form2::Text50_Change()
 {
     const QString t = Text50->text();
     for (int i = 0; i < 7; ++i)
-        Label12[i]->setText(charAt(t, i));
+        Label12[i]->setText(characterAt(t, i));
 }
 
 void Form2::Text51_Change()
 {
     const QString t = Text51->text();
     for (int i = 0; i < 7; ++i)
-        Label12[7 + i]->setText(charAt(t, i));
+        Label12[7 + i]->setText(characterAt(t, i));
 }
 
 void Form2::Combo3_Change() { Text50->setText(Combo3->currentText()); }
@@ -167,6 +167,7 @@ void Form2::PrintSingleSheet()
                            m_state.run.sheetNumber};
     RunSingleSheet(host, queue, sheetSettings(), Option[3]->isChecked(), Combo3->currentText(),
                    Combo4->currentText(), sheet);
+    queue.commit();
 }
 
 }  // namespace bks

@@ -31,17 +31,9 @@ void Form2::Text1_Change()
     if (!m_runChangesText)
         m_state.run.sheetsOfList = 0;  // a new list numbers its batches from 1 again
     const QString text = text1();
-    Label21->setCaption(QString::number(text.size()));
-    const QString first = charAt(text, 0);
-    const QString second = charAt(text, 1);
-    Label6->setText(first);
-    Label66->setText(second);
-    Label7->setCaption(first);
-    Label8->setCaption(second);
-    for (int i = 0; i < 4; ++i)
-        Label9[i]->setText(first);
-    for (int i = 4; i < 8; ++i)
-        Label9[i]->setText(second);
+    const QString front = printableFront(text, 2);
+    const QString first = printableFront(front, 1);
+    showCount(countCharacters(text), first, front.mid(first.size()));
     const bool usage = first == QStringLiteral("《");
     if (text.isEmpty() || usage) {
         Label6->setText(QStringLiteral("漢"));
@@ -53,8 +45,20 @@ void Form2::Text1_Change()
         if (usage)
             setCommand1Enabled(false);
     }
-    m_state.CharCount = saturatedCount(text.size());
-    Label21->setCaption(QString::number(text.size()));
+}
+
+void Form2::showCount(qsizetype count, const QString &first, const QString &second)
+{
+    Label21->setCaption(QString::number(count));
+    Label6->setText(first);
+    Label66->setText(second);
+    Label7->setCaption(first);
+    Label8->setCaption(second);
+    for (int i = 0; i < 4; ++i)
+        Label9[i]->setText(first);
+    for (int i = 4; i < 8; ++i)
+        Label9[i]->setText(second);
+    m_state.CharCount = saturatedCount(count);
     clearList(Combo3);
     clearList(Combo4);
 }

@@ -41,9 +41,9 @@ void Form2::loadTextFromFile(const QString &path)
     setText1(m_state.SaveDataText);
 }
 
-void Form2::SaveTempData()
+void Form2::SaveTempData(const QString &text)
 {
-    m_state.SaveDataText = text1();
+    m_state.SaveDataText = text;
     if (SaveTempDataFile(m_state.SaveDataText))
         Label3->setText(QStringLiteral("このデータを《BKStmp.txt》名で一時保存しました"));
     else

@@ -44,7 +44,7 @@ RunHost Form2::runHost()
     RunHost host;
     host.services = &m_services;
     host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
-    host.saveTemp = [this](const QString &) { SaveTempData(); };
+    host.saveTemp = [this](const QString &text) { SaveTempData(text); };
     return host;
 }
 
@@ -53,6 +53,7 @@ RunResult Form2::Command1_Click()
     RunHost host = runHost();
     Text1Queue queue(*this);
     const RunResult result = Command1Click(host, queue, sheetSettings(), runOptions(), m_state.run);
+    queue.commit();
     m_state.PageCount = m_state.run.pageCount;
     return result;
 }

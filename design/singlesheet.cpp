@@ -16,7 +16,9 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
                          SingleSheetState &state)
 {
     PlatformServices &services = *host.services;
-    if (settings.fontName == kNoFontYet) {
+    // No face chosen yet, or none after a cancelled font dialog: either way
+    // there is nothing to print with.
+    if (settings.fontName.isEmpty() || settings.fontName == kNoFontYet) {
         services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
                             MsgButtons::Ok, MsgIcon::Critical);
         return RunResult::NothingPrinted;
@@ -27,7 +29,8 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
     if (!choice)
         return RunResult::NothingPrinted;
 
-    const QString text = text1.text();
+    const QString front = text1.front(2);
+    const QString first = printableFront(front, 1);
     std::unique_ptr<PrintSurface> surface;
     QString error;
     try {
@@ -37,13 +40,13 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
         if (twoChar) {
             // A lone character is paired with a blank and used up at once,
             // rather than printed a second time on the next press.
-            state.CurrentPair = text.size() == 1 ? text + kBlank : text.left(2);
+            state.CurrentPair = front == first ? first + kBlank : front;
             state.SentenceTexts[0] = combo3Text;
             state.SentenceTexts[1] = combo4Text;
             settings.sentenceTexts = state.SentenceTexts;
             PrintTwoCharPage(*surface, settings, state.CurrentPair, state.sheetNumber);
         } else {
-            state.CurrentChar = text.left(1);
+            state.CurrentChar = first;
             state.SentenceTexts[0] = combo3Text;
             settings.sentenceTexts = state.SentenceTexts;
             PrintOneCharPage(*surface, settings, state.CurrentChar, state.sheetNumber);
@@ -54,29 +57,28 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
         error = QString::fromUtf8(e.what());
         if (surface)
             surface->finish(&error);
-        ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
+        ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
         return RunResult::OutputFailed;
     } catch (const std::exception &) {
         // A run-time failure while drawing ends the sheet silently; the text
         // stays as it was.
         if (surface && !surface->finish(&error)) {
-            ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
+            ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
             return RunResult::OutputFailed;
         }
         return RunResult::Stopped;
     }
     if (!surface->finish(&error)) {
-        ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
+        ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
         return RunResult::OutputFailed;
     }
 
     if (twoChar) {
-        QString rest = text.size() >= 2 ? text.mid(2) : QString();
-        if (rest.size() == 1)
-            rest += kBlank;
-        text1.setText(rest);
+        text1.takeFront(2);
+        if (text1.printableCount() == 1 && text1.characters() == 1)
+            text1.append(kBlank);
     } else {
-        text1.setText(text.mid(1));
+        text1.takeFront(1);
     }
     return RunResult::Printed;
 }

@@ -3,11 +3,15 @@
 #include "print/sheetlayouts.h"
 #include "print/sheetmath.h"
 
+#include <limits>
+
 namespace bks {
 
 namespace {
 
 const QChar kBlank(char16_t(0x3000));
+// What the print face caption reads before any face was chosen.
+const QString kNoFontYet = QStringLiteral("フォント");
 
 QString runTitle()
 {
@@ -35,9 +39,9 @@ public:
     void printEmptySheet()
     {
         if (m_options.oneChar)
-            PrintOneCharPage(m_surface, m_settings, QString(kBlank), m_c.sheetNumber);
+            PrintOneCharPage(m_surface, settingsFor(kBlank), QString(kBlank), m_c.sheetNumber);
         else
-            PrintTwoCharPage(m_surface, m_settings, QString(kBlank), m_c.sheetNumber);
+            PrintTwoCharPage(m_surface, settingsFor(kBlank), QString(kBlank), m_c.sheetNumber);
     }
 
     void RunOneCharJob()
@@ -49,7 +53,7 @@ public:
                                       ? static_cast<qint16>(sinceStart.v)
                                       : toInt16(numericValue(m_options.firstNumber) + sinceStart.d());
                 const QString currentChar = cut(1);
-                PrintOneCharPage(m_surface, m_settings, currentChar, m_c.sheetNumber);
+                PrintOneCharPage(m_surface, settingsFor(currentChar), currentChar, m_c.sheetNumber);
                 m_surface.newPage();
                 m_c.pageCount = static_cast<qint16>((Int16(m_c.pageCount) - 1).v);
                 if (afterSheet())
@@ -59,7 +63,7 @@ public:
             for (int k = 0; k <= 9; ++k) {
                 m_c.sheetNumber = batchNumber();
                 const QString currentChar = cut(1);
-                PrintOneCharPage(m_surface, m_settings, currentChar, m_c.sheetNumber);
+                PrintOneCharPage(m_surface, settingsFor(currentChar), currentChar, m_c.sheetNumber);
                 m_surface.newPage();
                 ++m_c.sheetsOfList;
                 if (afterSheet())
@@ -77,7 +81,7 @@ public:
                                       ? static_cast<qint16>(k)
                                       : toInt16(numericValue(m_options.firstNumber) + k);
                 const QString currentPair = cut(2);
-                PrintTwoCharPage(m_surface, m_settings, currentPair, m_c.sheetNumber);
+                PrintTwoCharPage(m_surface, settingsFor(currentPair), currentPair, m_c.sheetNumber);
                 m_surface.newPage();
                 if (afterSheet())
                     break;
@@ -88,7 +92,7 @@ public:
                 // characters.
                 m_c.sheetNumber = batchNumber();
                 const QString currentPair = cut(2);
-                PrintTwoCharPage(m_surface, m_settings, currentPair, m_c.sheetNumber);
+                PrintTwoCharPage(m_surface, settingsFor(currentPair), currentPair, m_c.sheetNumber);
                 m_surface.newPage();
                 ++m_c.sheetsOfList;
                 if (afterSheet())
@@ -98,18 +102,31 @@ public:
         // Setting the count label to "0" while characters remain would make
         // the next batch see an empty list, so the label only reads "0" when
         // the text is used up (where it already does).
-        if (!m_cancelled && m_text1.text().isEmpty())
+        if (!m_cancelled && m_text1.isEmpty())
             m_text1.setCountLabel(QStringLiteral("0"));
     }
 
 private:
-    // Cuts the first n characters from the front of the text.
-    QString cut(int n)
+    // Cuts the next n characters to print from the front of the text.
+    QString cut(int n) { return m_text1.takeFront(n); }
+
+    // The example texts of a continuous run belong to the kanji they were
+    // written for: a text that does not hold the sheet's character is left
+    // off, so words picked for one sheet never turn up on a hundred others.
+    SheetSettings settingsFor(const QString &characters) const
     {
-        const QString text = m_text1.text();
-        const QString front = text.left(n);
-        m_text1.setText(text.mid(n));
-        return front;
+        SheetSettings s = m_settings;
+        const QString first = printableFront(characters, 1);
+        const QString second = characters.mid(first.size());
+        auto keep = [](QString &example, const QString &character) {
+            if (character.isEmpty() || !example.contains(character))
+                example.clear();
+        };
+        keep(s.text50, first);
+        keep(s.sentenceTexts[0], first);
+        keep(s.text51, second);
+        keep(s.sentenceTexts[1], second);
+        return s;
     }
 
     // Ten-sheet batches go on numbering from the sheets earlier batches of
@@ -128,7 +145,7 @@ private:
     {
         ++m_done;
         const bool goOn = m_progress ? m_progress->update(m_done, m_total) : true;
-        if (m_text1.text().isEmpty())
+        if (m_text1.isEmpty())
             return true;
         if (!goOn)
             m_cancelled = true;
@@ -153,12 +170,27 @@ int countSheets(TextQueue &text1, const RunOptions &options, RunCounters &c)
     if (options.oneChar) {
         c.pageCount = c.runCharCount;
     } else if (c.runCharCount % 2 != 0) {
-        text1.setText(text1.text() + kBlank);
+        text1.append(kBlank);
         c.pageCount = static_cast<qint16>((c.runCharCount + 1) / 2);
     } else {
         c.pageCount = static_cast<qint16>(c.runCharCount / 2);
     }
     return c.pageCount;
+}
+
+// The run's count: of the characters the window counts, those that are
+// printed (line breaks and tabs are not sheets).
+qint16 printedCount(const TextQueue &text1)
+{
+    const qint16 counted = text1.charCount();
+    if (counted <= 0)
+        return counted;
+    return saturatedCount(text1.printableWithin(counted));
+}
+
+bool noFontChosen(const SheetSettings &settings)
+{
+    return settings.fontName.isEmpty() || settings.fontName == kNoFontYet;
 }
 
 bool confirmEmptySheet(PlatformServices &services)
@@ -170,13 +202,36 @@ bool confirmEmptySheet(PlatformServices &services)
 
 }  // namespace
 
-void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title)
+QString NotPrintedNote(const RunHost &host, const TextQueue &text1)
+{
+    if (host.keepsText)
+        return QStringLiteral("印刷されなかった文字は入力欄に残してあります。");
+    constexpr int kShown = 20;
+    const QString shown = text1.front(kShown);
+    const qsizetype count = text1.printableCount();
+    return QStringLiteral("印刷されなかった文字: %1字（%2%3）")
+        .arg(count)
+        .arg(shown, count > kShown ? QStringLiteral("…") : QString());
+}
+
+void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
+                          const QString &note)
+{
+    services.messageBox(QStringLiteral("一度に印刷できるのは%1文字までです。").arg(std::numeric_limits<qint16>::max())
+                            + QStringLiteral("\r\n")
+                            + QStringLiteral("残りの%1文字は印刷していません。").arg(left)
+                            + QStringLiteral("\r\n") + note,
+                        title, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title,
+                         const QString &note)
 {
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("印刷できませんでした。");
     if (!error.isEmpty())
         text += crlf + error;
-    text += crlf + QStringLiteral("印刷されなかった文字は入力欄に残してあります。");
+    text += crlf + note;
     services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Critical);
 }
 
@@ -185,7 +240,11 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
 {
     PlatformServices &services = *host.services;
     RunCounters &c = counters;
-    c.runCharCount = text1.charCount();
+    c.runCharCount = printedCount(text1);
+    // The count is 16-bit: a longer list prints its first 32,767 characters
+    // and the user is told about the rest.
+    const bool beyondCount = text1.charCount() == std::numeric_limits<qint16>::max()
+                             && text1.characters() > std::numeric_limits<qint16>::max();
 
     if (!options.tenPages && c.runCharCount >= 50 && options.askBeforeLongRun) {
         const MsgResult answer = services.messageBox(
@@ -198,7 +257,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
 
     const int sheets = countSheets(text1, options, c);
 
-    if (settings.fontName.isEmpty()) {
+    if (noFontChosen(settings)) {
         services.messageBox(QStringLiteral("フォントを選択してください"), QString(), MsgButtons::Ok,
                             MsgIcon::None);
         return RunResult::NothingPrinted;
@@ -224,7 +283,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
         if (text1.text() != startText)
             text1.setText(startText);
         c.sheetsOfList = startSheetsOfList;
-        ReportOutputFailure(services, error, runTitle());
+        ReportOutputFailure(services, error, runTitle(), NotPrintedNote(host, text1));
         return RunResult::OutputFailed;
     };
 
@@ -244,9 +303,9 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     bool failed = false;
     QString error;
     try {
-        const bool empty = options.oneChar ? c.runCharCount == 0 : text1.charCount() == 0;
+        const bool empty = options.oneChar ? c.runCharCount == 0 : printedCount(text1) == 0;
         if (!options.oneChar) {
-            c.runCharCount = text1.charCount();
+            c.runCharCount = printedCount(text1);
             c.sheetNumber = 1;
         }
         if (empty) {
@@ -291,23 +350,27 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     }
     if (failed)
         return outputFailed(error);
+    if (result == RunResult::Printed && beyondCount && !options.tenPages && !text1.isEmpty()) {
+        ReportCharactersLeft(services, text1.printableCount(), runTitle(), NotPrintedNote(host, text1));
+        return RunResult::CharactersLeft;
+    }
     return result;
 }
 
 void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
                 const RunOptions &options, RunCounters counters)
 {
-    StringQueue queue(text);
+    TextQueue queue(text);
     RunCounters &c = counters;
-    c.runCharCount = queue.charCount();
+    c.runCharCount = printedCount(queue);
     countSheets(queue, options, c);
-    if (settings.fontName.isEmpty())
+    if (noFontChosen(settings))
         return;
 
     Run run(surface, queue, settings, options, c);
     try {
         if (!options.oneChar) {
-            c.runCharCount = queue.charCount();
+            c.runCharCount = printedCount(queue);
             c.sheetNumber = 1;
         }
         if (c.runCharCount == 0)

@@ -38,6 +38,9 @@ struct RunHost {
     std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openSurface;
     // Writes the temporary copy of the list (BKStmp.txt).
     std::function<void(const QString &)> saveTemp;
+    // Characters not printed stay in a text box the user sees; without one
+    // (the command line) the messages name them instead.
+    bool keepsText = true;
 };
 
 enum class RunResult {
@@ -45,6 +48,7 @@ enum class RunResult {
     NothingPrinted, // declined, cancelled, or no font
     Stopped,        // a silent run-time failure or the user's cancel ended the run early
     OutputFailed,   // the output could not be written; the message has been shown
+    CharactersLeft, // every sheet the count allows was printed, more characters wait; the message has been shown
 };
 
 // The "連続印刷" button: questions, padding, font check, temporary copy,
@@ -52,9 +56,19 @@ enum class RunResult {
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters);
 
-// Tells the user that the output could not be written, and that the
-// characters not printed are still in the kanji box.
-void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title);
+// The last line of a message about characters that were not printed: where
+// they are kept, or (without a text box) how many and which.
+QString NotPrintedNote(const RunHost &host, const TextQueue &text1);
+
+// Tells the user that the output could not be written, and what became of
+// the characters not printed (`note`).
+void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title,
+                         const QString &note);
+
+// Tells the user that `left` characters beyond the 16-bit count were not
+// printed and wait in the kanji box.
+void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
+                          const QString &note);
 
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.

@@ -13,19 +13,72 @@ qint16 saturatedCount(qsizetype length)
     return static_cast<qint16>(length);
 }
 
-StringQueue::StringQueue(QString text)
+qsizetype characterLength(QStringView text, qsizetype at)
 {
-    setText(text);
+    return at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate() ? 2 : 1;
 }
 
-void StringQueue::setText(const QString &text)
+qsizetype countCharacters(QStringView text)
+{
+    qsizetype n = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --n;
+    return n;
+}
+
+QString characterAt(QStringView text, qsizetype index)
+{
+    qsizetype i = 0;
+    for (qsizetype k = 0; k < index && i < text.size(); ++k)
+        i += characterLength(text, i);
+    return i < text.size() ? text.sliced(i, characterLength(text, i)).toString() : QString();
+}
+
+QString printableFront(QStringView text, int n)
+{
+    QString out;
+    qsizetype i = 0;
+    for (int taken = 0; taken < n && i < text.size();) {
+        if (isLayoutBreak(text[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype len = characterLength(text, i);
+        out += text.sliced(i, len);
+        i += len;
+        ++taken;
+    }
+    return out;
+}
+
+TextQueue::TextQueue(QString text)
+{
+    m_text = std::move(text);
+    recount();
+}
+
+void TextQueue::setText(const QString &text)
 {
     m_text = text;
-    m_count = saturatedCount(m_text.size());
-    m_label = QString::number(m_text.size());
+    m_pos = 0;
+    recount();
+    changed();
 }
 
-void StringQueue::setCountLabel(const QString &caption)
+void TextQueue::append(const QString &text)
+{
+    setText(this->text() + text);
+}
+
+void TextQueue::recount()
+{
+    m_characters = countCharacters(QStringView(m_text).sliced(m_pos));
+    m_count = saturatedCount(m_characters);
+    m_label = QString::number(m_characters);
+}
+
+void TextQueue::setCountLabel(const QString &caption)
 {
     m_label = caption;
     bool ok = false;
@@ -38,6 +91,44 @@ void StringQueue::setCountLabel(const QString &caption)
         m_count = std::numeric_limits<qint16>::min();
     else
         m_count = static_cast<qint16>(v);
+}
+
+qsizetype TextQueue::printableWithin(qsizetype count) const
+{
+    const QStringView rest = QStringView(m_text).sliced(m_pos);
+    qsizetype printable = 0;
+    qsizetype i = 0;
+    for (qsizetype seen = 0; seen < count && i < rest.size(); ++seen) {
+        if (!isLayoutBreak(rest[i]))
+            ++printable;
+        i += characterLength(rest, i);
+    }
+    return printable;
+}
+
+void TextQueue::skipBreaks()
+{
+    while (m_pos < m_text.size() && isLayoutBreak(m_text[m_pos])) {
+        ++m_pos;
+        --m_characters;
+    }
+}
+
+QString TextQueue::takeFront(int n)
+{
+    QString taken;
+    skipBreaks();
+    for (int k = 0; k < n && m_pos < m_text.size(); ++k) {
+        const qsizetype len = characterLength(m_text, m_pos);
+        taken += QStringView(m_text).sliced(m_pos, len);
+        m_pos += len;
+        --m_characters;
+        skipBreaks();
+    }
+    m_count = saturatedCount(m_characters);
+    m_label = QString::number(m_characters);
+    changed();
+    return taken;
 }
 
 }  // namespace bks

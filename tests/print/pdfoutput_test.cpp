@@ -279,7 +279,7 @@ TEST_F(SheetPdf, ModelCharacterFillsItsBox)
 struct ContinuousRun {
     test::ScriptedServices services;
     RunHost host;
-    StringQueue text1;
+    TextQueue text1;
     RunCounters counters;
 
     ContinuousRun(const QString &pdf, const QString &kanji) : text1(kanji)

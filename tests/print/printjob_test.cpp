@@ -18,7 +18,7 @@ struct Job {
     SheetSettings settings = sheetSettings();
     RunOptions options;
     RunCounters counters;
-    StringQueue text1;
+    TextQueue text1;
     QStringList saved;
     int opened = 0;
 

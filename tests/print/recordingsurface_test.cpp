@@ -97,9 +97,9 @@ TEST(RecordingSurface, FailsFromTheNthCallAndOnFinish)
     EXPECT_EQ(s.finishCount(), 2);
 }
 
-TEST(StringQueue, FollowsTheWindowWithNumberingOn)
+TEST(TextQueue, FollowsTheWindowWithNumberingOn)
 {
-    StringQueue q(QStringLiteral("山\r\n川"));
+    TextQueue q(QStringLiteral("山\r\n川"));
     EXPECT_EQ(q.charCount(), 4);  // a line break counts two
     EXPECT_EQ(q.countLabel(), QStringLiteral("4"));
     q.setText(QString());
