@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace bks {
 
 namespace {
@@ -182,7 +184,12 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile buffers small writes and commits even when the buffered data
+    // could not reach the disk, leaving an empty or cut file in place of the
+    // old one. So every byte is pushed out and synced before the rename.
+    const bool written = file.write(bytes) == bytes.size() && file.flush()
+                         && ::fsync(file.handle()) == 0;
+    if (!written) {
         file.cancelWriting();
         (void)file.commit();
         return false;

@@ -2,6 +2,7 @@
 
 #include "files/textcodec.h"
 #include "tests/files/filetestutil.h"
+#include "tests/support/fulldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -159,12 +160,38 @@ TEST_F(DataFileTest, FailedSaveLeavesThePreviousFile)
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool saved = SaveDataFile(file, QString(100000, QChar(0x5C71)));
+    // Smaller than the write buffer: the failure only shows when it is flushed.
+    const bool savedSmall = SaveDataFile(file, QString(1000, QChar(0x5C71)));
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(saved);
+    EXPECT_FALSE(savedSmall);
     EXPECT_EQ(test::readBytes(file), before);
     EXPECT_FALSE(SaveDataFile(path("no/such/folder/x.txt"), QStringLiteral("x")));
+}
+
+// Small files are where a full disk used to go unnoticed: the write sat in
+// the buffer and the rename replaced the old file with an empty one.
+TEST(FullDisk, SmallWritesFailAndKeepThePreviousFile)
+{
+    test::FullDisk disk;
+    if (!disk.ok())
+        GTEST_SKIP() << "needs root to mount a small tmpfs";
+    const QString list = disk.filePath(QStringLiteral("list.txt"));
+    const QString ini = disk.filePath(QStringLiteral("BKS.ini"));
+    ASSERT_TRUE(SaveDataFile(list, QStringLiteral("山川")));
+    ASSERT_TRUE(writeFileAtomically(ini, "a,b\r\n"));
+    const QByteArray listBefore = test::readBytes(list);
+    disk.fill();
+
+    EXPECT_FALSE(SaveDataFile(list, QStringLiteral("一二三四五")));
+    EXPECT_FALSE(SaveTempDataFile(QStringLiteral("一"), disk.filePath(QString())));
+    EXPECT_FALSE(writeFileAtomically(ini, QByteArray(300, 'h')));
+    EXPECT_EQ(test::readBytes(list), listBefore);
+    EXPECT_EQ(test::readBytes(ini), QByteArray("a,b\r\n"));
+    // No half-written copies are left behind either.
+    EXPECT_EQ(disk.entries(), QStringList({QStringLiteral("BKS.ini"), QStringLiteral("list.txt")}));
 }
 
 TEST_F(DataFileTest, FailedSaveInAReadOnlyFolderLeavesThePreviousFile)
