@@ -25,6 +25,24 @@ std::filesystem::path fsPath(const QString &path)
 #endif
 }
 
+// A binary file without zero bytes still decodes, into control codes and
+// replacement characters; printed, it would be thousands of sheets of junk.
+// A few bad bytes in a short list are the user's to see and mend.
+bool mostlyNotText(const QString &text)
+{
+    qsizetype junk = 0;
+    qsizetype counted = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
+            continue;
+        ++counted;
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter)
+            ++junk;
+    }
+    constexpr qsizetype kShortList = 16;
+    return counted >= kShortList && junk * 2 > counted;
+}
+
 }  // namespace
 
 QString withCrLf(const QString &text)
@@ -65,7 +83,7 @@ LoadResult decodeDataFile(const QByteArray &bytes)
         }
         text = decodeTextFile(bytes);
     }
-    if (text.contains(QChar(0))) {
+    if (text.contains(QChar(0)) || mostlyNotText(text)) {
         result.error = LoadError::NotText;
         return result;
     }

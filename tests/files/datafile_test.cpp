@@ -117,6 +117,18 @@ TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
     const LoadResult loaded = LoadDataFile(binary);
     EXPECT_EQ(loaded.error, LoadError::NotText);
     EXPECT_TRUE(loaded.text.isEmpty());
+
+    // Binary without a zero byte decodes into control codes and replacement
+    // characters; a list with a stray control code is still a list.
+    QByteArray junk;
+    for (int i = 0; i < 3000; ++i)
+        junk += char(0x80 + i % 0x7F) + QByteArray("\x01\x02\xFF\xFD");
+    EXPECT_EQ(decodeDataFile(junk).error, LoadError::NotText);
+    EXPECT_EQ(decodeDataFile(QByteArray("\x1B[0m\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12"))
+                  .error,
+              LoadError::NotText);
+    EXPECT_EQ(decodeDataFile(encodeShiftJis(QStringLiteral("山川\x01海\r\n空"))).text,
+              QStringLiteral("山川\x01海\r\n空"));
 }
 
 TEST_F(DataFileTest, RefusesAHugeFileWithoutReadingIt)
