@@ -1,5 +1,6 @@
 #include "print/sheetlayouts.h"
 #include "print/sheetmath.h"
+#include "print/textqueue.h"
 
 #include <optional>
 
@@ -138,19 +139,19 @@ void DrawOneCharSheet(PrintSurface &surface, const SheetSettings &settings,
         resumeNext([&] { p.setCurrentY(500 + 1800 * i); });
         setShade();
         resumeNext([&] { p.setFontSize(scaledSize(fs, 90)); });
-        if (i < source.size())
-            resumeNext([&] { p.print(QString(source.at(i))); });
+        if (i < countCharacters(source))
+            resumeNext([&] { p.print(characterAt(source, i)); });
     }
 
     // 6. Headings, written downwards
     resumeNext([&] { p.setForeColor(0); });
     for (const HeadingPlace &h : kHeadings) {
         const QString &text = settings.headings[h.k];
-        for (qsizetype j = 0; j < text.size(); ++j) {
+        for (qsizetype j = 0; j < countCharacters(text); ++j) {
             resumeNext([&] { p.setFontSize(scaledSize(fs, h.size)); });
             resumeNext([&] { p.setCurrentX(h.fixedX ? h.fromRight : W() - h.fromRight); });
             resumeNext([&] { p.setCurrentY(h.firstY + h.step * static_cast<double>(j)); });
-            resumeNext([&] { p.print(QString(text.at(j))); });
+            resumeNext([&] { p.print(characterAt(text, j)); });
         }
     }
 

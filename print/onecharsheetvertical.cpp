@@ -1,5 +1,6 @@
 #include "print/sheetlayouts.h"
 #include "print/sheetmath.h"
+#include "print/textqueue.h"
 
 #include <optional>
 
@@ -120,18 +121,18 @@ void DrawOneCharSheetVertical(PrintSurface &surface, const SheetSettings &settin
         resumeNext([&] { p.setCurrentY(5400); });
         setShade();
         resumeNext([&] { p.setFontSize(scaledSize(fs, 90)); });
-        if (i < source.size())
-            resumeNext([&] { p.print(QString(source.at(i))); });
+        if (i < countCharacters(source))
+            resumeNext([&] { p.print(characterAt(source, i)); });
     }
 
     // 6. Headings along x; heading 1 still carries the tracing shade
     for (const HeadingPlace &h : kHeadings) {
         const QString &text = settings.headings[h.k];
-        for (qsizetype j = 0; j < text.size(); ++j) {
+        for (qsizetype j = 0; j < countCharacters(text); ++j) {
             resumeNext([&] { p.setFontSize(scaledSize(fs, 20)); });
             resumeNext([&] { p.setCurrentX(h.firstX + h.step * static_cast<double>(j)); });
             resumeNext([&] { p.setCurrentY(h.y); });
-            resumeNext([&] { p.print(QString(text.at(j))); });
+            resumeNext([&] { p.print(characterAt(text, j)); });
         }
         if (h.k == 1)
             resumeNext([&] { p.setForeColor(0); });

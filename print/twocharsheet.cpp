@@ -1,5 +1,6 @@
 #include "print/sheetlayouts.h"
 #include "print/sheetmath.h"
+#include "print/textqueue.h"
 
 namespace bks {
 
@@ -74,8 +75,8 @@ struct TwoCharBlock : BlockPen {
         for (int k = 1; k <= 8; ++k) {
             at((X0 + m + 4 * U).d(), (m + 2 * U * (k - 1)).d());
             p.setFontSize(scaledSize(fs, 60));
-            if (k <= sentence.size())
-                p.print(QString(sentence.at(k - 1)));
+            if (k <= countCharacters(sentence))
+                p.print(characterAt(sentence, k - 1));
         }
 
         // Headings, one character under the other
@@ -96,11 +97,11 @@ struct TwoCharBlock : BlockPen {
         p.setForeColor(0);
         for (int k = 1; k <= 7; ++k) {
             const QString &text = settings.headings[k];
-            const Int16 L = text.size();
+            const Int16 L = countCharacters(text);
             for (int i = 1; i <= L.v; ++i) {
                 at(places[k].x.d(), (places[k].y0 + places[k].step * Int16(i - 1)).d());
                 p.setFontSize(scaledSize(fs, places[k].size));
-                p.print(QString(text.at(i - 1)));
+                p.print(characterAt(text, i - 1));
             }
         }
     }
@@ -127,12 +128,12 @@ void DrawTwoCharSheet(PrintSurface &surface, const SheetSettings &settings,
 
     TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
     const bool own = settings.useSentenceTexts;
-    block.draw(0, currentPair.right(1), own ? settings.sentenceTexts[1] : settings.text51);
+    block.draw(0, secondOfPair(currentPair), own ? settings.sentenceTexts[1] : settings.text51);
     p.setCurrentX((12 * U + 10).d());
     p.setCurrentY((16 * U + 13).d());
     p.setFontSize(scaledSize(settings.fontScale, 10));
     p.print(numberText(sheetNumber));
-    block.draw(D, currentPair.left(1), own ? settings.sentenceTexts[0] : settings.text50);
+    block.draw(D, firstOfPair(currentPair), own ? settings.sentenceTexts[0] : settings.text50);
     p.endDoc();
 }
 

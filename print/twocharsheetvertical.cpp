@@ -1,5 +1,6 @@
 #include "print/sheetlayouts.h"
 #include "print/sheetmath.h"
+#include "print/textqueue.h"
 
 namespace bks {
 
@@ -61,8 +62,8 @@ struct VerticalBlock : BlockPen {
         for (int i = 0; i <= 7; ++i) {
             at((2 * U * i + m).d(), (m + 5 * U + Y0).d());
             p.setFontSize(scaledSize(fs, 60));
-            if (i < sentence.size())
-                p.print(QString(sentence.at(i)));
+            if (i < countCharacters(sentence))
+                p.print(characterAt(sentence, i));
         }
 
         const Int16 places[8][2] = {
@@ -105,12 +106,12 @@ void DrawTwoCharSheetVertical(PrintSurface &surface, const SheetSettings &settin
 
     VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
     const bool own = settings.useSentenceTexts;
-    block.draw(0, currentPair.left(1), own ? settings.sentenceTexts[0] : settings.text50);
+    block.draw(0, firstOfPair(currentPair), own ? settings.sentenceTexts[0] : settings.text50);
     p.setCurrentX((15 * U + 10).d());
     p.setCurrentY((11 * U + 10).d());
     p.setFontSize(scaledSize(settings.fontScale, 10));
     p.print(numberText(sheetNumber));
-    block.draw(D, currentPair.right(1), own ? settings.sentenceTexts[1] : settings.text51);
+    block.draw(D, secondOfPair(currentPair), own ? settings.sentenceTexts[1] : settings.text51);
     p.endDoc();
 }
 

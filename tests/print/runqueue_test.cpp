@@ -1,0 +1,202 @@
+// What a run takes from the kanji text: whole characters, never line breaks,
+// and example words only beside their own kanji.
+#include "print/printjob.h"
+#include "tests/print/layout_helpers.h"
+#include "tests/support/forwardingsurface.h"
+#include "tests/support/scriptedservices.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace bks::test {
+namespace {
+
+const QString kShikaru = QStringLiteral("𠮟");  // outside the BMP: a surrogate pair
+const QString kHokke = QStringLiteral("𩸽");
+
+struct Click {
+    ScriptedServices services;
+    RecordingSurface surface;
+    RunHost host;
+    SheetSettings settings = sheetSettings();
+    RunOptions options;
+    RunCounters counters;
+    TextQueue text1;
+
+    explicit Click(const QString &text, bool oneChar) : text1(text)
+    {
+        options.oneChar = oneChar;
+        host.services = &services;
+        host.openSurface = openInto(surface);
+    }
+    RunResult click()
+    {
+        services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
+        return Command1Click(host, text1, settings, options, counters);
+    }
+    // The model characters of each sheet: what is printed at the sheet's
+    // largest size.
+    std::vector<std::set<QString>> models() const
+    {
+        std::vector<std::set<QString>> out;
+        for (const auto &sheet : surface.sheets()) {
+            double largest = 0;
+            for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
+                largest = std::max(largest, op.fontSize);
+            std::set<QString> models;
+            for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
+                if (op.fontSize == largest)
+                    models.insert(op.text);
+            out.push_back(models);
+        }
+        return out;
+    }
+    // Sheets on which `text` is spelled out.
+    int sheetsSpelling(const QString &text) const
+    {
+        int n = 0;
+        for (const auto &sheet : surface.sheets())
+            n += spelled(sheet, text).empty() ? 0 : 1;
+        return n;
+    }
+};
+
+TEST(TextQueue, TakesWholeCharactersAndLeavesLineBreaksOut)
+{
+    TextQueue q(QStringLiteral("山\r\n") + kShikaru + QStringLiteral("\t川\r\n\r\n"));
+    EXPECT_EQ(q.characters(), 10);  // a line break counts two, a surrogate pair one
+    EXPECT_EQ(q.printableCount(), 3);
+    EXPECT_EQ(q.printableWithin(4), 2);
+    EXPECT_EQ(q.front(2), QStringLiteral("山") + kShikaru);
+    EXPECT_EQ(q.takeFront(1), QStringLiteral("山"));
+    EXPECT_EQ(q.text(), kShikaru + QStringLiteral("\t川\r\n\r\n"));
+    EXPECT_EQ(q.charCount(), 7);
+    EXPECT_EQ(q.takeFront(2), kShikaru + QStringLiteral("川"));
+    EXPECT_TRUE(q.isEmpty());  // trailing line breaks go with the last character
+    EXPECT_EQ(q.countLabel(), QStringLiteral("0"));
+    EXPECT_EQ(q.takeFront(1), QString());
+
+    EXPECT_EQ(countCharacters(kShikaru + kHokke), 2);
+    EXPECT_EQ(characterAt(QStringLiteral("山") + kHokke + QStringLiteral("川"), 1), kHokke);
+    EXPECT_EQ(characterAt(QStringLiteral("山"), 3), QString());
+}
+
+TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
+{
+    const QString list = QStringLiteral("山\r\n") + kShikaru + QStringLiteral("\r\n川\r\n");
+    Click one(list, true);
+    EXPECT_EQ(one.click(), RunResult::Printed);
+    using Sheets = std::vector<std::set<QString>>;
+    EXPECT_EQ(one.models(), (Sheets{{QStringLiteral("山")}, {kShikaru}, {QStringLiteral("川")}}));
+    EXPECT_TRUE(one.text1.isEmpty());
+
+    // Three printed characters: one blank pads the last pair, and no sheet
+    // holds a line break.
+    Click pairs(list, false);
+    EXPECT_EQ(pairs.click(), RunResult::Printed);
+    EXPECT_EQ(pairs.models(), (Sheets{{QStringLiteral("山"), kShikaru}, {QStringLiteral("川"), QStringLiteral("　")}}));
+    EXPECT_EQ(pairs.counters.pageCount, 2);
+}
+
+TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
+{
+    QString list;
+    for (int i = 0; i < 49; ++i)
+        list += QStringLiteral("山\r\n");  // 147 in the count label, 49 sheets
+    Click run(list, true);
+    EXPECT_EQ(run.click(), RunResult::Printed);
+    EXPECT_TRUE(run.services.messages.empty());
+    EXPECT_EQ(run.surface.sheets().size(), 49u);
+
+    Click fifty(list + QStringLiteral("川"), true);
+    fifty.services.answers.push_back(MsgResult::Cancel);
+    EXPECT_EQ(fifty.click(), RunResult::NothingPrinted);
+    ASSERT_EQ(fifty.services.messages.size(), 1u);
+    EXPECT_EQ(fifty.services.messages[0].title, QStringLiteral("印刷時間確認"));
+}
+
+TEST(RunQueue, ExampleWordsPrintOnlyBesideTheirOwnKanji)
+{
+    Click pairs(QStringLiteral("山川海空"), false);
+    pairs.settings.text50 = QStringLiteral("山のぼり");
+    pairs.settings.text51 = QStringLiteral("川下り");
+    EXPECT_EQ(pairs.click(), RunResult::Printed);
+    EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("のぼり")), 1);
+    EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("下り")), 1);
+
+    Click one(QStringLiteral("海山空"), true);
+    one.settings.useSentenceTexts = true;
+    one.settings.sentenceTexts = {QStringLiteral("山小屋"), QStringLiteral("海辺")};
+    EXPECT_EQ(one.click(), RunResult::Printed);
+    EXPECT_EQ(one.sheetsSpelling(QStringLiteral("小屋")), 1);
+    EXPECT_EQ(one.sheetsSpelling(QStringLiteral("辺")), 0);  // the second text belongs to a second kanji
+}
+
+TEST(RunQueue, NoFaceChosenIsRefusedWhetherEmptyOrThePlaceholder)
+{
+    for (const QString &face : {QString(), QStringLiteral("フォント")}) {
+        Click run(QStringLiteral("山川"), false);
+        run.settings.fontName = face;
+        EXPECT_EQ(run.click(), RunResult::NothingPrinted);
+        ASSERT_EQ(run.services.messages.size(), 1u);
+        EXPECT_EQ(run.services.messages[0].text, QStringLiteral("フォントを選択してください"));
+        EXPECT_TRUE(run.surface.sheets().empty());
+    }
+}
+
+// Counts sheets without keeping them: a run of tens of thousands of sheets.
+class CountingSurface : public PrintSurface {
+public:
+    explicit CountingSurface(int &sheets) : m_sheets(sheets) {}
+    void setFontName(const QString &) override {}
+    void setFontSize(double) override {}
+    void setCurrentX(double) override {}
+    void setCurrentY(double) override {}
+    void setScaleMode(int) override {}
+    void setDrawStyle(int) override {}
+    void setOrientation(int) override {}
+    void setPaperSize(int) override {}
+    void setForeColor(qint32) override {}
+    double scaleWidth() const override { return kPortraitW; }
+    double scaleHeight() const override { return kPortraitH; }
+    void print(const QString &) override { m_drawn = true; }
+    void line(int, double, double, double, double, qint32) override { m_drawn = true; }
+    void newPage() override { endDoc(); }
+    void endDoc() override
+    {
+        m_sheets += m_drawn ? 1 : 0;
+        m_drawn = false;
+    }
+
+private:
+    int &m_sheets;
+    bool m_drawn = false;
+};
+
+TEST(RunQueue, CharactersBeyondTheSixteenBitCountAreKeptAndNamed)
+{
+    ScriptedServices services;
+    int sheets = 0;
+    RunHost host;
+    host.services = &services;
+    host.keepsText = false;
+    host.openSurface = [&sheets](const PrinterChoice &) { return std::make_unique<CountingSurface>(sheets); };
+    services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
+
+    TextQueue text1(QString(40000, QChar(0x5C71)) + QStringLiteral("川海"));
+    RunOptions pairs;
+    pairs.askBeforeLongRun = false;
+    RunCounters counters;
+    EXPECT_EQ(Command1Click(host, text1, sheetSettings(), pairs, counters), RunResult::CharactersLeft);
+    EXPECT_EQ(sheets, 16384);  // 32,767 characters and the blank that pairs the last
+    EXPECT_EQ(text1.printableCount(), 40002 - 32767);
+    ASSERT_EQ(services.messages.size(), 1u);
+    const QString &message = services.messages[0].text;
+    EXPECT_TRUE(message.contains(QStringLiteral("7235文字"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
+        << message.toStdString();
+}
+
+}  // namespace
+}  // namespace bks::test
