@@ -78,7 +78,10 @@ TEST(CommandLine, PrintRejectsBadUsage)
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("--per-sheet"),
                       QStringLiteral("3"), QStringLiteral("山")},
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
-                      QStringLiteral("--first-number"), QStringLiteral("abc"), QStringLiteral("山")}}) {
+                      QStringLiteral("--first-number"), QStringLiteral("abc"), QStringLiteral("山")},
+          // An empty name is no output: never the default printer.
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QString(), QStringLiteral("山")},
+          QStringList{QStringLiteral("print"), QStringLiteral("--printer"), QString(), QStringLiteral("山")}}) {
         const Result r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -97,9 +100,26 @@ TEST(CommandLine, PrintWritesOnePdfForTheRun)
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5) == "%PDF-");
+    QDir::setCurrent(previous);
+}
+
+TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QString list = QString(30, QChar(0x5C71)) + QStringLiteral("川海");
     const Result bad = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山")});
+                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
     EXPECT_EQ(bad.code, 1);
-    EXPECT_FALSE(bad.err.isEmpty());
+    // No input field keeps them: the message says how many and which.
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
+        << bad.err.toStdString();
+
+    // A list file that is not there is a failure to find, as the usage says.
+    const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"), dir.filePath(QStringLiteral("x.pdf")),
+                                QStringLiteral("--file"), dir.filePath(QStringLiteral("none.txt"))});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);
 }
