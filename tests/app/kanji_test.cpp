@@ -45,8 +45,8 @@ TEST_F(WindowTest, PublisherThenGradeLoadsTheList)
     EXPECT_FALSE(f.Image2->isHidden());
     pick(f.Combo2, QStringLiteral("４年"));
     f.Combo2_Click();
-    EXPECT_EQ(f.state().CharCount, 201);
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("201"));
+    EXPECT_EQ(f.state().CharCount, 202);
+    EXPECT_EQ(f.Label21->caption(), QStringLiteral("202"));
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_EQ(f.Text1->font().pointSize(), 18);
 
