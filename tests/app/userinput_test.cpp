@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace bks;
 using namespace bks::test;
