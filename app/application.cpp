@@ -24,14 +24,18 @@ bool installJapaneseTranslation(QCoreApplication &app)
     return QCoreApplication::installTranslator(translator);
 }
 
+void configureApplication(QCoreApplication &app)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("bokushomaru"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.kurofude.bokushomaru"));
+    installJapaneseTranslation(app);
+    InstallFontSubstitutions();
+}
+
 int runWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("bokushomaru"));
-    QApplication::setApplicationDisplayName(QStringLiteral("墨翔丸"));
-    QApplication::setDesktopFileName(QStringLiteral("jp.kurofude.bokushomaru"));
-    installJapaneseTranslation(app);
-    InstallFontSubstitutions();
+    configureApplication(app);
     QtPlatformServices services;
     Form2 window(services);
     services.setParent(&window);

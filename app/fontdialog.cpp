@@ -21,9 +21,12 @@ FontDialog::FontDialog(const QString &currentFace, QWidget *parent)
     m_sample->setObjectName(QStringLiteral("fontSample"));
     m_sample->setMinimumHeight(72);
     m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setTextFormat(Qt::PlainText);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("フォント名"), this));
+    auto *caption = new QLabel(QStringLiteral("フォント名"), this);
+    caption->setTextFormat(Qt::PlainText);
+    layout->addWidget(caption);
     layout->addWidget(m_list);
     layout->addWidget(m_sample);
     layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "app/form2.h"
 
+#include "app/filedrops.h"
 #include "app/usagetexts.h"
 #include "platform/colours.h"
 
@@ -36,6 +37,7 @@ Form2::Form2(PlatformServices &services, SurfaceOpener openSurface, QWidget *par
     buildControls();
     connectHandlers();
     setAcceptDrops(true);
+    routeFileDrops();
     setWindowHeightTwips(kStartHeight);
 }
 
@@ -135,7 +137,8 @@ void Form2::setPoints(QWidget *w, int points)
 
 void Form2::setCommand1Enabled(bool on)
 {
-    Command1->setEnabled(on);
+    // Whatever else would allow a run, the program's own texts are no list.
+    Command1->setEnabled(on && !holdsOwnText());
 }
 
 void Form2::connectHandlers()
@@ -213,26 +216,17 @@ void Form2::en_Click()
     close();
 }
 
+// A file dropped anywhere on the window is loaded as if dropped on the
+// sample; the text fields route theirs here through FileDropFilter.
 void Form2::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QPoint p = form->mapFrom(this, event->position().toPoint());
-    if (event->mimeData()->hasUrls()
-        && (Label10->geometry().contains(p) || Label100->geometry().contains(p)))
-        event->acceptProposedAction();
+    acceptFileDrag(event);
 }
 
 void Form2::dropEvent(QDropEvent *event)
 {
-    QStringList files;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    const QPoint p = form->mapFrom(this, event->position().toPoint());
-    if (Label100->geometry().contains(p))
-        Label100_OLEDragDrop(files);
-    else
-        Label10_OLEDragDrop(files);
-    event->acceptProposedAction();
+    if (acceptFileDrag(event))
+        Label10_OLEDragDrop(droppedFiles(event->mimeData()));
 }
 
 }  // namespace bks

@@ -144,6 +144,11 @@ private:
     void setCommand1Enabled(bool on);
     void samplePositionFeedback(int steps);
     void loadTextFromFile(const QString &path);
+    void routeFileDrops();
+    // The program's own texts (prompts, usage, help, hints) in the kanji box.
+    void putOwnText(const QString &text);
+    void noteText1Change();
+    bool holdsOwnText() const { return !m_ownText.isNull(); }
     void PrintSingleSheet();
     RunHost runHost();
     void showHelp(const QStringList &lines);
@@ -166,6 +171,10 @@ private:
     int m_heightTwips = kStartHeight;
     bool m_runChangesText = false;  // the run, not the user, is changing the text
     qint32 m_text1Background = 0;
+    // The program's own text while the kanji box holds exactly it; null once
+    // the box holds anything else, which is then the user's text.
+    QString m_ownText;
+    bool m_puttingOwnText = false;
 
 public:
     // Controls, named as everywhere else in the program.

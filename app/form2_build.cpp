@@ -2,6 +2,7 @@
 // designed ones in twips (15 twips to a pixel).
 #include "app/form2.h"
 
+#include "app/choicebox.h"
 #include "app/usagetexts.h"
 #include "files/helptexts.h"
 #include "kanji/gradetables.h"
@@ -115,17 +116,18 @@ void Form2::buildControls()
     Text4->setToolTip(QStringLiteral("前回操作時の最終文字"));
     Text4->setAlignment(Qt::AlignCenter);
 
-    Combo1 = place(new QComboBox(form), QStringLiteral("Combo1"), 720, 1200, 2055, 360);
+    Combo1 = place(new ChoiceBox(form), QStringLiteral("Combo1"), 720, 1200, 2055, 360);
     Combo1->setEditable(true);
     Combo1->addItems(PublisherNames() << kNoCharacters);
     Combo1->setEditText(QStringLiteral("教科書会社"));
-    Combo2 = place(new QComboBox(form), QStringLiteral("Combo2"), 2880, 1200, 1215, 360);
+    Combo2 = place(new ChoiceBox(form), QStringLiteral("Combo2"), 2880, 1200, 1215, 360);
     Combo2->setEditable(true);
     Combo2->addItems(GradeNames());
     Combo2->setEditText(QStringLiteral("学年"));
 
     Text1 = place(new QPlainTextEdit(form), QStringLiteral("Text1"), 120, 1680, 3975, 3255);
-    setLabelBackground(Text1, kLightCyan);
+    for (QWidget *w : std::initializer_list<QWidget *>{Text1, Combo1, Combo2})
+        setLabelBackground(w, kLightCyan);
     m_text1Background = kLightCyan;
 
     Frame2 = place(new QGroupBox(QStringLiteral("Ａ４版1頁の文字数"), form), QStringLiteral("Frame2"), 120, 5040, 1935, 495);
@@ -252,14 +254,14 @@ void Form2::buildControls()
     Label13 = place(new QLabel(QStringLiteral("右ページ"), designPanel), QStringLiteral("Label13"), 7200, inPanel(6975), 975, 255);
     setLabelTextColour(Label13, rgbNumber(0xFF, 0x00, 0xFF));
     Text50 = place(new QLineEdit(designPanel), QStringLiteral("Text50"), 7680, inPanel(6600), 3015, 345);
-    Combo3 = place(new QComboBox(designPanel), QStringLiteral("Combo3"), 11040, inPanel(6600), 3015, 405);
+    Combo3 = place(new ChoiceBox(designPanel), QStringLiteral("Combo3"), 11040, inPanel(6600), 3015, 405);
     Label8 = place(new CaptionLabel(designPanel), QStringLiteral("Label8"), 7200, inPanel(7200), 375, 375);
     setLabelBackground(Label8, rgbNumber(0x00, 0xC0, 0x00));
     setLabelTextColour(Label8, kWhite);
     Label16 = place(new QLabel(QStringLiteral("左ページ"), designPanel), QStringLiteral("Label16"), 7200, inPanel(7680), 1095, 255);
     setLabelTextColour(Label16, rgbNumber(0x00, 0x80, 0x00));
     Text51 = place(new QLineEdit(designPanel), QStringLiteral("Text51"), 7680, inPanel(7200), 3015, 360);
-    Combo4 = place(new QComboBox(designPanel), QStringLiteral("Combo4"), 11040, inPanel(7200), 3015, 405);
+    Combo4 = place(new ChoiceBox(designPanel), QStringLiteral("Combo4"), 11040, inPanel(7200), 3015, 405);
     for (QWidget *w : std::initializer_list<QWidget *>{Text50, Text51, Combo3, Combo4}) {
         QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
         f.setPointSizeF(14.25);
@@ -292,6 +294,12 @@ void Form2::buildControls()
     Option[7]->setEnabled(false);
     Option[8]->setEnabled(false);
     Text1->setPlainText(QString(joinLinesCrLf(StartupUsageLines())).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_ownText = text1();
+
+    // Captions show headings, font names and characters from the user and
+    // from BKS.ini: text, never markup (which could name files to read).
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
 }
 
 void Form2::buildMenus()

@@ -54,8 +54,7 @@ void Form2::OpenDesignScreen()
     Command5->setStyleSheet(QStringLiteral("background-color: %1;")
                                 .arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
     ow->setEnabled(true);
-    // The one- and two-character options show their hint only while this
-    // mark is set, so the open panel carries it.
+    // The menu marks the open panel; both ways of closing it clear the mark.
     eds->setChecked(true);
     for (int i = 7; i < 14; ++i)
         Label4[i]->show();
@@ -77,6 +76,7 @@ void Form2::ow_Click()
 {
     setWindowHeightTwips(kStartHeight);
     ow->setEnabled(false);
+    eds->setChecked(false);
     Command5->setText(kOpenCaption);
     for (int i = 7; i < 14; ++i)
         Label4[i]->hide();
@@ -161,6 +161,8 @@ void Form2::tkdic_Click()
 
 void Form2::PrintSingleSheet()
 {
+    if (holdsOwnText())
+        return;
     RunHost host = runHost();
     Text1Queue queue(*this);
     SingleSheetState sheet{m_state.CurrentChar, m_state.CurrentPair, m_state.SentenceTexts,

@@ -28,6 +28,7 @@ void clearList(QComboBox *combo)
 
 void Form2::Text1_Change()
 {
+    noteText1Change();
     if (!m_runChangesText)
         m_state.run.sheetsOfList = 0;  // a new list numbers its batches from 1 again
     const QString text = text1();

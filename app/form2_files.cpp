@@ -1,6 +1,7 @@
 // Kanji-list files, the print font, the help texts and the web page.
 #include "app/form2.h"
 
+#include "app/filedrops.h"
 #include "files/datafile.h"
 #include "files/fonts.h"
 #include "files/helptexts.h"
@@ -25,6 +26,17 @@ void Form2::Label10_OLEDragDrop(const QStringList &files)
     if (files.isEmpty())
         return;
     loadTextFromFile(files.first());
+}
+
+void Form2::routeFileDrops()
+{
+    // Every field that takes drops (the kanji box's viewport, the line
+    // edits, the edit fields of the drop-downs) hands dropped files on.
+    auto *filter = new FileDropFilter([this](const QStringList &files) { Label10_OLEDragDrop(files); },
+                                      this);
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->acceptDrops())
+            w->installEventFilter(filter);
 }
 
 void Form2::loadTextFromFile(const QString &path)
@@ -86,7 +98,7 @@ void Form2::showHelp(const QStringList &lines)
     QString text;
     for (const QString &line : lines)
         text += line + QLatin1String("\r\n");
-    setText1(text);
+    putOwnText(text);
     Label7->setCaption(QStringLiteral("漢"));
     Combo3->setEditText(QStringLiteral("漢字練習帳墨翔丸"));
     Label8->setCaption(QStringLiteral("墨"));

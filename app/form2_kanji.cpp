@@ -36,7 +36,7 @@ void Form2::Combo1_Click()
         setText1(QString());
         Combo2->setEnabled(false);
     } else {
-        setText1(QStringLiteral("学年を選択してください"));
+        putOwnText(QStringLiteral("学年を選択してください"));
         m_state.SelectedPublisher = Combo1->currentText();
         Combo2->setEnabled(true);
         LoadGradeKanji();
@@ -49,7 +49,7 @@ void Form2::Combo1_Click()
 
 void Form2::Combo2_Click()
 {
-    setText1(QStringLiteral("教科書会社を選択してください"));
+    putOwnText(QStringLiteral("教科書会社を選択してください"));
     m_state.SelectedGrade = Combo2->currentText();
     LoadGradeKanji();
     Image1->hide();
@@ -101,7 +101,7 @@ void Form2::Command7_Click()
     Label21->setCaption(QStringLiteral("0"));
     Combo1->setEditText(QStringLiteral("教科書会社"));
     Combo2->setEditText(QStringLiteral("学年"));
-    setText1(NotFoundText());
+    putOwnText(NotFoundText());
     m_services.messageBox(kNotFoundMessage, QStringLiteral("文字検索"), MsgButtons::Ok,
                           MsgIcon::Information);
     Text4->setText(QStringLiteral("墨"));

@@ -38,7 +38,9 @@ void Form2::Form_Load()
     for (int k = 1; k <= 7; ++k)
         m_state.HeaderItems[k] = env.headings[k];
     m_state.SavedFontName = env.fontName;
-    if (env.complete()) {
+    // A short file (an older or hand-edited one) gives what it holds; the
+    // fields it lacks count as empty, as they would be written back at exit.
+    if (env.fieldsRead > 0) {
         Text4->setText(env.character);
         if (m_state.SavedFontName.isEmpty())
             m_state.SavedFontName = kDefaultFaceName;
@@ -88,7 +90,7 @@ void Form2::ScreenReset()
     Label8->setCaption(QString());
     for (QLabel *l : Label12)
         l->setText(QString());
-    setText1(joinLinesCrLf(ResetUsageLines()));
+    putOwnText(joinLinesCrLf(ResetUsageLines()));
     Label6->setText(QStringLiteral("墨"));
     Label66->setText(QStringLiteral("墨"));
     Label9[1]->setText(QStringLiteral("墨"));

@@ -50,6 +50,8 @@ RunHost Form2::runHost()
 
 RunResult Form2::Command1_Click()
 {
+    if (holdsOwnText())
+        return RunResult::NothingPrinted;
     RunHost host = runHost();
     Text1Queue queue(*this);
     const RunResult result = Command1Click(host, queue, sheetSettings(), runOptions(), m_state.run);
@@ -60,6 +62,10 @@ RunResult Form2::Command1_Click()
 
 void Form2::Preview_Click()
 {
+    if (holdsOwnText()) {
+        ShowEmptyPreview(this);
+        return;
+    }
     RunCounters counters = m_state.run;
     counters.runCharCount = m_state.CharCount;
     ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), counters);

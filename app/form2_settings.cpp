@@ -164,8 +164,8 @@ void Form2::Option4_Click()
     Label13->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{Label8, Combo4, Frame6, Option[11], Option[12]})
         w->setEnabled(false);
-    if (eds->isChecked() && m_text1Background == kLightCyan)
-        setText1(QStringLiteral("１文字の単票編集では文字列の左から１番目までが有効です。") + QLatin1String("\r\n")
+    if (designPanelShown() && m_text1Background == kLightCyan)
+        putOwnText(QStringLiteral("１文字の単票編集では文字列の左から１番目までが有効です。") + QLatin1String("\r\n")
                  + QStringLiteral("画面をクッリクしてください。"));
     m_state.FontScale = 0.9f;
     Label66->setText(QString());
@@ -191,8 +191,8 @@ void Form2::Option3_Click()
     Label66->setText(second);
     for (int i = 4; i < 8; ++i)
         Label9[i]->setText(second);
-    if (eds->isChecked() && m_text1Background == kLightCyan)
-        setText1(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。") + QLatin1String("\r\n")
+    if (designPanelShown() && m_text1Background == kLightCyan)
+        putOwnText(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。") + QLatin1String("\r\n")
                  + QStringLiteral("画面をクッリクしてください。"));
     FS->setEnabled(true);
     FS->menuAction()->setEnabled(true);

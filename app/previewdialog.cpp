@@ -59,6 +59,7 @@ public:
         scroll->setWidgetResizable(true);
         m_position = new QLabel(this);
         m_position->setObjectName(QStringLiteral("previewPosition"));
+        m_position->setTextFormat(Qt::PlainText);
         m_previous = new QPushButton(QStringLiteral("前の頁"), this);
         m_next = new QPushButton(QStringLiteral("次の頁"), this);
         auto *close = new QPushButton(QStringLiteral("閉じる"), this);
@@ -112,6 +113,12 @@ void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings 
     RecordingSurface recording;
     PreviewRun(recording, text, settings, options, counters);
     PreviewDialog dialog(parent, recording.sheets());
+    dialog.exec();
+}
+
+void ShowEmptyPreview(QWidget *parent)
+{
+    PreviewDialog dialog(parent, {});
     dialog.exec();
 }
 

@@ -10,5 +10,7 @@ namespace bks {
 // printing or consuming anything.
 void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
                       const RunOptions &options, const RunCounters &counters);
+// The preview when "連続印刷" would print nothing at all.
+void ShowEmptyPreview(QWidget *parent);
 
 }  // namespace bks

@@ -58,6 +58,7 @@ MsgResult QtPlatformServices::messageBox(const QString &text, const QString &tit
                                          MsgButtons buttons, MsgIcon icon)
 {
     QMessageBox box(m_parent);
+    box.setTextFormat(Qt::PlainText);  // messages quote lists and file names
     box.setText(messageForDisplay(text));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("墨翔丸") : title);
     switch (icon) {

@@ -46,7 +46,7 @@ TEST(CommandLine, ListTakesBothGradeSpellings)
     const Result b = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")});
     EXPECT_EQ(a.code, 0);
     EXPECT_EQ(a.out, b.out);
-    EXPECT_EQ(a.out.trimmed().size(), 201);
+    EXPECT_EQ(a.out.trimmed().size(), 202);
     EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("某出版"), QStringLiteral("4")}).code, 2);
     EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("7")}).code, 2);
 }

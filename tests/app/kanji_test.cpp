@@ -28,10 +28,11 @@ TEST_F(WindowTest, GradeBeforePublisherAsksForThePublisher)
     f.Combo2_Click();
     EXPECT_EQ(f.text1(), QStringLiteral("教科書会社を選択してください"));
     EXPECT_EQ(f.state().CharCount, 14);
-    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_FALSE(f.Command1->isEnabled());  // the prompt is no list
     pick(f.Combo1, QStringLiteral("光村図書"));
     f.Combo1_Click();
     EXPECT_EQ(f.text1().size(), 80);
+    EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("木大小")));
 }
 
@@ -45,8 +46,8 @@ TEST_F(WindowTest, PublisherThenGradeLoadsTheList)
     EXPECT_FALSE(f.Image2->isHidden());
     pick(f.Combo2, QStringLiteral("４年"));
     f.Combo2_Click();
-    EXPECT_EQ(f.state().CharCount, 201);
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("201"));
+    EXPECT_EQ(f.state().CharCount, 202);
+    EXPECT_EQ(f.Label21->caption(), QStringLiteral("202"));
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_EQ(f.Text1->font().pointSize(), 18);
 

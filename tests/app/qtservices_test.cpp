@@ -4,8 +4,10 @@
 #include "app/qtplatformservices.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -54,6 +56,20 @@ TEST(QtServices, MessageBoxReturnsTheButtonPressedAndSpeaksJapanese)
                                   MsgButtons::YesNo, MsgIcon::Question),
               MsgResult::No);
     EXPECT_TRUE(yesText.contains(QStringLiteral("はい"))) << yesText.toStdString();
+}
+
+// The exit question quotes the user's list, load errors quote file names.
+TEST(QtServices, MessageBoxShowsMarkupAsText)
+{
+    QtPlatformServices services;
+    QString shown;
+    whenModal([&shown](QWidget *w) {
+        if (auto *label = w->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            shown = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        qobject_cast<QMessageBox *>(w)->button(QMessageBox::Ok)->click();
+    });
+    services.messageBox(QStringLiteral("<b>山</b>"), QStringLiteral("題"), MsgButtons::Ok, MsgIcon::None);
+    EXPECT_EQ(shown, QStringLiteral("<b>山</b>"));
 }
 
 TEST(QtServices, PrintToPdfSurvivesThePrinterDialog)

@@ -64,22 +64,6 @@ TEST_F(WindowTest, EmptyFontFieldFallsBackToTheDefaultFace)
     EXPECT_EQ(f.state().SavedFontName, QStringLiteral("ＭＳ Ｐ明朝"));
 }
 
-TEST_F(WindowTest, ShortSettingsFilesAreNotApplied)
-{
-    for (const QByteArray &shortFile : {QByteArray("a,b,c,d,e,f,g,IPAexMincho\r\n"), QByteArray(),
-                                        QByteArray("\r\n\r\n")}) {
-        writeFile(QStringLiteral("BKS.ini"), shortFile);
-        Form2 &f = open();
-        EXPECT_EQ(f.Label2->text(), QStringLiteral("フォント"));
-        EXPECT_TRUE(f.Text3[1]->text().isEmpty());
-        // What was read is kept for the screen reset.
-        f.ScreenReset();
-        if (shortFile.startsWith('a')) {
-            EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("a"));
-        }
-    }
-}
-
 TEST_F(WindowTest, JunkSettingsFilesNeverStopTheStart)
 {
     QByteArray binary;

@@ -5,6 +5,7 @@
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,14 @@
 #include <gtest/gtest.h>
 
 namespace bks::test {
+
+// The text a widget shows its user, as assistive technology reads it: a
+// label that renders markup reads as the rendered text, not as the tags.
+inline QString shownText(QObject *widget)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(widget);
+    return a ? a->text(QAccessible::Name) : QString();
+}
 
 // A window in a fresh working directory, with scripted dialogs and a
 // recording printer.
