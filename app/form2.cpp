@@ -77,7 +77,11 @@ void Form2::setText1(const QString &text)
     if (suffix > 0 && old[old.size() - suffix].isLowSurrogate())
         --suffix;
     QTextCursor cursor(Text1->document());
-    cursor.beginEditBlock();
+    if (m_text1StepOpen)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
+    m_text1StepOpen = m_text1StepDepth > 0;
     cursor.setPosition(int(prefix));
     cursor.setPosition(int(old.size() - suffix), QTextCursor::KeepAnchor);
     cursor.insertText(t.mid(prefix, t.size() - prefix - suffix));

@@ -45,6 +45,23 @@ public:
     QString text1() const;
     void setText1(const QString &text);
 
+    // Makes every change a handler makes to the kanji box one step of its
+    // undo history, however many times the handler rewrites the box.
+    class Text1Step {
+    public:
+        explicit Text1Step(Form2 &form) : m_form(form) { ++m_form.m_text1StepDepth; }
+        ~Text1Step()
+        {
+            if (--m_form.m_text1StepDepth == 0)
+                m_form.m_text1StepOpen = false;
+        }
+        Text1Step(const Text1Step &) = delete;
+        Text1Step &operator=(const Text1Step &) = delete;
+
+    private:
+        Form2 &m_form;
+    };
+
     int windowHeightTwips() const { return m_heightTwips; }
     void setWindowHeightTwips(int twips);
     bool designPanelShown() const { return m_heightTwips >= kDesignHeight; }
@@ -175,6 +192,8 @@ private:
     // the box holds anything else, which is then the user's text.
     QString m_ownText;
     bool m_puttingOwnText = false;
+    int m_text1StepDepth = 0;
+    bool m_text1StepOpen = false;  // the step has its first change
 
 public:
     // Controls, named as everywhere else in the program.

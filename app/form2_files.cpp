@@ -41,6 +41,7 @@ void Form2::routeFileDrops()
 
 void Form2::loadTextFromFile(const QString &path)
 {
+    const Text1Step step(*this);
     const LoadResult loaded = LoadDataFile(path);
     if (!loaded.ok()) {
         // The box keeps its text; the user learns why nothing came in.
@@ -91,6 +92,7 @@ void Form2::applySampleFont(const QString &face)
 
 void Form2::showHelp(const QStringList &lines)
 {
+    const Text1Step step(*this);
     setText1(QString());
     setPoints(Text1, 10);
     setLabelBackground(Text1, kLightCyan);
@@ -125,6 +127,7 @@ void Form2::we_Click()
 
 void Form2::Image2_Click()
 {
+    const Text1Step step(*this);
     setText1(QString());
     Label6->setText(QString());
     for (QLabel *l : Label9)

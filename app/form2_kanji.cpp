@@ -32,6 +32,7 @@ int widgetPosition(const QString &crlfText, int position)
 
 void Form2::Combo1_Click()
 {
+    const Text1Step step(*this);
     if (Combo1->currentText() == kNoCharacters) {
         setText1(QString());
         Combo2->setEnabled(false);
@@ -49,6 +50,7 @@ void Form2::Combo1_Click()
 
 void Form2::Combo2_Click()
 {
+    const Text1Step step(*this);
     putOwnText(QStringLiteral("教科書会社を選択してください"));
     m_state.SelectedGrade = Combo2->currentText();
     LoadGradeKanji();
@@ -70,6 +72,7 @@ void Form2::LoadGradeKanji()
 
 void Form2::Command7_Click()
 {
+    const Text1Step step(*this);
     const QString wanted = Text4->text();
     if (wanted.isEmpty())
         return;

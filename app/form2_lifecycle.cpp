@@ -58,6 +58,7 @@ void Form2::Form_Load()
 
 void Form2::ScreenReset()
 {
+    const Text1Step step(*this);
     setText1(QString());
     Label21->setCaption(QStringLiteral("0"));
     selectOption(Option[1]);

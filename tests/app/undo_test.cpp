@@ -56,8 +56,7 @@ TEST_F(WindowTest, EachReplacementOfTheListIsOneUndoStep)
 
     f.gs_Click();
     ASSERT_NE(f.text1(), typed);
-    // The reset empties the box and then writes the usage text: two steps.
-    undo(f.Text1);
+    // The reset empties the box and then writes the usage text: one step.
     undo(f.Text1);
     EXPECT_EQ(f.text1(), typed);
 }
