@@ -29,6 +29,19 @@ int s16(const QByteArray &table, qsizetype at)
     return v < 0x8000 ? v : v - 0x10000;
 }
 
+// Share of the em above the baseline: sTypoAscender / unitsPerEm when the
+// typographic ascender and descender span one em, otherwise nothing (-1).
+double typoEmAscent(const QByteArray &os2, const QByteArray &head)
+{
+    const int unitsPerEm = u16(head, 18);
+    if (u16(os2, 70) < 0 || unitsPerEm <= 0)
+        return -1;
+    const int ascender = s16(os2, 68), descender = s16(os2, 70);
+    if (ascender <= 0 || ascender - descender != unitsPerEm)
+        return -1;
+    return double(ascender) / unitsPerEm;
+}
+
 struct FaceBox {
     bool ownAscent = true;  // ascent and descent already make one em
     double emAscent = 0;    // share of the em above the baseline otherwise
@@ -43,7 +56,7 @@ FaceBox measureFace(const QFont &font)
     const double ascent = raw.ascent(), descent = raw.descent();
     if (!(ascent > 0) || !(descent >= 0) || std::abs(ascent + descent - kProbePixels) <= kEmTolerance * kProbePixels)
         return {};
-    const double typo = TypoEmAscent(raw.fontTable("OS/2"), raw.fontTable("head"));
+    const double typo = typoEmAscent(raw.fontTable("OS/2"), raw.fontTable("head"));
     return {false, typo > 0 ? typo : ascent / (ascent + descent)};
 }
 
@@ -65,17 +78,6 @@ const FaceBox &faceBox(const QFont &font)
 }
 
 }  // namespace
-
-double TypoEmAscent(const QByteArray &os2, const QByteArray &head)
-{
-    const int unitsPerEm = u16(head, 18);
-    if (u16(os2, 70) < 0 || unitsPerEm <= 0)
-        return -1;
-    const int ascender = s16(os2, 68), descender = s16(os2, 70);
-    if (ascender <= 0 || ascender - descender != unitsPerEm)
-        return -1;
-    return double(ascender) / unitsPerEm;
-}
 
 TextCell EmBoxCell(const QFont &font, const QFontMetricsF &metrics, double pixelSize)
 {

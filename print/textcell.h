@@ -22,9 +22,4 @@ struct TextCell {
 // read once and kept for the run of the program.
 TextCell EmBoxCell(const QFont &font, const QFontMetricsF &metrics, double pixelSize);
 
-// Share of the em above the baseline as read from a face's raw tables:
-// sTypoAscender / unitsPerEm when sTypoAscender - sTypoDescender is one em,
-// otherwise nothing (a negative value). Reads nothing outside the tables.
-double TypoEmAscent(const QByteArray &os2, const QByteArray &head);
-
 }  // namespace bks
