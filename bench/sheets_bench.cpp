@@ -104,7 +104,7 @@ void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, cons
             const qint32 colour = op.colour;
             const int style = op.kind == RecordedOp::Print ? 0 : op.drawStyle;
             if (colour != penColour || style != penStyle) {
-                QPen pen(colourFromNumber(colour), 2);
+                QPen pen(printedColour(colour), 2);
                 pen.setCapStyle(Qt::FlatCap);
                 if (style == 1)
                     pen.setDashPattern({18, 6});

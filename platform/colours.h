@@ -23,6 +23,12 @@ inline constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65
 // defaults.
 QColor colourFromNumber(qint32 number);
 
+// The same for paper: a system colour prints as the colour it has in the
+// classic Windows scheme the stored numbers come from (button face a mid
+// grey of 192), never as the desktop theme paints it, so a dark or pale
+// theme cannot wash out what the pupil traces.
+QColor printedColour(qint32 number);
+
 // Parses a colour number held as decimal text ("12632256", "-2147483633").
 // Text that is not a number in the 32-bit range gives black.
 qint32 colourNumberFromText(const QString &text);

@@ -67,11 +67,12 @@ constexpr GridLine kGrid[] = {
 void PrintOneCharPage(PrintSurface &surface, const SheetSettings &settings,
                       const QString &currentChar, qint16 sheetNumber)
 {
+    // The menu names millimetres on paper; both sheets draw in twips.
+    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
     if (settings.verticalFont())
-        DrawOneCharSheetVertical(surface, settings, currentChar, sheetNumber,
-                                 settings.printOffset * 50.0f);
+        DrawOneCharSheetVertical(surface, settings, currentChar, sheetNumber, shift);
     else
-        DrawOneCharSheet(surface, settings, currentChar, sheetNumber, settings.printOffset * 100.0f);
+        DrawOneCharSheet(surface, settings, currentChar, sheetNumber, shift);
     surface.endDoc();
 }
 

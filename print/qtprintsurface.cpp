@@ -344,6 +344,7 @@ void QtPrintSurface::prepareFont()
     m_font = QFont(m_family.isEmpty() ? resolvedFamily(m_face) : m_family);
     m_font.setPointSizeF(m_points);
     m_metrics.emplace(m_font, m_painter->device());
+    m_cell = EmBoxCell(m_font, *m_metrics, m_points * m_painter->device()->logicalDpiY() / 72.0);
     m_painter->setFont(m_font);
     m_fontDirty = false;
 }
@@ -352,13 +353,13 @@ void QtPrintSurface::print(const QString &text)
 {
     QPainter &p = painter();
     prepareFont();
-    applyPen(colourFromNumber(m_foreColor), Solid);
+    applyPen(printedColour(m_foreColor), Solid);
     const QPointF at = toDevice(m_x, m_y);
     if (isVerticalFace(m_face)) {
-        DrawSidewaysText(p, m_font, at, text);
+        DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, text);
         p.setFont(m_font);
     } else {
-        p.drawText(QPointF(at.x(), at.y() + m_metrics->ascent()), text);
+        p.drawText(QPointF(at.x(), at.y() + m_cell.baseline), text);
     }
     // Like a printer's Print: the pen goes to the start of the next line.
     const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
@@ -371,7 +372,7 @@ void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2,
     if (flags != StraightLine && flags != Box)
         throw PrintSurfaceError("unsupported line flags");
     QPainter &p = painter();
-    applyPen(colourFromNumber(colour), m_drawStyle);
+    applyPen(printedColour(colour), m_drawStyle);
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
     if (flags == Box)
         p.drawRect(QRectF(a, b).normalized());

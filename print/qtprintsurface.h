@@ -2,6 +2,7 @@
 
 #include "platform/platformservices.h"
 #include "print/printsurface.h"
+#include "print/textcell.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -145,6 +146,7 @@ private:
     bool m_fontDirty = true;
     QFont m_font;
     std::optional<QFontMetricsF> m_metrics;
+    TextCell m_cell;
     double m_x = 0, m_y = 0;
     int m_scaleMode = Twips;
     int m_drawStyle = Solid;

@@ -40,6 +40,8 @@ void printIfAny(Surface &surface, const QString &text)
         surface.print(text);
 }
 
+inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
+
 // The integer part of scale x n, taken from the stored 32-bit value: the
 // stored 0.9 is a little below 0.9, so 0.9 x 20 gives 17.
 inline int scaledSize(float scale, int n)

@@ -261,22 +261,6 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font)
     return *it;
 }
 
-bool isFullWidth(char32_t c)
-{
-    return (c >= 0x1100 && c <= 0x115F)                    // Hangul leading jamo
-           || (c >= 0x2E80 && c <= 0x303E)                  // radicals, CJK symbols and punctuation
-           || (c >= 0x3041 && c <= 0x33FF)                  // kana, bopomofo, CJK compatibility
-           || (c >= 0x3400 && c <= 0x4DBF)                  // CJK extension A
-           || (c >= 0x4E00 && c <= 0x9FFF)                  // CJK unified ideographs
-           || (c >= 0xA000 && c <= 0xA4CF)                  // Yi
-           || (c >= 0xAC00 && c <= 0xD7A3)                  // Hangul syllables
-           || (c >= 0xF900 && c <= 0xFAFF)                  // CJK compatibility ideographs
-           || (c >= 0xFE30 && c <= 0xFE4F)                  // CJK compatibility forms
-           || (c >= 0xFF01 && c <= 0xFF60)                  // full-width forms
-           || (c >= 0xFFE0 && c <= 0xFFE6)                  // full-width signs
-           || (c >= 0x20000 && c <= 0x3FFFD);               // CJK extensions B and beyond
-}
-
 namespace {
 
 // Raw fonts at one pixel size, reused between characters and sheets.
@@ -305,12 +289,13 @@ QRawFont sizedRawFont(const QFont &font, double pixelSize)
 
 }  // namespace
 
-double DrawSidewaysText(QPainter &painter, const QFont &font, QPointF topLeft, const QString &text)
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
+                        QPointF topLeft, const QString &text)
 {
     QPaintDevice *device = painter.device();
-    const QFontMetricsF metrics(font, device);
-    const double ascent = metrics.ascent();
-    const double cellHeight = metrics.ascent() + metrics.descent();
+    // Each character turns about the centre of its cell, the em box.
+    const double ascent = cell.baseline;
+    const double cellHeight = cell.height;
     const double pixelSize = font.pointSizeF() * device->logicalDpiY() / 72.0;
     const QRawFont raw = sizedRawFont(font, pixelSize);
     const GlyphSubstitutions empty;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "print/fullwidth.h"
+#include "print/textcell.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QPointF>
 #include <QString>
 
-class QFont;
 class QPainter;
 class QRawFont;
 
@@ -24,15 +26,13 @@ GlyphSubstitutions ParseVerticalSubstitutions(const QByteArray &gsub);
 // the program.
 const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font);
 
-// Characters that take a full cell in Japanese text (East Asian width wide
-// or full-width, approximated by block).
-bool isFullWidth(char32_t c);
-
 // Draws `text` the way an "@" face prints it: every full-width character a
 // quarter turn counter-clockwise in its cell, in its vertical form where the
 // font has one; half-width characters upright. `topLeft` is the top-left of
 // the first cell, in device pixels; `font` must already be sized for the
-// painter's device. Returns the horizontal advance of the whole text.
-double DrawSidewaysText(QPainter &painter, const QFont &font, QPointF topLeft, const QString &text);
+// painter's device, `metrics` and `cell` (see EmBoxCell) belong to it.
+// Returns the horizontal advance of the whole text.
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
+                        QPointF topLeft, const QString &text);
 
 }  // namespace bks

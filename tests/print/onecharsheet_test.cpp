@@ -84,13 +84,14 @@ TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
         const auto model = printsOf(drawOne(settings), QStringLiteral("山"));
         ASSERT_EQ(model.size(), 7u);
         EXPECT_EQ(model[0].x, W - 5400);
-        EXPECT_EQ(model[1].x, W - 3800 + 400);
-        EXPECT_EQ(model[4].x, W - 5550 + 400);
+        // "右へ4ミリメートル" is 4 mm on paper.
+        EXPECT_NEAR((model[1].x - (W - 3800)) / kTwipsPerMm, 4, 0.01);
+        EXPECT_NEAR((model[4].x - (W - 5550)) / kTwipsPerMm, 4, 0.01);
     }
     EXPECT_EQ(settings.printOffset, 4);
 
     settings.printOffset = -6;
-    EXPECT_EQ(printsOf(drawOne(settings), QStringLiteral("山"))[1].x, W - 3800 - 600);
+    EXPECT_NEAR((printsOf(drawOne(settings), QStringLiteral("山"))[1].x - (W - 3800)) / kTwipsPerMm, -6, 0.01);
 
     settings.tracing = false;
     const auto off = drawOne(settings);
@@ -230,22 +231,24 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
     EXPECT_THROW(PrintOneCharPage(gone, settings, QStringLiteral("山"), 7), PrintSurfaceError);
 }
 
-TEST(OneCharSheet, AtFaceSelectsTheVerticalLayoutWithHalfTheShift)
+TEST(OneCharSheet, AtFaceSelectsTheVerticalLayoutShiftedByTheSameMillimetres)
 {
     SheetSettings settings = sheetSettings(QStringLiteral("@IPAexMincho"));
     settings.printOffset = 2;
     const auto vertical = drawOne(settings);
     const auto model = printsOf(vertical, QStringLiteral("山"));
     EXPECT_EQ(model[0].orientation, PrintSurface::Landscape);
-    EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(600, 2000));  // 700 - 2 x 50
-    EXPECT_EQ(model[1].y, 1650);
-    EXPECT_EQ(model[4].y, 3450);
+    // The turned sheet moves its model left and its tracing rows up, 2 mm.
+    EXPECT_NEAR((700 - model[0].x) / kTwipsPerMm, 2, 0.01);
+    EXPECT_EQ(model[0].y, 2000);
+    EXPECT_NEAR((1750 - model[1].y) / kTwipsPerMm, 2, 0.01);
+    EXPECT_NEAR((3550 - model[4].y) / kTwipsPerMm, 2, 0.01);
     EXPECT_EQ(model[0].fontName, QStringLiteral("@IPAexMincho"));
 
     settings.fontName = QStringLiteral("IPAex@Mincho");
     const auto portrait = printsOf(drawOne(settings), QStringLiteral("山"));
     EXPECT_EQ(portrait[0].orientation, PrintSurface::Portrait);
-    EXPECT_EQ(portrait[1].x, W - 3800 + 200);
+    EXPECT_NEAR((portrait[1].x - (W - 3800)) / kTwipsPerMm, 2, 0.01);
 }
 
 }  // namespace

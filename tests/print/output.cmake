@@ -7,5 +7,6 @@ bks_add_test(print_output_tests
     ${CMAKE_CURRENT_LIST_DIR}/qtprintsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/verticalglyphs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pdfoutput_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sheetink_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cups_test.cpp
   LIBS bks_print)

@@ -327,9 +327,13 @@ TEST(VerticalSubstitutionParser, DamagedTablesOfARealFontNeverCrash)
 
 TEST(FullWidth, JapaneseCharactersAreFullAndAsciiHalf)
 {
-    for (char32_t c : {U'漢', U'あ', U'ア', U'「', U'、', U'ー', U'Ａ', U'１', U'　', U'𠮷'})
+    for (char32_t c : {U'漢', U'あ', U'ア', U'「', U'、', U'ー', U'Ａ', U'１', U'　', U'𠮷', U'〜'})
         EXPECT_TRUE(isFullWidth(c)) << unsigned(c);
-    for (char32_t c : {U'A', U'1', U'-', U' ', U'ｱ', U'é'})
+    // Symbols that take a full cell in Japanese text, outside the CJK blocks.
+    for (char32_t c : {U'○', U'△', U'□', U'◎', U'→', U'⇔', U'※', U'×', U'÷', U'±', U'α', U'Ω', U'Я', U'①',
+                       U'⑳', U'Ⅲ', U'─', U'♪', U'∞', U'§'})
+        EXPECT_TRUE(isFullWidth(c)) << unsigned(c);
+    for (char32_t c : {U'A', U'1', U'-', U' ', U'~', U'ｱ', U'ﾞ', U'é', U'¥'})
         EXPECT_FALSE(isFullWidth(c)) << unsigned(c);
 }
 
