@@ -94,7 +94,8 @@ void Form2::Command7_Click()
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         Text1->setTextCursor(cursor);
         Text1->setFocus();
-        Label21->setCaption(QString::number(p));
+        // The position counts characters as the count label does.
+        Label21->setCaption(QString::number(countCharacters(QStringView(text).first(p - 1)) + 1));
         Text4->setText(QString());
         return;
     }

@@ -186,6 +186,12 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
     EXPECT_EQ(services.messages[0].icon, MsgIcon::Critical);
     EXPECT_EQ(services.printerDialogs, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
+    // No face at all, as a cancelled font dialog can leave it: refused alike.
+    f.Label2->setText(QString());
+    f.Command4_Click();
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[1].text, QStringLiteral("フォントを設定してください"));
+    EXPECT_EQ(services.printerDialogs, 0);
 
     f.Label2->setText(QStringLiteral("IPAexMincho"));
     f.Command6_Click();  // the dialog is cancelled
