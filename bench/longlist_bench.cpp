@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -66,6 +67,16 @@ double secondsPerSheet(qint64 ns, int sheets)
     return double(ns) / 1e9 / sheets;
 }
 
+// The best of a few runs: the machine's other work only ever adds time.
+template <typename Run>
+double best(Run run)
+{
+    double fastest = run();
+    for (int i = 1; i < 5; ++i)
+        fastest = std::min(fastest, run());
+    return fastest;
+}
+
 double windowRun(const QString &text, int sheets, const QString &pdf)
 {
     BenchServices services(pdf, sheets);
@@ -109,16 +120,19 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    const int sheets = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 500;
+    // At most the short list's length, so both runs print as many sheets.
+    const int sheets = std::clamp(argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 500, 1, 1000);
     const QString pdf = QDir(dir).filePath(QStringLiteral("longlist.pdf"));
     const QString shortList = list(1000), longList = list(100000);
 
     windowRun(shortList, 20, pdf);  // fonts and the first PDF set-up, unmeasured
-    std::printf("%d sheets from the front of each list, one character per sheet, into PDF\n", sheets);
-    const double ws = windowRun(shortList, sheets, pdf), wl = windowRun(longList, sheets, pdf);
+    std::printf("best of five runs of %d sheets from the front of each list, one character per sheet, into PDF\n", sheets);
+    const double ws = best([&] { return windowRun(shortList, sheets, pdf); });
+    const double wl = best([&] { return windowRun(longList, sheets, pdf); });
     std::printf("window        1,000 chars %6.2f ms/sheet   100,000 chars %6.2f ms/sheet   ratio %.2f\n",
                 ws * 1e3, wl * 1e3, wl / ws);
-    const double cs = commandLineRun(shortList, sheets, pdf), cl = commandLineRun(longList, sheets, pdf);
+    const double cs = best([&] { return commandLineRun(shortList, sheets, pdf); });
+    const double cl = best([&] { return commandLineRun(longList, sheets, pdf); });
     std::printf("command line  1,000 chars %6.2f ms/sheet   100,000 chars %6.2f ms/sheet   ratio %.2f\n",
                 cs * 1e3, cl * 1e3, cl / cs);
     const bool met = wl / ws <= 1.2 && cl / cs <= 1.2;
