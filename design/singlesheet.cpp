@@ -69,6 +69,7 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
         ReportOutputFailure(services, error, QStringLiteral("単票印刷"));
         return RunResult::OutputFailed;
     }
+    ReportOutputNotice(services, *surface, QStringLiteral("単票印刷"));
 
     if (twoChar) {
         QString rest = text.size() >= 2 ? text.mid(2) : QString();

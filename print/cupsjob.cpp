@@ -72,20 +72,32 @@ QString inParentheses(const QString &reason)
     return reason.isEmpty() ? QString() : QStringLiteral("（%1）").arg(reason);
 }
 
-QString refusal(const QString &queue)
+QByteArray printerUri(const QByteArray &queue)
 {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.constData());
+    return QByteArray(uri);
+}
+
+QString refusal(const QByteArray &queue)
+{
+    const ipp_status_t status = cupsLastError();
     const QString cups = QStringLiteral("CUPS: ") + lastCupsError();
-    switch (cupsLastError()) {
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return QStringLiteral("プリンター %1 が見つかりません（%2）").arg(queue, cups);
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return QStringLiteral("プリンター %1 は印刷ジョブを受け付けていません（%2）").arg(queue, cups);
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-    case IPP_STATUS_ERROR_INTERNAL:
-        return QStringLiteral("印刷システム（CUPS）に接続できません（%1）").arg(cups);
-    default:
-        return QStringLiteral("プリンター %1 が印刷ジョブを受け付けませんでした（%2）").arg(queue, cups);
-    }
+    const QString name = QString::fromUtf8(queue);
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return QStringLiteral("プリンター %1 は印刷ジョブを受け付けていません（%2）").arg(name, cups);
+    // libcups words a missing queue and an unreachable scheduler alike; the
+    // scheduler itself tells them apart.
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
+    const Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (!response)
+        return QStringLiteral("印刷システム（CUPS）に接続できないため、プリンター %1 に印刷できません（%2）").arg(name, cups);
+    if (ippGetStatusCode(response.get()) == IPP_STATUS_ERROR_NOT_FOUND)
+        return QStringLiteral("プリンター %1 が見つかりません（%2）").arg(name, cups);
+    return QStringLiteral("プリンター %1 が印刷ジョブを受け付けませんでした（%2）").arg(name, cups);
 }
 
 // Decides from the job's and the queue's state, asked once.
@@ -119,11 +131,10 @@ void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
         return;
     }
 
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                     queue.constData());
     static const char *const printerAttributes[] = {"printer-state", "printer-state-message",
                                                     "printer-state-reasons"};
-    Ipp printer = askScheduler(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", uri, printerAttributes, 3);
+    Ipp printer = askScheduler(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", printerUri(queue).constData(),
+                               printerAttributes, 3);
     const bool stopped = printer && enumValue(printer.get(), "printer-state") == IPP_PSTATE_STOPPED;
     if (stopped || jobState == IPP_JSTATE_STOPPED) {
         QString reason = printer ? text(printer.get(), "printer-state-message") : QString();
@@ -185,7 +196,7 @@ CupsJobOutcome SubmitPdfToCups(const QString &pdfPath, const QString &title, con
     cupsFreeOptions(count, options);
     if (outcome.jobId <= 0) {
         outcome.jobId = 0;
-        outcome.error = refusal(QString::fromUtf8(queue));
+        outcome.error = refusal(queue);
         return outcome;
     }
     outcome.accepted = true;

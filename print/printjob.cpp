@@ -180,6 +180,13 @@ void ReportOutputFailure(PlatformServices &services, const QString &error, const
     services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Critical);
 }
 
+void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface, const QString &title)
+{
+    const QString notice = surface.notice();
+    if (!notice.isEmpty())
+        services.messageBox(notice, title, MsgButtons::Ok, MsgIcon::Information);
+}
+
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
 {
@@ -291,6 +298,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     }
     if (failed)
         return outputFailed(error);
+    ReportOutputNotice(services, *surface, runTitle());
     return result;
 }
 
