@@ -14,6 +14,8 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -120,6 +122,15 @@ std::optional<PrinterChoice> QtPlatformServices::showPrinter()
     printer.setDuplex(QPrinter::DuplexNone);
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(QStringLiteral("印刷"));
+    // The dialog puts in a queue's default sides whenever the queue is
+    // chosen, including the first one it shows.
+    auto oneSided = [&dialog] {
+        if (auto *none = dialog.findChild<QRadioButton *>(QStringLiteral("noDuplex")))
+            none->setChecked(true);
+    };
+    if (auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers")))
+        QObject::connect(printers, &QComboBox::currentIndexChanged, &dialog, oneSided);
+    QTimer::singleShot(0, &dialog, oneSided);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     PrinterChoice choice;

@@ -146,7 +146,7 @@ TEST(CupsJob, DialogChoicesTravelWithTheJob)
 {
     // A queue that prints both sides unless told otherwise, stopped so the
     // jobs stay to be looked at.
-    ScratchQueue queue(QStringLiteral("bks-choices"), {QStringLiteral("Duplex=DuplexNoTumble")});
+    ScratchQueue queue(QStringLiteral("bks-choices"), {QStringLiteral("Option1=True"), QStringLiteral("Duplex=DuplexNoTumble")});
     NEED_QUEUE(queue);
     ASSERT_TRUE(RunCupsTool(QStringLiteral("cupsdisable"), {queue.name()}));
 
