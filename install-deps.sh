@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libcups2-dev
   fonts-klee fonts-ipaexfont fonts-morisawa-bizud-mincho
 )
 if [ "${1:-}" = "--tests" ]; then

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts a local CUPS spooler with a test queue "bkstest" that writes every
-# job to /tmp/bkstest.prn, for the printer test. Safe to run again: it only
-# does what is missing.
+# job to /tmp/bkstest.prn, for the printer tests. Those tests also add and
+# delete queues of their own (named bks-...), so run them as root or as a
+# member of lpadmin. Safe to run again: it only does what is missing.
 set -eu
 
 QUEUE=bkstest

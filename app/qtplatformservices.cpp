@@ -10,8 +10,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPageRanges>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace bks {
 
@@ -44,6 +50,33 @@ private:
     QProgressDialog m_dialog;
     QString m_label;
 };
+
+// Where Qt's CUPS support keeps the queue options chosen in the dialog's
+// properties (paper, tray, job options) as name, value, name, value ...
+const QPrintEngine::PrintEnginePropertyKey kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// What the user set in the dialog for a queue, as plain values the job can
+// carry.
+void readJobOptions(QPrinter &printer, PrinterChoice &choice)
+{
+    choice.copies = std::max(1, printer.copyCount());
+    choice.collateCopies = printer.collateCopies();
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone: choice.sides = Sides::OneSided; break;
+    case QPrinter::DuplexAuto:
+    case QPrinter::DuplexLongSide: choice.sides = Sides::TwoSidedLongEdge; break;
+    case QPrinter::DuplexShortSide: choice.sides = Sides::TwoSidedShortEdge; break;
+    }
+    if (printer.printRange() == QPrinter::PageRange) {
+        const QPageRanges ranges = printer.pageRanges();
+        choice.pageRanges = !ranges.isEmpty()
+                                ? ranges.toString()
+                                : QStringLiteral("%1-%2").arg(printer.fromPage()).arg(printer.toPage());
+    }
+    const QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        choice.queueOptions.append(std::pair(options.at(i), options.at(i + 1)));
+}
 
 }  // namespace
 
@@ -85,8 +118,20 @@ std::optional<PrinterChoice> QtPlatformServices::showPrinter()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(QDir::home().filePath(kPdfName));
+    // A run is a stack of separate worksheets: one-sided even on a queue
+    // that prints both sides by default, unless the user picks otherwise.
+    printer.setDuplex(QPrinter::DuplexNone);
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(QStringLiteral("印刷"));
+    // The dialog puts in a queue's default sides whenever the queue is
+    // chosen, including the first one it shows.
+    auto oneSided = [&dialog] {
+        if (auto *none = dialog.findChild<QRadioButton *>(QStringLiteral("noDuplex")))
+            none->setChecked(true);
+    };
+    if (auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers")))
+        QObject::connect(printers, &QComboBox::currentIndexChanged, &dialog, oneSided);
+    QTimer::singleShot(0, &dialog, oneSided);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     PrinterChoice choice;
@@ -103,6 +148,7 @@ std::optional<PrinterChoice> QtPlatformServices::showPrinter()
         choice.pdfFile = file;
     } else {
         choice.printerName = printer.printerName();
+        readJobOptions(printer, choice);
     }
     return choice;
 }

@@ -72,6 +72,7 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
         ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
         return RunResult::OutputFailed;
     }
+    ReportOutputNotice(services, *surface, QStringLiteral("単票印刷"));
 
     if (twoChar) {
         text1.takeFront(2);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace bks {
 
@@ -12,10 +14,21 @@ enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Information, Question, Exclamation, Critical };
 enum class MsgResult { Ok, Cancel, Yes, No };
 
-// What the printer dialog hands back: either a printer queue or a PDF file.
+// Printing on one or both sides of the paper.
+enum class Sides { OneSided, TwoSidedLongEdge, TwoSidedShortEdge };
+
+// What the printer dialog hands back: either a printer queue or a PDF file,
+// and what the user set for a queue.
 struct PrinterChoice {
     QString printerName;  // CUPS queue; empty for PDF output
     QString pdfFile;      // output file when printing to PDF
+    int copies = 1;
+    bool collateCopies = true;
+    // A run is a stack of separate worksheets: one side unless asked.
+    Sides sides = Sides::OneSided;
+    QString pageRanges = {};  // "2-4,7" as CUPS writes them; empty for every page
+    // The queue's own options from the dialog's properties (paper, tray ...).
+    QList<std::pair<QString, QString>> queueOptions = {};
     bool toPdf() const { return !pdfFile.isEmpty(); }
 };
 

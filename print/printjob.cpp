@@ -235,6 +235,13 @@ void ReportOutputFailure(PlatformServices &services, const QString &error, const
     services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Critical);
 }
 
+void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface, const QString &title)
+{
+    const QString notice = surface.notice();
+    if (!notice.isEmpty())
+        services.messageBox(notice, title, MsgButtons::Ok, MsgIcon::Information);
+}
+
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
 {
@@ -350,6 +357,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     }
     if (failed)
         return outputFailed(error);
+    ReportOutputNotice(services, *surface, runTitle());
     if (result == RunResult::Printed && beyondCount && !options.tenPages && !text1.isEmpty()) {
         ReportCharactersLeft(services, text1.printableCount(), runTitle(), NotPrintedNote(host, text1));
         return RunResult::CharactersLeft;

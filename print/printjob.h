@@ -70,6 +70,10 @@ void ReportOutputFailure(PlatformServices &services, const QString &error, const
 void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
                           const QString &note);
 
+// Tells the user what a successful output still has to say (a job held at
+// a stopped printer); says nothing when there is nothing to tell.
+void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface, const QString &title);
+
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
 void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,

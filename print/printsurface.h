@@ -60,6 +60,9 @@ public:
         (void)error;
         return true;
     }
+    // After a successful finish: what the user should still be told though
+    // nothing failed (a job waiting at a stopped printer); empty otherwise.
+    virtual QString notice() const { return {}; }
 };
 
 }  // namespace bks

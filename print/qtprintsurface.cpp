@@ -4,8 +4,6 @@
 #include "platform/colours.h"
 #include "print/verticalglyphs.h"
 
-#include <QFileInfo>
-#include <QPageSize>
 #include <QPrinterInfo>
 
 #include <algorithm>
@@ -16,183 +14,18 @@ namespace bks {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-constexpr double kPdfResolution = 1200;
-// The office printer whose lines and guide patterns the PDF imitates.
+// The office printer whose guide patterns every output imitates.
 constexpr double kReferencePrinterDpi = 600;
-constexpr double kPdfMarginMm = 5;
-
-QPageLayout a4Layout(QPageLayout::Orientation orientation, double margin)
-{
-    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(margin, margin, margin, margin),
-                       QPageLayout::Millimeter);
-}
-
-QRectF pdfPrintable(QPageLayout::Orientation orientation)
-{
-    return a4Layout(orientation, kPdfMarginMm).paintRect(QPageLayout::Millimeter);
-}
 
 }  // namespace
-
-// ---------------------------------------------------------------- printer
-
-PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)
-    : m_printer(QPrinter::HighResolution), m_pdfFile(pdfFile)
-{
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(pdfFile);
-    m_printer.setResolution(int(kPdfResolution));
-    m_printer.setPageLayout(a4Layout(QPageLayout::Portrait, kPdfMarginMm));
-    m_printer.setDocName(QStringLiteral("墨翔丸"));
-    m_printer.setCreator(QStringLiteral("墨翔丸"));
-    m_printable[0] = pdfPrintable(QPageLayout::Portrait);
-    m_printable[1] = pdfPrintable(QPageLayout::Landscape);
-}
-
-PrinterPageTarget::PrinterPageTarget(const QPrinterInfo &printer)
-    : m_printer(printer, QPrinter::HighResolution)
-{
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
-    m_printer.setPageOrientation(QPageLayout::Portrait);
-    m_printer.setDocName(QStringLiteral("墨翔丸"));
-    QPageLayout layout = m_printer.pageLayout();
-    m_printable[0] = layout.paintRect(QPageLayout::Millimeter);
-    layout.setOrientation(QPageLayout::Landscape);
-    m_printable[1] = layout.paintRect(QPageLayout::Millimeter);
-}
-
-PrinterPageTarget::~PrinterPageTarget()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-}
-
-QPainter &PrinterPageTarget::beginPage(QPageLayout::Orientation orientation)
-{
-    if (!m_error.isEmpty())
-        throw PrintSurfaceError(m_error.toStdString());
-    if (m_finished)
-        throw PrintSurfaceError("the output has already been closed");
-
-    // The orientation must be in place before the page exists; one printer
-    // and one painter serve the whole run.
-    m_printer.setPageOrientation(orientation);
-    if (m_pages == 0) {
-        if (!m_painter.begin(&m_printer)) {
-            m_error = m_pdfFile.isEmpty()
-                          ? QStringLiteral("プリンター %1 に出力できません").arg(m_printer.printerName())
-                          : QStringLiteral("ファイル %1 に書き込めません").arg(m_pdfFile);
-            throw PrintSurfaceError(m_error.toStdString());
-        }
-    } else if (!m_printer.newPage()) {
-        m_error = QStringLiteral("次のページを始められません");
-        throw PrintSurfaceError(m_error.toStdString());
-    }
-    if (m_printer.printerState() == QPrinter::Error) {
-        m_error = QStringLiteral("プリンターがエラーを報告しました");
-        throw PrintSurfaceError(m_error.toStdString());
-    }
-    ++m_pages;
-    return m_painter;
-}
-
-double PrinterPageTarget::resolution() const
-{
-    return m_printer.resolution();
-}
-
-QRectF PrinterPageTarget::printableMm(QPageLayout::Orientation orientation) const
-{
-    return m_printable[orientation == QPageLayout::Landscape ? 1 : 0];
-}
-
-QPointF PrinterPageTarget::painterOriginMm(QPageLayout::Orientation orientation) const
-{
-    return printableMm(orientation).topLeft();
-}
-
-double PrinterPageTarget::lineWidth() const
-{
-    return m_pdfFile.isEmpty() ? 1.0 : resolution() / kReferencePrinterDpi;
-}
-
-bool PrinterPageTarget::finish(QString *error)
-{
-    if (!m_finished) {
-        m_finished = true;
-        if (m_painter.isActive() && !m_painter.end() && m_error.isEmpty())
-            m_error = QStringLiteral("出力を完了できません");
-        if (m_error.isEmpty() && m_pages > 0 && m_printer.printerState() == QPrinter::Error)
-            m_error = QStringLiteral("プリンターがエラーを報告しました");
-        if (m_error.isEmpty() && m_pages > 0 && !m_pdfFile.isEmpty()) {
-            const QFileInfo written(m_pdfFile);
-            if (!written.isFile() || written.size() == 0)
-                m_error = QStringLiteral("ファイル %1 に書き込めません").arg(m_pdfFile);
-        }
-    }
-    if (!m_error.isEmpty() && error)
-        *error = m_error;
-    return m_error.isEmpty();
-}
-
-// ----------------------------------------------------------------- images
-
-ImagePageTarget::ImagePageTarget(double dpi) : m_dpi(dpi) {}
-
-ImagePageTarget::~ImagePageTarget()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-}
-
-QPainter &ImagePageTarget::beginPage(QPageLayout::Orientation orientation)
-{
-    if (m_painter.isActive())
-        m_painter.end();
-    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-    const QSizeF mm = orientation == QPageLayout::Landscape ? paper.transposed() : paper;
-    QImage page(int(std::lround(mm.width() / kMmPerInch * m_dpi)),
-                int(std::lround(mm.height() / kMmPerInch * m_dpi)), QImage::Format_RGB32);
-    if (page.isNull())
-        throw PrintSurfaceError("no memory for a preview page");
-    page.fill(Qt::white);
-    const int dotsPerMetre = int(std::lround(m_dpi / 0.0254));
-    page.setDotsPerMeterX(dotsPerMetre);
-    page.setDotsPerMeterY(dotsPerMetre);
-    m_pages.push_back(page);
-    if (!m_painter.begin(&m_pages.back()))
-        throw PrintSurfaceError("cannot draw a preview page");
-    return m_painter;
-}
-
-QRectF ImagePageTarget::printableMm(QPageLayout::Orientation orientation) const
-{
-    static const QRectF portrait = pdfPrintable(QPageLayout::Portrait);
-    static const QRectF landscape = pdfPrintable(QPageLayout::Landscape);
-    return orientation == QPageLayout::Landscape ? landscape : portrait;
-}
-
-QPointF ImagePageTarget::painterOriginMm(QPageLayout::Orientation) const
-{
-    return {0, 0};
-}
-
-bool ImagePageTarget::finish(QString *)
-{
-    if (m_painter.isActive())
-        m_painter.end();
-    return true;
-}
 
 // ---------------------------------------------------------------- surface
 
 QtPrintSurface::QtPrintSurface(std::unique_ptr<PageTarget> target) : m_target(std::move(target)) {}
 
-QtPrintSurface::~QtPrintSurface()
-{
-    if (!m_finished)
-        m_target->finish(nullptr);
-}
+// A surface dropped without finish() outputs nothing: its target discards
+// what was drawn.
+QtPrintSurface::~QtPrintSurface() = default;
 
 void QtPrintSurface::setFontName(const QString &face)
 {
@@ -413,6 +246,11 @@ bool QtPrintSurface::finish(QString *error)
     return true;
 }
 
+QString QtPrintSurface::notice() const
+{
+    return m_target->notice();
+}
+
 // ---------------------------------------------------------------- opening
 
 std::unique_ptr<PrintSurface> openPrintSurface(const PrinterChoice &choice)
@@ -423,7 +261,7 @@ std::unique_ptr<PrintSurface> openPrintSurface(const PrinterChoice &choice)
                                                             : QPrinterInfo::printerInfo(choice.printerName);
     if (info.isNull())
         throw PrintSurfaceError(QStringLiteral("プリンター %1 が見つかりません").arg(choice.printerName).toStdString());
-    return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(info));
+    return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(info, choice));
 }
 
 std::vector<QImage> RenderPreviewPages(const std::function<void(PrintSurface &)> &draw, double dpi)

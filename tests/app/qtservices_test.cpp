@@ -2,6 +2,7 @@
 // would answer them.
 #include "app/application.h"
 #include "app/qtplatformservices.h"
+#include "tests/support/cupsqueue.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,4 +102,40 @@ TEST(QtServices, CancelledPrinterDialogIsNoChoice)
     QtPlatformServices services;
     whenModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
     EXPECT_FALSE(services.showPrinter().has_value());
+}
+
+TEST(CupsDialog, QueueThatPrintsBothSidesIsOfferedOneSided)
+{
+    // The driver allows two sides only with its duplex unit installed.
+    test::ScratchQueue queue(QStringLiteral("bks-twosided"),
+                             {QStringLiteral("Option1=True"), QStringLiteral("Duplex=DuplexNoTumble")});
+    if (!queue.ok())
+        GTEST_SKIP() << "no CUPS scheduler to add a queue to";
+    QtPlatformServices services;
+    auto choose = [&](const std::function<void(QPrintDialog *)> &set) {
+        whenModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QPrintDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            ASSERT_NE(printers, nullptr);
+            printers->setCurrentIndex(printers->findText(queue.name()));
+            set(dialog);
+            dialog->accept();
+        });
+        return services.showPrinter();
+    };
+
+    const std::optional<PrinterChoice> offered = choose([](QPrintDialog *) {});
+    ASSERT_TRUE(offered.has_value());
+    EXPECT_EQ(offered->printerName, queue.name());
+    EXPECT_EQ(offered->sides, Sides::OneSided);
+    EXPECT_EQ(offered->copies, 1);
+
+    const std::optional<PrinterChoice> picked = choose([](QPrintDialog *dialog) {
+        dialog->findChild<QRadioButton *>(QStringLiteral("duplexLong"))->setChecked(true);
+        dialog->findChild<QSpinBox *>(QStringLiteral("copies"))->setValue(2);
+    });
+    ASSERT_TRUE(picked.has_value());
+    EXPECT_EQ(picked->sides, Sides::TwoSidedLongEdge);
+    EXPECT_EQ(picked->copies, 2);
 }

@@ -1,6 +1,8 @@
 # Output through Qt: the print surface on PDF files, printers and preview
 # images, read back with poppler-utils where they are installed. The CUPS
-# test skips unless .ci/cups-setup.sh has created its queue.
+# tests skip unless a scheduler runs (.ci/cups-setup.sh) and, for their own
+# queues, the tests may administer it.
+find_package(Cups REQUIRED)
 bks_add_test(print_output_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/pdftools.h ${CMAKE_CURRENT_LIST_DIR}/pdftools.cpp
@@ -8,5 +10,8 @@ bks_add_test(print_output_tests
     ${CMAKE_CURRENT_LIST_DIR}/verticalglyphs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pdfoutput_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sheetink_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pdfreplace_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cups_test.cpp
-  LIBS bks_print)
+    ${CMAKE_CURRENT_LIST_DIR}/cupsjob_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/runnotice_test.cpp
+  LIBS bks_print Cups::Cups)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/platformservices.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace bks {
+
+// What CUPS made of a job, asked once right after it was handed over.
+struct CupsJobOutcome {
+    bool accepted = false;
+    int jobId = 0;
+    QString error;   // why the job did not reach the printer, in Japanese with CUPS's own words
+    QString notice;  // accepted, but waiting: a stopped queue or a held job
+};
+
+// The job options for what the user chose in the printer dialog: copies,
+// sides, page ranges, the queue's own options, and A4 paper unless the
+// queue's options name one.
+std::vector<std::pair<QByteArray, QByteArray>> CupsJobOptions(const PrinterChoice &choice);
+
+// Hands the PDF file to the queue `choice.printerName` as one job and asks
+// CUPS once for the job's and the queue's state; never waits for the
+// printer.
+CupsJobOutcome SubmitPdfToCups(const QString &pdfPath, const QString &title, const PrinterChoice &choice);
+
+}  // namespace bks
