@@ -21,7 +21,8 @@ namespace {
 using namespace bks;
 
 // Answers like a user who wants the print, and stops the run after a given
-// number of sheets as the progress dialog's stop button would.
+// number of sheets as the progress dialog's stop button would (the run is
+// then abandoned; what is timed is the sheets it drew).
 class BenchServices : public PlatformServices {
 public:
     BenchServices(QString pdf, int sheets) : m_pdf(std::move(pdf)), m_sheets(sheets) {}

@@ -342,6 +342,16 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     }
     progress.reset();
 
+    // The whole run is one file or one job, written at its end: a stopped run
+    // is abandoned whole, so no half-written PDF replaces an earlier one, no
+    // printer gets half a stack, and the list is as it was.
+    if (run.cancelled() && !failed) {
+        surface.reset();
+        text1.setText(startText);
+        c.sheetsOfList = startSheetsOfList;
+        return RunResult::Stopped;
+    }
+
     try {
         surface->endDoc();
     } catch (const PrintSurfaceError &e) {

@@ -25,7 +25,7 @@ TEST(RunNotice, HeldJobIsToldAndTheSheetsCountAsPrinted)
     RunHost host;
     host.services = &services;
     host.openSurface = [&recording](const PrinterChoice &) { return std::make_unique<HeldJobSurface>(recording); };
-    StringQueue text1(QStringLiteral("右左森"));
+    TextQueue text1(QStringLiteral("右左森"));
     RunOptions options;
     options.oneChar = true;
     RunCounters counters;
