@@ -7,6 +7,7 @@
 #include "print/printjob.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <array>
 #include <functional>
@@ -164,8 +165,8 @@ private:
     void routeFileDrops();
     // The program's own texts (prompts, usage, help, hints) in the kanji box.
     void putOwnText(const QString &text);
-    void noteText1Change();
-    bool holdsOwnText() const { return !m_ownText.isNull(); }
+    void noteText1Change(const QString &text);
+    bool holdsOwnText() const { return m_holdsOwnText; }
     void PrintSingleSheet();
     RunHost runHost();
     void showHelp(const QStringList &lines);
@@ -188,10 +189,12 @@ private:
     int m_heightTwips = kStartHeight;
     bool m_runChangesText = false;  // the run, not the user, is changing the text
     qint32 m_text1Background = 0;
-    // The program's own text while the kanji box holds exactly it; null once
-    // the box holds anything else, which is then the user's text.
-    QString m_ownText;
-    bool m_puttingOwnText = false;
+    // Every own text the program has put into the kanji box, and whether the
+    // box holds exactly one of them now (however it got there: put, typed
+    // back, or brought back by undo).
+    QSet<QString> m_ownTexts;
+    qsizetype m_longestOwnText = 0;
+    bool m_holdsOwnText = false;
     int m_text1StepDepth = 0;
     bool m_text1StepOpen = false;  // the step has its first change
 

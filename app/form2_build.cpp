@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace bks {
 
@@ -293,8 +294,9 @@ void Form2::buildControls()
     Frame4->setEnabled(false);
     Option[7]->setEnabled(false);
     Option[8]->setEnabled(false);
-    Text1->setPlainText(QString(joinLinesCrLf(StartupUsageLines())).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    m_ownText = text1();
+    putOwnText(joinLinesCrLf(StartupUsageLines()));
+    m_holdsOwnText = true;  // the change handling is not connected yet
+    Text1->document()->clearUndoRedoStacks();  // the start is not a step to undo
 
     // Captions show headings, font names and characters from the user and
     // from BKS.ini: text, never markup (which could name files to read).

@@ -28,10 +28,10 @@ void clearList(QComboBox *combo)
 
 void Form2::Text1_Change()
 {
-    noteText1Change();
+    const QString text = text1();
+    noteText1Change(text);
     if (!m_runChangesText)
         m_state.run.sheetsOfList = 0;  // a new list numbers its batches from 1 again
-    const QString text = text1();
     const QString front = printableFront(text, 2);
     const QString first = printableFront(front, 1);
     showCount(countCharacters(text), first, front.mid(first.size()));

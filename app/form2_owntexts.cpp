@@ -3,6 +3,8 @@
 // They tell the user something; they are never a list to print.
 #include "app/form2.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,26 +14,27 @@ namespace bks {
 
 void Form2::putOwnText(const QString &text)
 {
-    m_puttingOwnText = true;
+    QString asInBox = text;
+    asInBox.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    asInBox.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    m_ownTexts.insert(asInBox);
+    m_longestOwnText = std::max(m_longestOwnText, asInBox.size());
     setText1(text);
-    m_puttingOwnText = false;
-    m_ownText = text1();
-    setCommand1Enabled(false);
 }
 
-// Runs first on every change of the kanji box. The text stays the
-// program's own only while the box holds exactly it; the first edit makes it
-// the user's, and printing what the user now has is allowed again.
-void Form2::noteText1Change()
+// Runs first on every change of the kanji box. A text is the program's own
+// while the box holds exactly it; the first edit makes it the user's, and
+// printing what the user now has is allowed again.
+void Form2::noteText1Change(const QString &text)
 {
-    const QString text = text1();
-    if (m_puttingOwnText) {
-        m_ownText = text;
+    const bool own = text.size() <= m_longestOwnText && m_ownTexts.contains(text);
+    if (own == m_holdsOwnText)
+        return;
+    m_holdsOwnText = own;
+    if (own) {
+        setCommand1Enabled(false);
         return;
     }
-    if (!holdsOwnText() || text == m_ownText)
-        return;
-    m_ownText = QString();
     setCommand1Enabled(true);
     Frame4->setEnabled(true);
     Option[7]->setEnabled(true);

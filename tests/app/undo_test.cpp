@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace bks;
@@ -59,6 +60,30 @@ TEST_F(WindowTest, EachReplacementOfTheListIsOneUndoStep)
     // The reset empties the box and then writes the usage text: one step.
     undo(f.Text1);
     EXPECT_EQ(f.text1(), typed);
+}
+
+TEST_F(WindowTest, UndoNeverMakesTheProgramsOwnTextsPrintable)
+{
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("光村図書")));
+    f.Combo1_Click();
+    f.Combo2->setCurrentIndex(f.Combo2->findText(QStringLiteral("２年")));
+    f.Combo2_Click();
+    ASSERT_TRUE(f.Command1->isEnabled());
+
+    undo(f.Text1);  // the prompt comes back
+    ASSERT_EQ(f.text1(), QStringLiteral("学年を選択してください"));
+    EXPECT_FALSE(f.Command1->isEnabled());
+    undo(f.Text1);  // and the usage text before it
+    for (int i = 0; i < 4; ++i)
+        services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
+    f.Command1_Click();
+    f.Command4_Click();
+    EXPECT_TRUE(paper.sheets().empty());
+    redo(f.Text1);
+    redo(f.Text1);
+    EXPECT_TRUE(f.Command1->isEnabled());  // the grade list is the user's to print
 }
 
 TEST_F(WindowTest, UndoAfterARunGivesTheListBackForPrintingAgain)
