@@ -131,7 +131,7 @@ QPainter &PrinterPageTarget::beginPage(QPageLayout::Orientation orientation)
     if (!m_error.isEmpty())
         throw PrintSurfaceError(m_error.toStdString());
     if (m_finished)
-        throw PrintSurfaceError("the output has already been closed");
+        throw PrintSurfaceError(QStringLiteral("出力はすでに閉じられています").toStdString());
     // A write that already failed ends the run now rather than after the
     // last sheet.
     if (m_file && m_file->failed())
@@ -212,14 +212,14 @@ QPainter &ImagePageTarget::beginPage(QPageLayout::Orientation orientation)
     QImage page(int(std::lround(mm.width() / kMmPerInch * m_dpi)),
                 int(std::lround(mm.height() / kMmPerInch * m_dpi)), QImage::Format_RGB32);
     if (page.isNull())
-        throw PrintSurfaceError("no memory for a preview page");
+        throw PrintSurfaceError(QStringLiteral("プレビューのページを作るメモリが足りません").toStdString());
     page.fill(Qt::white);
     const int dotsPerMetre = int(std::lround(m_dpi / 0.0254));
     page.setDotsPerMeterX(dotsPerMetre);
     page.setDotsPerMeterY(dotsPerMetre);
     m_pages.push_back(page);
     if (!m_painter.begin(&m_pages.back()))
-        throw PrintSurfaceError("cannot draw a preview page");
+        throw PrintSurfaceError(QStringLiteral("プレビューのページを描けません").toStdString());
     return m_painter;
 }
 

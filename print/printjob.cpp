@@ -178,13 +178,29 @@ int countSheets(TextQueue &text1, const RunOptions &options, RunCounters &c)
     return c.pageCount;
 }
 
-// The run's count: of the characters the window counts, those that are
-// printed (line breaks and tabs are not sheets).
-qint16 printedCount(const TextQueue &text1)
+// The count stops at 32,767: a longer list is more than one run prints.
+bool beyondCount(const TextQueue &text1)
 {
+    constexpr qint16 kMax = std::numeric_limits<qint16>::max();
+    return text1.charCount() == kMax && text1.characters() > kMax;
+}
+
+// The run's count: of the characters the window counts, those that are
+// printed (line breaks and tabs are not sheets). A list beyond the count
+// prints as many of its own characters as the count allows, an even number
+// for pairs, so no blank is added in the middle of it.
+qint16 printedCount(const TextQueue &text1, bool pairs)
+{
+    constexpr qint16 kMax = std::numeric_limits<qint16>::max();
     const qint16 counted = text1.charCount();
     if (counted <= 0)
         return counted;
+    if (beyondCount(text1)) {
+        const qsizetype printable = text1.printableCount();
+        if (printable > kMax)
+            return pairs ? kMax - 1 : kMax;
+        return static_cast<qint16>(printable);
+    }
     return saturatedCount(text1.printableWithin(counted));
 }
 
@@ -217,7 +233,7 @@ QString NotPrintedNote(const RunHost &host, const TextQueue &text1)
 void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
                           const QString &note)
 {
-    services.messageBox(QStringLiteral("一度に印刷できるのは%1文字までです。").arg(std::numeric_limits<qint16>::max())
+    services.messageBox(QStringLiteral("文字数が多すぎるため、一度の印刷では全部を印刷できません。")
                             + QStringLiteral("\r\n")
                             + QStringLiteral("残りの%1文字は印刷していません。").arg(left)
                             + QStringLiteral("\r\n") + note,
@@ -247,11 +263,10 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
 {
     PlatformServices &services = *host.services;
     RunCounters &c = counters;
-    c.runCharCount = printedCount(text1);
-    // The count is 16-bit: a longer list prints its first 32,767 characters
-    // and the user is told about the rest.
-    const bool beyondCount = text1.charCount() == std::numeric_limits<qint16>::max()
-                             && text1.characters() > std::numeric_limits<qint16>::max();
+    c.runCharCount = printedCount(text1, !options.oneChar);
+    // The count is 16-bit: a longer list prints what the count allows and
+    // the user is told about the rest.
+    const bool tooLong = beyondCount(text1);
 
     if (!options.tenPages && c.runCharCount >= 50 && options.askBeforeLongRun) {
         const MsgResult answer = services.messageBox(
@@ -310,9 +325,9 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     bool failed = false;
     QString error;
     try {
-        const bool empty = options.oneChar ? c.runCharCount == 0 : printedCount(text1) == 0;
+        const bool empty = options.oneChar ? c.runCharCount == 0 : printedCount(text1, true) == 0;
         if (!options.oneChar) {
-            c.runCharCount = printedCount(text1);
+            c.runCharCount = printedCount(text1, true);
             c.sheetNumber = 1;
         }
         if (empty) {
@@ -368,7 +383,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (failed)
         return outputFailed(error);
     ReportOutputNotice(services, *surface, runTitle());
-    if (result == RunResult::Printed && beyondCount && !options.tenPages && !text1.isEmpty()) {
+    if (result == RunResult::Printed && tooLong && !options.tenPages && !text1.isEmpty()) {
         ReportCharactersLeft(services, text1.printableCount(), runTitle(), NotPrintedNote(host, text1));
         return RunResult::CharactersLeft;
     }
@@ -380,7 +395,7 @@ void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settin
 {
     TextQueue queue(text);
     RunCounters &c = counters;
-    c.runCharCount = printedCount(queue);
+    c.runCharCount = printedCount(queue, !options.oneChar);
     countSheets(queue, options, c);
     if (noFontChosen(settings))
         return;
@@ -388,7 +403,7 @@ void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     Run run(surface, queue, settings, options, c);
     try {
         if (!options.oneChar) {
-            c.runCharCount = printedCount(queue);
+            c.runCharCount = printedCount(queue, !options.oneChar);
             c.sheetNumber = 1;
         }
         if (c.runCharCount == 0)

@@ -39,7 +39,7 @@ void QtPrintSurface::setFontName(const QString &face)
 void QtPrintSurface::setFontSize(double points)
 {
     if (!(points > 0) || points > 2160)
-        throw PrintSurfaceError("font size out of range");
+        throw PrintSurfaceError(QStringLiteral("文字の大きさが範囲外です").toStdString());
     if (points != m_points) {
         m_points = points;
         m_fontDirty = true;
@@ -59,28 +59,28 @@ void QtPrintSurface::setCurrentY(double y)
 void QtPrintSurface::setScaleMode(int mode)
 {
     if (mode != Twips && mode != Millimetres)
-        throw PrintSurfaceError("unsupported scale mode");
+        throw PrintSurfaceError(QStringLiteral("使えない座標単位です").toStdString());
     m_scaleMode = mode;
 }
 
 void QtPrintSurface::setDrawStyle(int style)
 {
     if (style < Solid || style > Dotted)
-        throw PrintSurfaceError("unsupported draw style");
+        throw PrintSurfaceError(QStringLiteral("使えない線の種類です").toStdString());
     m_drawStyle = style;
 }
 
 void QtPrintSurface::setOrientation(int orientation)
 {
     if (orientation != Portrait && orientation != Landscape)
-        throw PrintSurfaceError("unsupported orientation");
+        throw PrintSurfaceError(QStringLiteral("使えない用紙の向きです").toStdString());
     m_orientation = orientation;
 }
 
 void QtPrintSurface::setPaperSize(int size)
 {
     if (size != A4)
-        throw PrintSurfaceError("only A4 paper is supported");
+        throw PrintSurfaceError(QStringLiteral("用紙はA4だけが使えます").toStdString());
 }
 
 void QtPrintSurface::setForeColor(qint32 colour)
@@ -116,7 +116,7 @@ QPainter &QtPrintSurface::painter()
     if (m_failure)
         throw PrintSurfaceError(m_failure->toStdString());
     if (m_finished)
-        throw PrintSurfaceError("the output has already been closed");
+        throw PrintSurfaceError(QStringLiteral("出力はすでに閉じられています").toStdString());
     if (!m_painter) {
         const QPageLayout::Orientation orientation = pageOrientation();
         try {
@@ -203,7 +203,7 @@ void QtPrintSurface::print(const QString &text)
 void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)
 {
     if (flags != StraightLine && flags != Box)
-        throw PrintSurfaceError("unsupported line flags");
+        throw PrintSurfaceError(QStringLiteral("使えない線の指定です").toStdString());
     QPainter &p = painter();
     applyPen(printedColour(colour), m_drawStyle);
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);

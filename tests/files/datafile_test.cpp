@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -124,6 +125,12 @@ TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
     for (int i = 0; i < 3000; ++i)
         junk += char(0x80 + i % 0x7F) + QByteArray("\x01\x02\xFF\xFD");
     EXPECT_EQ(decodeDataFile(junk).error, LoadError::NotText);
+    std::mt19937 random(7);
+    QByteArray noise;
+    while (noise.size() < 3000)
+        if (const char b = char(random() & 0xFF); b != 0)
+            noise += b;
+    EXPECT_EQ(decodeDataFile(noise).error, LoadError::NotText);
     EXPECT_EQ(decodeDataFile(QByteArray("\x1B[0m\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12"))
                   .error,
               LoadError::NotText);

@@ -182,20 +182,30 @@ TEST(RunQueue, CharactersBeyondTheSixteenBitCountAreKeptAndNamed)
     host.services = &services;
     host.keepsText = false;
     host.openSurface = [&sheets](const PrinterChoice &) { return std::make_unique<CountingSurface>(sheets); };
-    services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
 
-    TextQueue text1(QString(40000, QChar(0x5C71)) + QStringLiteral("川海"));
-    RunOptions pairs;
-    pairs.askBeforeLongRun = false;
-    RunCounters counters;
-    EXPECT_EQ(Command1Click(host, text1, sheetSettings(), pairs, counters), RunResult::CharactersLeft);
-    EXPECT_EQ(sheets, 16384);  // 32,767 characters and the blank that pairs the last
-    EXPECT_EQ(text1.printableCount(), 40002 - 32767);
-    ASSERT_EQ(services.messages.size(), 1u);
-    const QString &message = services.messages[0].text;
-    EXPECT_TRUE(message.contains(QStringLiteral("7235文字"))) << message.toStdString();
-    EXPECT_TRUE(message.endsWith(QStringLiteral("字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
-        << message.toStdString();
+    const QString list = QString(40000, QChar(0x5C71)) + QStringLiteral("川海");
+    for (const bool oneChar : {false, true}) {
+        services.messages.clear();
+        services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
+        sheets = 0;
+        TextQueue text1(list);
+        RunOptions options;
+        options.oneChar = oneChar;
+        options.askBeforeLongRun = false;
+        RunCounters counters;
+        EXPECT_EQ(Command1Click(host, text1, sheetSettings(), options, counters), RunResult::CharactersLeft);
+        // Every character is either on a sheet or still queued; no blank is
+        // slipped into the list to pair its middle.
+        EXPECT_GE(sheets, 16384);
+        EXPECT_EQ(text1.printableCount() + sheets * (oneChar ? 1 : 2), list.size());
+        EXPECT_TRUE(text1.text().endsWith(QStringLiteral("川海")));
+        ASSERT_EQ(services.messages.size(), 1u);
+        const QString &message = services.messages[0].text;
+        EXPECT_TRUE(message.contains(QStringLiteral("残りの%1文字").arg(text1.printableCount())))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(QStringLiteral("字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
+            << message.toStdString();
+    }
 }
 
 }  // namespace
