@@ -73,46 +73,6 @@ bool confirmEmptySheet(PlatformServices &services)
 
 }  // namespace
 
-QString NotPrintedNote(const RunHost &host, const TextQueue &text1)
-{
-    if (host.keepsText)
-        return QStringLiteral("印刷されなかった文字は入力欄に残してあります。");
-    constexpr int kShown = 20;
-    const QString shown = text1.front(kShown);
-    const qsizetype count = text1.printableCount();
-    return QStringLiteral("印刷されなかった文字: %1字（%2%3）")
-        .arg(count)
-        .arg(shown, count > kShown ? QStringLiteral("…") : QString());
-}
-
-void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
-                          const QString &note)
-{
-    services.messageBox(QStringLiteral("文字数が多すぎるため、一度の印刷では全部を印刷できません。")
-                            + QStringLiteral("\r\n")
-                            + QStringLiteral("残りの%1文字は印刷していません。").arg(left)
-                            + QStringLiteral("\r\n") + note,
-                        title, MsgButtons::Ok, MsgIcon::Exclamation);
-}
-
-void ReportOutputFailure(PlatformServices &services, const QString &error, const QString &title,
-                         const QString &note)
-{
-    const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("印刷できませんでした。");
-    if (!error.isEmpty())
-        text += crlf + error;
-    text += crlf + note;
-    services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Critical);
-}
-
-void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface, const QString &title)
-{
-    const QString notice = surface.notice();
-    if (!notice.isEmpty())
-        services.messageBox(notice, title, MsgButtons::Ok, MsgIcon::Information);
-}
-
 RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
 {
