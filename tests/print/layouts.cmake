@@ -1,6 +1,6 @@
 bks_add_test(print_layout_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h
+    ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h ${CMAKE_CURRENT_LIST_DIR}/runjob.h
     ${CMAKE_CURRENT_LIST_DIR}/recordingsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/onecharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp

@@ -1,8 +1,6 @@
 #include "print/printjob.h"
 #include "print/sheetmath.h"
-#include "tests/print/layout_helpers.h"
-#include "tests/support/forwardingsurface.h"
-#include "tests/support/scriptedservices.h"
+#include "tests/print/runjob.h"
 
 #include <gtest/gtest.h>
 
@@ -10,49 +8,6 @@ namespace bks::test {
 namespace {
 
 const QString kKanji = QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
-
-struct Job {
-    ScriptedServices services;
-    RecordingSurface surface;
-    RunHost host;
-    SheetSettings settings = sheetSettings();
-    RunOptions options;
-    RunCounters counters;
-    TextQueue text1;
-    QStringList saved;
-    int opened = 0;
-
-    explicit Job(const QString &text) : text1(text)
-    {
-        host.services = &services;
-        host.saveTemp = [this](const QString &t) { saved << t; };
-        host.openSurface = [this](const PrinterChoice &) {
-            ++opened;
-            return std::make_unique<ForwardingSurface>(surface);
-        };
-        services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
-    }
-
-    RunResult click()
-    {
-        if (services.printers.empty())
-            services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
-        return Command1Click(host, text1, settings, options, counters);
-    }
-
-    // The sheet numbers as printed, in order, and the model characters.
-    std::vector<QString> numbers() const { return numbersOf(surface); }
-    static std::vector<QString> numbersOf(const RecordingSurface &s)
-    {
-        std::vector<QString> out;
-        for (const auto &sheet : s.sheets())
-            for (const RecordedOp &op : sheet)
-                if (op.kind == RecordedOp::Print &&
-                    ((op.x == 1500 && op.fontSize == 13) || (op.x == 142 && op.y == 189)))
-                    out.push_back(op.text);
-        return out;
-    }
-};
 
 std::vector<QString> fullWidth(int from, int to)
 {

@@ -1,66 +1,16 @@
 // What a run takes from the kanji text: whole characters, never line breaks,
 // and example words only beside their own kanji.
 #include "print/printjob.h"
-#include "tests/print/layout_helpers.h"
+#include "tests/print/runjob.h"
 #include "tests/support/forwardingsurface.h"
-#include "tests/support/scriptedservices.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace bks::test {
 namespace {
 
 const QString kShikaru = QStringLiteral("𠮟");  // outside the BMP: a surrogate pair
 const QString kHokke = QStringLiteral("𩸽");
-
-struct Click {
-    ScriptedServices services;
-    RecordingSurface surface;
-    RunHost host;
-    SheetSettings settings = sheetSettings();
-    RunOptions options;
-    RunCounters counters;
-    TextQueue text1;
-
-    explicit Click(const QString &text, bool oneChar) : text1(text)
-    {
-        options.oneChar = oneChar;
-        host.services = &services;
-        host.openSurface = openInto(surface);
-    }
-    RunResult click()
-    {
-        services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
-        return Command1Click(host, text1, settings, options, counters);
-    }
-    // The model characters of each sheet: what is printed at the sheet's
-    // largest size.
-    std::vector<std::set<QString>> models() const
-    {
-        std::vector<std::set<QString>> out;
-        for (const auto &sheet : surface.sheets()) {
-            double largest = 0;
-            for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
-                largest = std::max(largest, op.fontSize);
-            std::set<QString> models;
-            for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
-                if (op.fontSize == largest)
-                    models.insert(op.text);
-            out.push_back(models);
-        }
-        return out;
-    }
-    // Sheets on which `text` is spelled out.
-    int sheetsSpelling(const QString &text) const
-    {
-        int n = 0;
-        for (const auto &sheet : surface.sheets())
-            n += spelled(sheet, text).empty() ? 0 : 1;
-        return n;
-    }
-};
 
 TEST(TextQueue, TakesWholeCharactersAndLeavesLineBreaksOut)
 {
@@ -85,7 +35,8 @@ TEST(TextQueue, TakesWholeCharactersAndLeavesLineBreaksOut)
 TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
 {
     const QString list = QStringLiteral("山\r\n") + kShikaru + QStringLiteral("\r\n川\r\n");
-    Click one(list, true);
+    Job one(list);
+    one.options.oneChar = true;
     EXPECT_EQ(one.click(), RunResult::Printed);
     using Sheets = std::vector<std::set<QString>>;
     EXPECT_EQ(one.models(), (Sheets{{QStringLiteral("山")}, {kShikaru}, {QStringLiteral("川")}}));
@@ -93,7 +44,7 @@ TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
 
     // Three printed characters: one blank pads the last pair, and no sheet
     // holds a line break.
-    Click pairs(list, false);
+    Job pairs(list);
     EXPECT_EQ(pairs.click(), RunResult::Printed);
     EXPECT_EQ(pairs.models(), (Sheets{{QStringLiteral("山"), kShikaru}, {QStringLiteral("川"), QStringLiteral("　")}}));
     EXPECT_EQ(pairs.counters.pageCount, 2);
@@ -104,12 +55,14 @@ TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
     QString list;
     for (int i = 0; i < 49; ++i)
         list += QStringLiteral("山\r\n");  // 147 in the count label, 49 sheets
-    Click run(list, true);
+    Job run(list);
+    run.options.oneChar = true;
     EXPECT_EQ(run.click(), RunResult::Printed);
     EXPECT_TRUE(run.services.messages.empty());
     EXPECT_EQ(run.surface.sheets().size(), 49u);
 
-    Click fifty(list + QStringLiteral("川"), true);
+    Job fifty(list + QStringLiteral("川"));
+    fifty.options.oneChar = true;
     fifty.services.answers.push_back(MsgResult::Cancel);
     EXPECT_EQ(fifty.click(), RunResult::NothingPrinted);
     ASSERT_EQ(fifty.services.messages.size(), 1u);
@@ -118,14 +71,15 @@ TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
 
 TEST(RunQueue, ExampleWordsPrintOnlyBesideTheirOwnKanji)
 {
-    Click pairs(QStringLiteral("山川海空"), false);
+    Job pairs(QStringLiteral("山川海空"));
     pairs.settings.text50 = QStringLiteral("山のぼり");
     pairs.settings.text51 = QStringLiteral("川下り");
     EXPECT_EQ(pairs.click(), RunResult::Printed);
     EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("のぼり")), 1);
     EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("下り")), 1);
 
-    Click one(QStringLiteral("海山空"), true);
+    Job one(QStringLiteral("海山空"));
+    one.options.oneChar = true;
     one.settings.useSentenceTexts = true;
     one.settings.sentenceTexts = {QStringLiteral("山小屋"), QStringLiteral("海辺")};
     EXPECT_EQ(one.click(), RunResult::Printed);
@@ -136,7 +90,7 @@ TEST(RunQueue, ExampleWordsPrintOnlyBesideTheirOwnKanji)
 TEST(RunQueue, NoFaceChosenIsRefusedWhetherEmptyOrThePlaceholder)
 {
     for (const QString &face : {QString(), QStringLiteral("フォント")}) {
-        Click run(QStringLiteral("山川"), false);
+        Job run(QStringLiteral("山川"));
         run.settings.fontName = face;
         EXPECT_EQ(run.click(), RunResult::NothingPrinted);
         ASSERT_EQ(run.services.messages.size(), 1u);
