@@ -6,7 +6,6 @@ namespace bks {
 
 namespace {
 
-const QString kNoFontYet = QStringLiteral("フォント");
 const QString kBlank = QString(QChar(0x3000));
 
 }  // namespace
@@ -16,9 +15,7 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
                          SingleSheetState &state)
 {
     PlatformServices &services = *host.services;
-    // No face chosen yet, or none after a cancelled font dialog: either way
-    // there is nothing to print with.
-    if (settings.fontName.isEmpty() || settings.fontName == kNoFontYet) {
+    if (settings.noFaceChosen()) {
         services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
                             MsgButtons::Ok, MsgIcon::Critical);
         return RunResult::NothingPrinted;

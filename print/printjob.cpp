@@ -9,8 +9,6 @@ namespace bks {
 
 namespace {
 
-// What the print face caption reads before any face was chosen.
-const QString kNoFontYet = QStringLiteral("フォント");
 
 QString runTitle()
 {
@@ -59,11 +57,6 @@ qint16 printedCount(const TextQueue &text1, bool pairs)
     return saturatedCount(text1.printableWithin(counted));
 }
 
-bool noFontChosen(const SheetSettings &settings)
-{
-    return settings.fontName.isEmpty() || settings.fontName == kNoFontYet;
-}
-
 bool confirmEmptySheet(PlatformServices &services)
 {
     return services.messageBox(QStringLiteral("印刷するものがありません") + QStringLiteral("\r\n") +
@@ -94,7 +87,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
 
     const int sheets = countSheets(text1, options, c);
 
-    if (noFontChosen(settings)) {
+    if (settings.noFaceChosen()) {
         services.messageBox(QStringLiteral("フォントを選択してください"), QString(), MsgButtons::Ok,
                             MsgIcon::None);
         return RunResult::NothingPrinted;
@@ -212,7 +205,7 @@ void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     RunCounters &c = counters;
     c.runCharCount = printedCount(queue, !options.oneChar);
     countSheets(queue, options, c);
-    if (noFontChosen(settings))
+    if (settings.noFaceChosen())
         return;
 
     RunLoops run(surface, queue, settings, options, c);

@@ -23,6 +23,9 @@ struct SheetSettings {
     std::array<QString, 8> headings;         // slots 1..7: the heading boxes; slot 0 unused
 
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
+    // No face chosen yet ("フォント", the caption before any choice), or none
+    // after a cancelled font dialog: either way there is nothing to print with.
+    bool noFaceChosen() const { return fontName.isEmpty() || fontName == QStringLiteral("フォント"); }
 };
 
 }  // namespace bks
