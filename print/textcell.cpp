@@ -1,5 +1,7 @@
 #include "print/textcell.h"
 
+#include "print/fonttable.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QRawFont>
@@ -16,27 +18,15 @@ constexpr double kEmTolerance = 0.01;
 // Size at which a face's own proportions are read.
 constexpr double kProbePixels = 1000;
 
-int u16(const QByteArray &table, qsizetype at)
-{
-    if (at < 0 || at + 2 > table.size())
-        return -1;
-    return (uchar(table[at]) << 8) | uchar(table[at + 1]);
-}
-
-int s16(const QByteArray &table, qsizetype at)
-{
-    const int v = u16(table, at);
-    return v < 0x8000 ? v : v - 0x10000;
-}
-
 // Share of the em above the baseline: sTypoAscender / unitsPerEm when the
 // typographic ascender and descender span one em, otherwise nothing (-1).
 double typoEmAscent(const QByteArray &os2, const QByteArray &head)
 {
-    const int unitsPerEm = u16(head, 18);
-    if (u16(os2, 70) < 0 || unitsPerEm <= 0)
+    FontTableReader os2Reader(os2), headReader(head);
+    const int unitsPerEm = headReader.u16(18);
+    const int ascender = os2Reader.s16(68), descender = os2Reader.s16(70);
+    if (os2Reader.bad() || headReader.bad() || unitsPerEm <= 0)
         return -1;
-    const int ascender = s16(os2, 68), descender = s16(os2, 70);
     if (ascender <= 0 || ascender - descender != unitsPerEm)
         return -1;
     return double(ascender) / unitsPerEm;

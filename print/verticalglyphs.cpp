@@ -1,5 +1,7 @@
 #include "print/verticalglyphs.h"
 
+#include "print/fonttable.h"
+
 #include <QFontMetricsF>
 #include <QCoreApplication>
 #include <QGlyphRun>
@@ -15,35 +17,6 @@ namespace bks {
 
 namespace {
 
-// Bounds-checked big-endian reads from a font table. Every read that would
-// leave the table marks the reader bad and yields 0, so a parse can run to
-// its end and be discarded once.
-class TableReader {
-public:
-    explicit TableReader(const QByteArray &data) : m_data(data) {}
-
-    quint16 u16(qint64 offset)
-    {
-        if (offset < 0 || offset + 2 > m_data.size()) {
-            m_bad = true;
-            return 0;
-        }
-        const auto *p = reinterpret_cast<const uchar *>(m_data.constData() + offset);
-        return static_cast<quint16>((p[0] << 8) | p[1]);
-    }
-    quint32 u32(qint64 offset)
-    {
-        const quint32 hi = u16(offset);
-        return (hi << 16) | u16(offset + 2);
-    }
-    bool bad() const { return m_bad; }
-    void markBad() { m_bad = true; }
-
-private:
-    const QByteArray &m_data;
-    bool m_bad = false;
-};
-
 // A malformed table can make coverage ranges and lookups claim far more
 // glyphs than any font has; the parse gives up beyond this.
 constexpr qint64 kMaxEntries = 1 << 20;
@@ -54,7 +27,7 @@ constexpr quint32 tag(char a, char b, char c, char d)
 }
 
 struct Parser {
-    TableReader &r;
+    FontTableReader &r;
     qint64 budget = kMaxEntries;
 
     bool spend(qint64 n)
@@ -197,7 +170,7 @@ struct Parser {
 
 GlyphSubstitutions ParseVerticalSubstitutions(const QByteArray &gsub)
 {
-    TableReader r(gsub);
+    FontTableReader r(gsub);
     Parser p{r};
     if (r.u16(0) != 1)
         return {};
