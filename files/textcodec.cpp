@@ -1,12 +1,13 @@
 #include "files/textcodec.h"
 
-#include <QSaveFile>
+#include "files/checkedfile.h"
+
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
-
-#include <unistd.h>
+#include <memory>
 
 namespace bks {
 
@@ -181,20 +182,14 @@ QByteArray encodeShiftJis(const QString &text, bool *replaced)
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the target and renamed over it only once every byte is
+    // on the disk, so a full disk keeps the previous file whole.
+    const QFileInfo target(path);
+    if (target.isDir())
         return false;
-    // QSaveFile buffers small writes and commits even when the buffered data
-    // could not reach the disk, leaving an empty or cut file in place of the
-    // old one. So every byte is pushed out and synced before the rename.
-    const bool written = file.write(bytes) == bytes.size() && file.flush()
-                         && ::fsync(file.handle()) == 0;
-    if (!written) {
-        file.cancelWriting();
-        (void)file.commit();
-        return false;
-    }
-    return file.commit();
+    const std::unique_ptr<CheckedFile> file = CheckedFile::create(target.absolutePath(), target.fileName(), nullptr);
+    return file && file->write(bytes) == bytes.size() && file->closeChecked(true, nullptr)
+           && file->replace(path, nullptr);
 }
 
 }  // namespace bks

@@ -1,6 +1,6 @@
 #include "print/pagetargets.h"
 
-#include "print/checkedfile.h"
+#include "files/checkedfile.h"
 #include "print/cupsjob.h"
 #include "print/printsurface.h"
 

@@ -1,4 +1,4 @@
-#include "print/checkedfile.h"
+#include "files/checkedfile.h"
 
 #include <QDir>
 #include <QFile>
