@@ -33,6 +33,17 @@ void syncFolder(const QString &folder)
 
 }  // namespace
 
+QString ReplacementTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString linked = info.symLinkTarget();
+        if (!linked.isEmpty())
+            return linked;
+    }
+    return info.absoluteFilePath();
+}
+
 QString describeFileError(int errorNumber)
 {
     switch (errorNumber) {

@@ -47,6 +47,10 @@ private:
     bool m_kept = false;
 };
 
+// The file a name stands for when it is replaced: a symbolic link is
+// replaced at its target, so the link itself survives.
+QString ReplacementTarget(const QString &path);
+
 // The text shown for a system error number: the usual causes of a failed
 // write in words, anything else as the system says it.
 QString describeFileError(int errorNumber);

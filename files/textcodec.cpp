@@ -184,12 +184,13 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     // Written beside the target and renamed over it only once every byte is
     // on the disk, so a full disk keeps the previous file whole.
-    const QFileInfo target(path);
+    const QString resolved = ReplacementTarget(path);
+    const QFileInfo target(resolved);
     if (target.isDir())
         return false;
     const std::unique_ptr<CheckedFile> file = CheckedFile::create(target.absolutePath(), target.fileName(), nullptr);
     return file && file->write(bytes) == bytes.size() && file->closeChecked(true, nullptr)
-           && file->replace(path, nullptr);
+           && file->replace(resolved, nullptr);
 }
 
 }  // namespace bks

@@ -37,25 +37,12 @@ QRectF pdfPrintable(QPageLayout::Orientation orientation)
     return a4Layout(orientation, kPdfMarginMm).paintRect(QPageLayout::Millimeter);
 }
 
-// The file a name stands for: a symbolic link is replaced at its target, so
-// the link itself survives.
-QString resolvedTarget(const QString &pdfFile)
-{
-    const QFileInfo info(pdfFile);
-    if (info.isSymLink()) {
-        const QString linked = info.symLinkTarget();
-        if (!linked.isEmpty())
-            return linked;
-    }
-    return info.absoluteFilePath();
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- printer
 
 PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)
-    : m_target(resolvedTarget(pdfFile)), m_layout(a4Layout(QPageLayout::Portrait, kPdfMarginMm)),
+    : m_target(ReplacementTarget(pdfFile)), m_layout(a4Layout(QPageLayout::Portrait, kPdfMarginMm)),
       m_resolution(kPdfResolution)
 {
     m_choice.pdfFile = pdfFile;
