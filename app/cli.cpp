@@ -8,6 +8,7 @@
 #include "kanji/kanjisearch.h"
 #include "print/printjob.h"
 #include "print/qtprintsurface.h"
+#include "app/qtplatformservices.h"
 #include "app/usagetexts.h"
 
 #include <optional>
@@ -15,8 +16,6 @@
 namespace bks {
 
 namespace {
-
-QString messageForTerminal(QString text);
 
 // Answers every question of a run the way a user who asked for the print
 // would, and writes the messages to standard error.
@@ -26,7 +25,7 @@ public:
     MsgResult messageBox(const QString &text, const QString &, MsgButtons buttons, MsgIcon icon) override
     {
         if (icon == MsgIcon::Critical || buttons == MsgButtons::Ok)
-            m_err << messageForTerminal(text) << Qt::endl;
+            m_err << messageForDisplay(text) << Qt::endl;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
     std::optional<PrinterChoice> showPrinter() override { return m_choice; }
@@ -40,11 +39,6 @@ private:
     PrinterChoice m_choice;
     QTextStream &m_err;
 };
-
-QString messageForTerminal(QString text)
-{
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 std::optional<QString> gradeName(const QString &arg)
 {
@@ -242,7 +236,7 @@ int printCommand(const QStringList &args, QTextStream &err)
         // A list that cannot be read is a failure to find it, not a misuse.
         const LoadResult loaded = LoadDataFile(*p.file);
         if (!loaded.ok()) {
-            err << messageForTerminal(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
+            err << messageForDisplay(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
             return 1;
         }
         p.text = loaded.text;
