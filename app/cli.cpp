@@ -6,6 +6,7 @@
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
+#include "platform/colours.h"
 #include "print/printjob.h"
 #include "print/qtprintsurface.h"
 #include "app/qtplatformservices.h"
@@ -145,9 +146,9 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
         else if (a == QLatin1String("--narrow")) narrow = true;
         else if (a == QLatin1String("--per-sheet")) {
             std::optional<QString> v;
-            ok = value(v) && (*v == QLatin1String("1") || *v == QLatin1String("2"));
-            if (ok)
-                perSheet = v->toInt();
+            ok = value(v);
+            perSheet = ok ? v->toInt(&ok) : 0;
+            ok = ok && chooseLayout(kPracticeForm, perSheet);
         } else if (a == QLatin1String("--size")) {
             std::optional<QString> v;
             ok = value(v) && (*v == QLatin1String("90") || *v == QLatin1String("100"));
@@ -204,15 +205,14 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     p.settings.fontName = !env.fontName.isEmpty() ? env.fontName : kDefaultFaceName;
     if (font)
         p.settings.fontName = *font;
-    p.options.oneChar = perSheet == 1;
+    p.options.perSheet = perSheet;
     // One-character sheets always print at full size, as in the window.
     p.settings.fontScale = ninety && perSheet == 2 ? 0.8f : 0.9f;
     p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
     p.settings.printOffset = offset;
-    p.settings.traceShade = light ? QStringLiteral("14737632") : QStringLiteral("12632256");
+    p.settings.traceShade = QString::number(light ? kPaleGrey : kLightGrey);
     p.settings.tracing = !noTracing;
-    p.settings.text50 = example1.value_or(QString());
-    p.settings.text51 = example2.value_or(QString());
+    p.options.examples = {example1.value_or(QString()), example2.value_or(QString())};
     if (firstNumber) {
         bool ok = false;
         const int n = firstNumber->toInt(&ok);
@@ -250,7 +250,7 @@ int printCommand(const QStringList &args, QTextStream &err)
     host.keepsText = false;
     TextQueue queue(p.text);
     RunCounters counters;
-    const RunResult result = Command1Click(host, queue, p.settings, p.options, counters);
+    const RunResult result = runContinuous(host, queue, p.settings, p.options, counters);
     switch (result) {
     case RunResult::Printed:
         return 0;

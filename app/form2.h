@@ -125,6 +125,9 @@ public:
     void Preview_Click();
     SheetSettings sheetSettings() const;
     RunOptions runOptions() const;
+    // The characters-per-sheet frame: "１文字" or "２文字".
+    int charactersPerSheet() const;
+    std::array<QString, 2> typedExamples() const;
 
     // Design screen and single sheets.
     void Command5_Click();

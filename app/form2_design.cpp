@@ -167,8 +167,12 @@ void Form2::PrintSingleSheet()
     Text1Queue queue(*this);
     SingleSheetState sheet{m_state.CurrentChar, m_state.CurrentPair, m_state.SentenceTexts,
                            m_state.run.sheetNumber};
-    RunSingleSheet(host, queue, sheetSettings(), Option[3]->isChecked(), Combo3->currentText(),
-                   Combo4->currentText(), sheet);
+    SingleSheetChoice choice;
+    choice.perSheet = charactersPerSheet();
+    choice.picked = {Combo3->currentText(), Combo4->currentText()};
+    choice.printPicked = tkdic->isChecked();
+    choice.typed = typedExamples();
+    RunSingleSheet(host, queue, sheetSettings(), choice, sheet);
     queue.commit();
 }
 

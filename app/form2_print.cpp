@@ -20,10 +20,6 @@ SheetSettings Form2::sheetSettings() const
     s.printOffset = m_state.PrintOffset;
     s.traceShade = m_state.TraceShade;
     s.tracing = Option[5]->isChecked();
-    s.useSentenceTexts = tkdic->isChecked();
-    s.sentenceTexts = m_state.SentenceTexts;
-    s.text50 = Text50->text();
-    s.text51 = Text51->text();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
     return s;
@@ -32,11 +28,22 @@ SheetSettings Form2::sheetSettings() const
 RunOptions Form2::runOptions() const
 {
     RunOptions o;
-    o.oneChar = Option[4]->isChecked();
+    o.perSheet = charactersPerSheet();
+    o.examples = tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
     o.tenPages = Option[8]->isChecked();
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();
     return o;
+}
+
+int Form2::charactersPerSheet() const
+{
+    return Option[4]->isChecked() ? 1 : 2;
+}
+
+std::array<QString, 2> Form2::typedExamples() const
+{
+    return {Text50->text(), Text51->text()};
 }
 
 RunHost Form2::runHost()
@@ -54,7 +61,7 @@ RunResult Form2::Command1_Click()
         return RunResult::NothingPrinted;
     RunHost host = runHost();
     Text1Queue queue(*this);
-    const RunResult result = Command1Click(host, queue, sheetSettings(), runOptions(), m_state.run);
+    const RunResult result = runContinuous(host, queue, sheetSettings(), runOptions(), m_state.run);
     queue.commit();
     m_state.PageCount = m_state.run.pageCount;
     return result;

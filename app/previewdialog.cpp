@@ -111,7 +111,7 @@ void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings 
                       const RunOptions &options, const RunCounters &counters)
 {
     RecordingSurface recording;
-    PreviewRun(recording, text, settings, options, counters);
+    previewRun(recording, text, settings, options, counters);
     PreviewDialog dialog(parent, recording.sheets());
     dialog.exec();
 }

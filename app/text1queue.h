@@ -11,9 +11,6 @@ namespace bks {
 class Form2::Text1Queue : public TextQueue {
 public:
     explicit Text1Queue(Form2 &form) : TextQueue(form.text1()), m_form(form) {}
-    qint16 charCount() const override { return m_form.m_state.CharCount; }
-    QString countLabel() const override { return m_form.Label21->caption(); }
-    void setCountLabel(const QString &caption) override { m_form.Label21->setCaption(caption); }
 
     // Puts what the run left into the box.
     void commit()

@@ -102,13 +102,13 @@ double commandLineRun(const QString &text, int sheets, const QString &pdf)
     SheetSettings settings;
     settings.fontName = QStringLiteral("IPAexMincho");
     RunOptions options;
-    options.oneChar = true;
+    options.perSheet = 1;
     options.askBeforeLongRun = false;
     RunCounters counters;
     TextQueue queue(text);
     QElapsedTimer timer;
     timer.start();
-    Command1Click(host, queue, settings, options, counters);
+    runContinuous(host, queue, settings, options, counters);
     return secondsPerSheet(timer.nsecsElapsed(), sheets);
 }
 

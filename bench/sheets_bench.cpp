@@ -9,7 +9,7 @@
 #include "platform/colours.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,20 +44,17 @@ SheetSettings benchSettings(const QString &face)
     s.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
                   QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
                   QStringLiteral("文作りをしましょう")};
-    s.text50 = QStringLiteral("学校");
-    s.text51 = QStringLiteral("先生");
     return s;
 }
 
 // The sheets of a run in the run's order of calls.
 void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString &kanji, int perSheet)
 {
+    const SheetLayout &layout = *chooseLayout(kPracticeForm, perSheet);
     qint16 number = 1;
     for (qsizetype i = 0; i < kanji.size(); i += perSheet, ++number) {
-        if (perSheet == 1)
-            PrintOneCharPage(surface, settings, kanji.mid(i, 1), number);
-        else
-            PrintTwoCharPage(surface, settings, kanji.mid(i, 2), number);
+        const SheetContent content{kanji.mid(i, perSheet), number, {QStringLiteral("学校"), QStringLiteral("先生")}};
+        printSheet(layout, surface, content, settings);
         surface.newPage();
     }
     surface.endDoc();

@@ -1,20 +1,35 @@
 #include "design/singlesheet.h"
 
-#include "print/sheetlayouts.h"
+#include "print/sheetoutput.h"
+#include "print/sheetrun.h"
 
 namespace bks {
 
 namespace {
 
-const QString kBlank = QString(QChar(0x3000));
+const QString kTitle = QStringLiteral("単票印刷");
+
+// A short sheet is filled with blanks, so a lone character is used up at
+// once rather than printed a second time on the next press. A one-character
+// sheet of an empty text shows nothing at all.
+QString sheetCharacters(const TextQueue &text1, int perSheet)
+{
+    QString characters = text1.front(perSheet);
+    const qsizetype count = countCharacters(characters);
+    if (count > 0 || perSheet > 1)
+        characters += QString(std::max<qsizetype>(perSheet - count, 0), kBlank);
+    return characters;
+}
 
 }  // namespace
 
-RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings, bool twoChar,
-                         const QString &combo3Text, const QString &combo4Text,
-                         SingleSheetState &state)
+RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+                         const SingleSheetChoice &choice, SingleSheetState &state)
 {
     PlatformServices &services = *host.services;
+    const SheetLayout *layout = chooseLayout(choice.form, choice.perSheet);
+    if (!layout)
+        return RunResult::NothingPrinted;
     if (settings.noFaceChosen()) {
         services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
                             MsgButtons::Ok, MsgIcon::Critical);
@@ -22,62 +37,46 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, SheetSettings settings
     }
     if (host.saveTemp)
         host.saveTemp(text1.text());
-    const std::optional<PrinterChoice> choice = services.showPrinter();
-    if (!choice)
+    const std::optional<PrinterChoice> printer = services.showPrinter();
+    if (!printer)
         return RunResult::NothingPrinted;
 
-    const QString front = text1.front(2);
-    const QString first = printableFront(front, 1);
-    std::unique_ptr<PrintSurface> surface;
-    QString error;
-    try {
-        surface = host.openSurface(*choice);
-        if (!surface)
-            throw PrintSurfaceError("");
-        if (twoChar) {
-            // A lone character is paired with a blank and used up at once,
-            // rather than printed a second time on the next press.
-            state.CurrentPair = front == first ? first + kBlank : front;
-            state.SentenceTexts[0] = combo3Text;
-            state.SentenceTexts[1] = combo4Text;
-            settings.sentenceTexts = state.SentenceTexts;
-            PrintTwoCharPage(*surface, settings, state.CurrentPair, state.sheetNumber);
-        } else {
-            state.CurrentChar = first;
-            state.SentenceTexts[0] = combo3Text;
-            settings.sentenceTexts = state.SentenceTexts;
-            PrintOneCharPage(*surface, settings, state.CurrentChar, state.sheetNumber);
-        }
-        surface->endDoc();
-    } catch (const PrintSurfaceError &e) {
-        // The output itself failed: say so, whatever else had gone wrong.
-        error = QString::fromUtf8(e.what());
-        if (surface)
-            surface->finish(&error);
-        ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
+    const int perSheet = layout->charactersPerSheet;
+    SheetContent content{sheetCharacters(text1, perSheet), state.sheetNumber, choice.typed};
+    // The window remembers the last single sheet's characters by their count.
+    (perSheet == 1 ? state.CurrentChar : state.CurrentPair) = content.characters;
+    for (int i = 0; i < perSheet && i < 2; ++i)
+        state.SentenceTexts[i] = choice.picked[i];
+    if (choice.printPicked)
+        content.examples = state.SentenceTexts;
+
+    SheetOutput output(host, kTitle);
+    if (!output.open(*printer)) {
+        output.reportFailure(text1);
         return RunResult::OutputFailed;
+    }
+    bool stopped = false;
+    try {
+        printSheet(*layout, output.surface(), content, settings);
+    } catch (const PrintSurfaceError &e) {
+        output.fail(QString::fromUtf8(e.what()));
     } catch (const std::exception &) {
         // A run-time failure while drawing ends the sheet silently; the text
         // stays as it was.
-        if (surface && !surface->finish(&error)) {
-            ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
-            return RunResult::OutputFailed;
-        }
-        return RunResult::Stopped;
+        stopped = true;
     }
-    if (!surface->finish(&error)) {
-        ReportOutputFailure(services, error, QStringLiteral("単票印刷"), NotPrintedNote(host, text1));
+    if (!output.finish()) {
+        output.reportFailure(text1);
         return RunResult::OutputFailed;
     }
-    ReportOutputNotice(services, *surface, QStringLiteral("単票印刷"));
+    if (stopped)
+        return RunResult::Stopped;
+    output.reportNotice();
 
-    if (twoChar) {
-        text1.takeFront(2);
-        if (text1.printableCount() == 1 && text1.characters() == 1)
-            text1.append(kBlank);
-    } else {
-        text1.takeFront(1);
-    }
+    text1.takeFront(perSheet);
+    const qsizetype left = text1.printableCount();
+    if (left > 0 && left < perSheet && text1.characters() == left)
+        text1.append(QString(perSheet - left, kBlank));
     return RunResult::Printed;
 }
 

@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "print/textqueue.h"
 
@@ -64,23 +64,14 @@ constexpr GridLine kGrid[] = {
 
 }  // namespace
 
-void PrintOneCharPage(PrintSurface &surface, const SheetSettings &settings,
-                      const QString &currentChar, qint16 sheetNumber)
-{
-    // The menu names millimetres on paper; both sheets draw in twips.
-    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
-    if (settings.verticalFont())
-        DrawOneCharSheetVertical(surface, settings, currentChar, sheetNumber, shift);
-    else
-        DrawOneCharSheet(surface, settings, currentChar, sheetNumber, shift);
-    surface.endDoc();
-}
-
 // Every statement runs under resume-next: a failing surface call or value is
 // skipped and the sheet goes on, so a missing font still gives the grid.
-void DrawOneCharSheet(PrintSurface &surface, const SheetSettings &settings,
-                      const QString &currentChar, qint16 sheetNumber, float shift)
+void drawOneCharSheet(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
 {
+    const QString currentChar = content.character(0);
+    const qint16 sheetNumber = content.number;
+    // The menu names millimetres on paper; the sheet draws in twips.
+    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
     PrintSurface &p = surface;
     const float fs = settings.fontScale;
     const double s = shift;
@@ -133,7 +124,7 @@ void DrawOneCharSheet(PrintSurface &surface, const SheetSettings &settings,
     }
 
     // 5. Practice line
-    const QString &source = settings.useSentenceTexts ? settings.sentenceTexts[0] : settings.text50;
+    const QString &source = content.examples[0];
     setShade();
     for (int i = 0; i < 8; ++i) {
         resumeNext([&] { p.setCurrentX(W() - 7350); });

@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "print/textqueue.h"
 
@@ -58,9 +58,12 @@ constexpr GridLine kGrid[] = {
 
 // Landscape twips, every coordinate a constant; the face turns the glyphs.
 // Statements run under resume-next as on the portrait sheet.
-void DrawOneCharSheetVertical(PrintSurface &surface, const SheetSettings &settings,
-                              const QString &currentChar, qint16 sheetNumber, float shift)
+void drawOneCharSheetVertical(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
 {
+    const QString currentChar = content.character(0);
+    const qint16 sheetNumber = content.number;
+    // The menu names millimetres on paper; the sheet draws in twips.
+    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
     PrintSurface &p = surface;
     const float fs = settings.fontScale;
     const double s = shift;
@@ -114,7 +117,7 @@ void DrawOneCharSheetVertical(PrintSurface &surface, const SheetSettings &settin
     }
 
     // 5. Practice line
-    const QString &source = settings.useSentenceTexts ? settings.sentenceTexts[0] : settings.text50;
+    const QString &source = content.examples[0];
     setShade();
     for (int i = 0; i < 8; ++i) {
         resumeNext([&] { p.setCurrentX(700 + 1800 * i); });

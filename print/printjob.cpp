@@ -1,7 +1,8 @@
 #include "print/printjob.h"
 
-#include "print/runloops.h"
 #include "print/sheetmath.h"
+#include "print/sheetoutput.h"
+#include "print/sheetrun.h"
 
 #include <limits>
 
@@ -9,52 +10,40 @@ namespace bks {
 
 namespace {
 
-
 QString runTitle()
 {
     return QStringLiteral("漢字練習帳連続印刷");
 }
 
-
-// The click handler's sheet count, with the blank that pairs an odd last
-// character. Returns the number of sheets an all-pages run prints.
-int countSheets(TextQueue &text1, const RunOptions &options, RunCounters &c)
-{
-    if (options.oneChar) {
-        c.pageCount = c.runCharCount;
-    } else if (c.runCharCount % 2 != 0) {
-        text1.append(kBlank);
-        c.pageCount = static_cast<qint16>((c.runCharCount + 1) / 2);
-    } else {
-        c.pageCount = static_cast<qint16>(c.runCharCount / 2);
-    }
-    return c.pageCount;
-}
+constexpr qint16 kMaxCount = std::numeric_limits<qint16>::max();
 
 // The count stops at 32,767: a longer list is more than one run prints.
 bool beyondCount(const TextQueue &text1)
 {
-    constexpr qint16 kMax = std::numeric_limits<qint16>::max();
-    return text1.charCount() == kMax && text1.characters() > kMax;
+    return text1.characters() > kMaxCount;
 }
 
-// The run's count: of the characters the window counts, those that are
-// printed (line breaks and tabs are not sheets). A list beyond the count
-// prints as many of its own characters as the count allows, an even number
-// for pairs, so no blank is added in the middle of it.
-qint16 printedCount(const TextQueue &text1, bool pairs)
+// The run's count: the characters that are printed (line breaks and tabs
+// are not sheets). A list beyond the count prints as many of its own
+// characters as the count allows, whole sheets of them, so no blank is added
+// in the middle of it.
+qint16 printedCount(const TextQueue &text1, int perSheet)
 {
-    constexpr qint16 kMax = std::numeric_limits<qint16>::max();
-    const qint16 counted = text1.charCount();
-    if (counted <= 0)
-        return counted;
-    if (beyondCount(text1)) {
-        const qsizetype printable = text1.printableCount();
-        if (printable > kMax)
-            return pairs ? kMax - 1 : kMax;
-        return static_cast<qint16>(printable);
-    }
-    return saturatedCount(text1.printableWithin(counted));
+    const qsizetype printable = text1.printableCount();
+    if (printable > kMaxCount)
+        return static_cast<qint16>(kMaxCount - kMaxCount % perSheet);
+    return static_cast<qint16>(printable);
+}
+
+// Fills the last sheet with blanks and counts the sheets of an all-pages
+// run.
+int countSheets(TextQueue &text1, int perSheet, RunCounters &c)
+{
+    const int missing = (perSheet - c.runCharCount % perSheet) % perSheet;
+    if (missing > 0)
+        text1.append(QString(missing, kBlank));
+    c.pageCount = static_cast<qint16>((c.runCharCount + missing) / perSheet);
+    return c.pageCount;
 }
 
 bool confirmEmptySheet(PlatformServices &services)
@@ -66,12 +55,16 @@ bool confirmEmptySheet(PlatformServices &services)
 
 }  // namespace
 
-RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
 {
     PlatformServices &services = *host.services;
     RunCounters &c = counters;
-    c.runCharCount = printedCount(text1, !options.oneChar);
+    const SheetLayout *layout = chooseLayout(options.form, options.perSheet);
+    if (!layout)
+        return RunResult::NothingPrinted;
+    const int perSheet = layout->charactersPerSheet;
+    c.runCharCount = printedCount(text1, perSheet);
     // The count is 16-bit: a longer list prints what the count allows and
     // the user is told about the rest.
     const bool tooLong = beyondCount(text1);
@@ -85,7 +78,7 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
             return RunResult::NothingPrinted;  // no document was opened to end
     }
 
-    const int sheets = countSheets(text1, options, c);
+    const int sheets = countSheets(text1, perSheet, c);
 
     if (settings.noFaceChosen()) {
         services.messageBox(QStringLiteral("フォントを選択してください"), QString(), MsgButtons::Ok,
@@ -109,38 +102,28 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     // to what it was when printing started.
     const QString startText = text1.text();
     const int startSheetsOfList = c.sheetsOfList;
-    auto outputFailed = [&](const QString &error) {
+    auto restore = [&] {
         if (text1.text() != startText)
             text1.setText(startText);
         c.sheetsOfList = startSheetsOfList;
-        ReportOutputFailure(services, error, runTitle(), NotPrintedNote(host, text1));
+    };
+    SheetOutput output(host, runTitle());
+    auto outputFailed = [&] {
+        restore();
+        output.reportFailure(text1);
         return RunResult::OutputFailed;
     };
+    if (!output.open(*choice))
+        return outputFailed();
 
-    std::unique_ptr<PrintSurface> surface;
-    try {
-        if (host.openSurface)
-            surface = host.openSurface(*choice);
-    } catch (const std::exception &e) {
-        return outputFailed(QString::fromUtf8(e.what()));
-    }
-    if (!surface)
-        return outputFailed(QStringLiteral("出力先を開けませんでした。"));
-
-    RunLoops run(*surface, text1, settings, options, c);
+    SheetRun run(output.surface(), text1, *layout, settings, options, c);
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
-    bool failed = false;
-    QString error;
     try {
-        const bool empty = options.oneChar ? c.runCharCount == 0 : printedCount(text1, true) == 0;
-        if (!options.oneChar) {
-            c.runCharCount = printedCount(text1, true);
-            c.sheetNumber = 1;
-        }
-        if (empty) {
+        c.runCharCount = printedCount(text1, perSheet);
+        if (c.runCharCount == 0) {
             if (confirmEmptySheet(services))
-                run.printEmptySheet();
+                run.printBlankSheet();
             else
                 result = RunResult::NothingPrinted;
         } else {
@@ -148,16 +131,12 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
                 progress = services.startProgress(QStringLiteral("連続印刷"), sheets);
                 run.setProgress(progress.get(), sheets);
             }
-            if (options.oneChar)
-                run.RunOneCharJob();
-            else
-                run.RunTwoCharJob();
+            run.printSheets();
             if (run.cancelled())
                 result = RunResult::Stopped;
         }
     } catch (const PrintSurfaceError &e) {
-        failed = true;
-        error = QString::fromUtf8(e.what());
+        output.fail(QString::fromUtf8(e.what()));
     } catch (const std::exception &) {
         // Text2 not a number, a 16-bit overflow: the run ends silently and
         // the sheets already ended stay printed.
@@ -168,29 +147,14 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     // The whole run is one file or one job, written at its end: a stopped run
     // is abandoned whole, so no half-written PDF replaces an earlier one, no
     // printer gets half a stack, and the list is as it was.
-    if (run.cancelled() && !failed) {
-        surface.reset();
-        text1.setText(startText);
-        c.sheetsOfList = startSheetsOfList;
+    if (run.cancelled() && !output.failed()) {
+        output.abandon();
+        restore();
         return RunResult::Stopped;
     }
-
-    try {
-        surface->endDoc();
-    } catch (const PrintSurfaceError &e) {
-        if (!failed) {
-            failed = true;
-            error = QString::fromUtf8(e.what());
-        }
-    }
-    QString finishError;
-    if (!surface->finish(&finishError) && !failed) {
-        failed = true;
-        error = finishError;
-    }
-    if (failed)
-        return outputFailed(error);
-    ReportOutputNotice(services, *surface, runTitle());
+    if (!output.finish())
+        return outputFailed();
+    output.reportNotice();
     if (result == RunResult::Printed && tooLong && !options.tenPages && !text1.isEmpty()) {
         ReportCharactersLeft(services, text1.printableCount(), runTitle(), NotPrintedNote(host, text1));
         return RunResult::CharactersLeft;
@@ -198,28 +162,26 @@ RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &se
     return result;
 }
 
-void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
-                const RunOptions &options, RunCounters counters)
+void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
+                RunCounters counters)
 {
+    const SheetLayout *layout = chooseLayout(options.form, options.perSheet);
+    if (!layout)
+        return;
     TextQueue queue(text);
     RunCounters &c = counters;
-    c.runCharCount = printedCount(queue, !options.oneChar);
-    countSheets(queue, options, c);
+    c.runCharCount = printedCount(queue, layout->charactersPerSheet);
+    countSheets(queue, layout->charactersPerSheet, c);
     if (settings.noFaceChosen())
         return;
 
-    RunLoops run(surface, queue, settings, options, c);
+    SheetRun run(surface, queue, *layout, settings, options, c);
     try {
-        if (!options.oneChar) {
-            c.runCharCount = printedCount(queue, !options.oneChar);
-            c.sheetNumber = 1;
-        }
+        c.runCharCount = printedCount(queue, layout->charactersPerSheet);
         if (c.runCharCount == 0)
-            run.printEmptySheet();  // what a Yes to the question would print
-        else if (options.oneChar)
-            run.RunOneCharJob();
+            run.printBlankSheet();  // what a Yes to the question would print
         else
-            run.RunTwoCharJob();
+            run.printSheets();
     } catch (const PrintSurfaceError &) {
         throw;
     } catch (const std::exception &) {

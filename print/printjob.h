@@ -2,21 +2,28 @@
 
 #include "platform/platformservices.h"
 #include "print/printsurface.h"
+#include "print/sheetlayout.h"
 #include "print/sheetsettings.h"
 #include "print/textqueue.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
 namespace bks {
 
-// How the run is asked for: the option buttons at the moment of the click.
+// How the run is asked for: the choices at the moment of the click.
 struct RunOptions {
-    bool oneChar = false;        // "１文字" selected (else "２文字")
-    bool tenPages = false;       // "１０ページ毎" selected (else "全てのページ")
+    // The layout: its family and how many characters each sheet takes.
+    std::string_view form = kPracticeForm;
+    int perSheet = 2;
+    bool tenPages = false;       // ten sheets a click (else every sheet)
     bool autoNumber = true;      // numbering "ON"
     QString firstNumber = QStringLiteral("0");  // the first-sheet box, read when numbering is OFF
     bool askBeforeLongRun = true;  // the question for 50 characters or more
+    // The example texts offered to the first and the second character of a
+    // sheet; a sheet whose character a text does not hold goes without it.
+    std::array<QString, 2> examples;
 };
 
 // Window state a run reads and leaves behind.
@@ -51,9 +58,9 @@ enum class RunResult {
     CharactersLeft, // every sheet the count allows was printed, more characters wait; the message has been shown
 };
 
-// The "連続印刷" button: questions, padding, font check, temporary copy,
-// printer dialog, the run loop and the final EndDoc.
-RunResult Command1Click(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+// The continuous run: questions, padding, font check, temporary copy,
+// printer dialog, the sheets and the end of the output.
+RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters);
 
 // The last line of a message about characters that were not printed: where
@@ -76,7 +83,7 @@ void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface,
 
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
-void PreviewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
+void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
                 const RunOptions &options, RunCounters counters);
 
 }  // namespace bks

@@ -16,10 +16,6 @@ struct SheetSettings {
     float printOffset = 0.0f;                // millimetres: 0, ±2, ±4, ±6
     QString traceShade = QStringLiteral("12632256");  // decimal colour number
     bool tracing = true;                     // "あり" selected
-    bool useSentenceTexts = false;           // "内蔵辞書を使わない" checked
-    std::array<QString, 2> sentenceTexts;    // picked texts of the single-sheet rows
-    QString text50;                          // example text of the first character
-    QString text51;                          // example text of the second character
     std::array<QString, 8> headings;         // slots 1..7: the heading boxes; slot 0 unused
 
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }

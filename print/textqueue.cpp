@@ -75,22 +75,6 @@ void TextQueue::recount()
 {
     m_characters = countCharacters(QStringView(m_text).sliced(m_pos));
     m_count = saturatedCount(m_characters);
-    m_label = QString::number(m_characters);
-}
-
-void TextQueue::setCountLabel(const QString &caption)
-{
-    m_label = caption;
-    bool ok = false;
-    const double v = caption.trimmed().toDouble(&ok);
-    if (!ok || v != v)
-        m_count = 0;
-    else if (v >= std::numeric_limits<qint16>::max())
-        m_count = std::numeric_limits<qint16>::max();
-    else if (v <= std::numeric_limits<qint16>::min())
-        m_count = std::numeric_limits<qint16>::min();
-    else
-        m_count = static_cast<qint16>(v);
 }
 
 qsizetype TextQueue::printableWithin(qsizetype count) const
@@ -126,7 +110,6 @@ QString TextQueue::takeFront(int n)
         skipBreaks();
     }
     m_count = saturatedCount(m_characters);
-    m_label = QString::number(m_characters);
     changed();
     return taken;
 }

@@ -55,13 +55,9 @@ public:
     // The next `n` characters to print, without taking them.
     QString front(int n) const { return printableFront(QStringView(m_text).sliced(m_pos), n); }
 
-    // The count the window keeps (CharCount) and its label. Without a window
-    // the count is the number of characters, saturated to the 16-bit range,
-    // and a caption written to the label is read back as the window's
-    // count-label handling does with numbering ON.
-    virtual qint16 charCount() const { return m_count; }
-    virtual QString countLabel() const { return m_label; }
-    virtual void setCountLabel(const QString &caption);
+    // The count the window shows: the characters, saturated to the 16-bit
+    // range.
+    qint16 charCount() const { return m_count; }
 
     // Characters still queued, counted as the window counts them.
     qsizetype characters() const { return m_characters; }
@@ -87,7 +83,6 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_characters = 0;
     qint16 m_count = 0;
-    QString m_label;
 };
 
 // The length of a text as a 16-bit count; texts longer than 32,767 characters

@@ -1,19 +1,8 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "print/textqueue.h"
 
 namespace bks {
-
-void PrintTwoCharPage(PrintSurface &surface, const SheetSettings &settings,
-                      const QString &currentPair, qint16 sheetNumber)
-{
-    if (settings.verticalFont())
-        DrawTwoCharSheetVertical(surface, settings, currentPair, sheetNumber);
-    else
-        DrawTwoCharSheet(surface, settings, currentPair, sheetNumber);
-    // The drawing has ended its document already; this one sends nothing.
-    surface.endDoc();
-}
 
 namespace {
 
@@ -111,8 +100,7 @@ struct TwoCharBlock : BlockPen {
 
 // Landscape millimetres. Nothing is trapped: a surface error or an overflow
 // ends the sheet and reaches the run.
-void DrawTwoCharSheet(PrintSurface &surface, const SheetSettings &settings,
-                      const QString &currentPair, qint16 sheetNumber)
+void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
 {
     PrintSurface &p = surface;
     // The width is that of the new document, still portrait.
@@ -127,13 +115,12 @@ void DrawTwoCharSheet(PrintSurface &surface, const SheetSettings &settings,
     p.setOrientation(PrintSurface::Landscape);
 
     TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
-    const bool own = settings.useSentenceTexts;
-    block.draw(0, secondOfPair(currentPair), own ? settings.sentenceTexts[1] : settings.text51);
+    block.draw(0, content.character(1), content.examples[1]);
     p.setCurrentX((12 * U + 10).d());
     p.setCurrentY((16 * U + 13).d());
     p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(sheetNumber));
-    block.draw(D, firstOfPair(currentPair), own ? settings.sentenceTexts[0] : settings.text50);
+    p.print(numberText(content.number));
+    block.draw(D, content.character(0), content.examples[0]);
     p.endDoc();
 }
 

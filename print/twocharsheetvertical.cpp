@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "print/textqueue.h"
 
@@ -88,8 +88,7 @@ struct VerticalBlock : BlockPen {
 }  // namespace
 
 // Portrait millimetres, the two blocks stacked; nothing is trapped.
-void DrawTwoCharSheetVertical(PrintSurface &surface, const SheetSettings &settings,
-                              const QString &currentPair, qint16 sheetNumber)
+void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
 {
     PrintSurface &p = surface;
     p.setPaperSize(PrintSurface::A4);
@@ -105,13 +104,12 @@ void DrawTwoCharSheetVertical(PrintSurface &surface, const SheetSettings &settin
     const Int16 n = toInt16(std::floor(19.0 / fs));
 
     VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
-    const bool own = settings.useSentenceTexts;
-    block.draw(0, firstOfPair(currentPair), own ? settings.sentenceTexts[0] : settings.text50);
+    block.draw(0, content.character(0), content.examples[0]);
     p.setCurrentX((15 * U + 10).d());
     p.setCurrentY((11 * U + 10).d());
     p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(sheetNumber));
-    block.draw(D, secondOfPair(currentPair), own ? settings.sentenceTexts[1] : settings.text51);
+    p.print(numberText(content.number));
+    block.draw(D, content.character(1), content.examples[1]);
     p.endDoc();
 }
 

@@ -62,10 +62,10 @@ TEST_F(WindowTest, RunTakesTheWindowSettings)
     EXPECT_EQ(s.fontName, QStringLiteral("IPAexMincho"));
     EXPECT_FALSE(s.tracing);
     EXPECT_FLOAT_EQ(s.printOffset, 6.0f);
-    EXPECT_EQ(s.text50, QStringLiteral("山のぼり"));
     EXPECT_EQ(s.headings[1], QStringLiteral("漢字練習帳"));
     EXPECT_EQ(s.headings[7], QStringLiteral("文作りをしましょう"));
-    EXPECT_TRUE(f.runOptions().oneChar);
+    EXPECT_EQ(f.runOptions().perSheet, 1);
+    EXPECT_EQ(f.runOptions().examples[0], QStringLiteral("山のぼり"));
 
     f.setText1(QStringLiteral("山川"));
     services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});

@@ -1,5 +1,6 @@
 #include "print/qtprintsurface.h"
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
+#include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 
 #include <QDateTime>
@@ -14,6 +15,10 @@
 
 namespace bks {
 namespace {
+
+using test::LayoutInput;
+using test::printOneChar;
+using test::printTwoChar;
 
 // .ci/cups-setup.sh creates this queue; it writes every job to one file.
 const QString kQueue = QStringLiteral("bkstest");
@@ -42,7 +47,7 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     ASSERT_GE(before, 0);
     const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
 
-    SheetSettings settings;
+    LayoutInput settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
     settings.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
                          QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
@@ -50,9 +55,9 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
         // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.
-        PrintTwoCharPage(*surface, settings, QStringLiteral("一二"), 1);
+        printTwoChar(*surface, settings, QStringLiteral("一二"), 1);
         surface->newPage();
-        PrintTwoCharPage(*surface, settings, QStringLiteral("三　"), 2);
+        printTwoChar(*surface, settings, QStringLiteral("三　"), 2);
         surface->newPage();
         surface->endDoc();
         QString error;

@@ -2,7 +2,8 @@
 // failures with CUPS's reason, a job waiting at a stopped queue is said, and
 // the choices of the printer dialog reach the job.
 #include "print/qtprintsurface.h"
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
+#include "tests/print/layout_helpers.h"
 #include "tests/support/cupsqueue.h"
 
 #include <cups/cups.h>
@@ -15,6 +16,10 @@
 namespace bks {
 namespace {
 
+using test::LayoutInput;
+using test::printOneChar;
+using test::printTwoChar;
+
 using test::RunCupsTool;
 using test::ScratchQueue;
 
@@ -26,11 +31,11 @@ struct Outcome {
 
 void drawRun(PrintSurface &s)
 {
-    SheetSettings settings;
+    LayoutInput settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    PrintOneCharPage(s, settings, QStringLiteral("右"), 1);
+    printOneChar(s, settings, QStringLiteral("右"), 1);
     s.newPage();
-    PrintOneCharPage(s, settings, QStringLiteral("左"), 2);
+    printOneChar(s, settings, QStringLiteral("左"), 2);
     s.newPage();
     s.endDoc();
 }

@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +9,11 @@ namespace {
 const double W = kPortraitW;
 const double H = kPortraitH;
 
-std::vector<RecordedOp> drawOne(const SheetSettings &settings, const QString &ch = QStringLiteral("山"),
+std::vector<RecordedOp> drawOne(const LayoutInput &settings, const QString &ch = QStringLiteral("山"),
                                 qint16 number = 7)
 {
     RecordingSurface s;
-    PrintOneCharPage(s, settings, ch, number);
+    printOneChar(s, settings, ch, number);
     EXPECT_EQ(s.ops().back().kind, RecordedOp::EndDoc);
     return s.ops();
 }
@@ -28,7 +28,7 @@ class OneCharSizes : public testing::TestWithParam<Sizes> {};
 TEST_P(OneCharSizes, EveryTextHasItsSize)
 {
     const Sizes z = GetParam();
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.fontScale = z.scale;
     settings.text50 = QStringLiteral("山川");
     const auto ops = drawOne(settings);
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, OneCharSizes,
 
 TEST(OneCharSheet, ModelTracingAndPracticeLine)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.text50 = QStringLiteral("上下左");
     const auto ops = drawOne(settings);
     const auto model = printsOf(ops, QStringLiteral("山"));
@@ -78,7 +78,7 @@ TEST(OneCharSheet, ModelTracingAndPracticeLine)
 
 TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.printOffset = 4;
     for (int run = 0; run < 2; ++run) {  // twice in a row: the same place
         const auto model = printsOf(drawOne(settings), QStringLiteral("山"));
@@ -101,7 +101,7 @@ TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 
 TEST(OneCharSheet, HeadingsRunDownwardsInTheirOrder)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.headings[6].clear();  // an empty heading prints nothing
     const auto ops = drawOne(settings, QString());
     const auto prints = opsOf(ops, RecordedOp::Print);
@@ -128,7 +128,7 @@ TEST(OneCharSheet, HeadingsRunDownwardsInTheirOrder)
 
 TEST(OneCharSheet, SheetNumberIsFullWidth)
 {
-    const SheetSettings settings = sheetSettings();
+    const LayoutInput settings = sheetSettings();
     const std::pair<qint16, const char16_t *> cases[] = {
         {7, u"　７"}, {12, u"　１２"}, {0, u"　０"}, {-5, u"－５"}, {32767, u"　３２７６７"}};
     for (const auto &[number, text] : cases) {
@@ -202,13 +202,13 @@ public:
 
 TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     for (const bool vertical : {false, true}) {
         settings.fontName = vertical ? QStringLiteral("@IPAexMincho") : QStringLiteral("IPAexMincho");
         PickySurface s;
         s.failFont = true;
         s.failText = QStringLiteral("字");
-        PrintOneCharPage(s, settings, QStringLiteral("山"), 7);
+        printOneChar(s, settings, QStringLiteral("山"), 7);
         const auto &ops = s.ops();
         EXPECT_EQ(opsOf(ops, RecordedOp::Line).size(), vertical ? 32u : 33u);
         EXPECT_EQ(printsOf(ops, QStringLiteral("山")).size(), 7u);
@@ -221,19 +221,19 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
     settings.fontName = QStringLiteral("IPAexMincho");
     settings.traceShade = QStringLiteral("grey");
     RecordingSurface s;
-    PrintOneCharPage(s, settings, QStringLiteral("山"), 7);
+    printOneChar(s, settings, QStringLiteral("山"), 7);
     EXPECT_EQ(printsOf(s.ops(), QStringLiteral("山"))[1].colour, 0);
     EXPECT_EQ(opsOf(s.ops(), RecordedOp::Line).size(), 33u);
 
     // The end of the document is the dispatcher's and reaches the caller.
     PickySurface gone;
     gone.failEndDoc = true;
-    EXPECT_THROW(PrintOneCharPage(gone, settings, QStringLiteral("山"), 7), PrintSurfaceError);
+    EXPECT_THROW(printOneChar(gone, settings, QStringLiteral("山"), 7), PrintSurfaceError);
 }
 
 TEST(OneCharSheet, AtFaceSelectsTheVerticalLayoutShiftedByTheSameMillimetres)
 {
-    SheetSettings settings = sheetSettings(QStringLiteral("@IPAexMincho"));
+    LayoutInput settings = sheetSettings(QStringLiteral("@IPAexMincho"));
     settings.printOffset = 2;
     const auto vertical = drawOne(settings);
     const auto model = printsOf(vertical, QStringLiteral("山"));

@@ -1,7 +1,8 @@
 #include "print/printjob.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
+#include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 #include "tests/support/scriptedservices.h"
 
@@ -14,6 +15,10 @@
 namespace bks {
 namespace {
 
+using test::LayoutInput;
+using test::printOneChar;
+using test::printTwoChar;
+
 using test::RunTool;
 using test::ScratchPath;
 
@@ -21,9 +26,9 @@ using test::ScratchPath;
 // to Kangxi radicals.
 const QString kFace = QStringLiteral("BIZ UDMincho");
 
-SheetSettings settingsFor(const QString &face)
+LayoutInput settingsFor(const QString &face)
 {
-    SheetSettings s;
+    LayoutInput s;
     s.fontName = face;
     s.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
                   QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
@@ -37,22 +42,22 @@ using Run = std::function<void(PrintSurface &)>;
 
 // A run's order of calls: each sheet, its EndDoc inside, then NewPage; one
 // EndDoc at the end.
-Run oneCharRun(const SheetSettings &settings, const QString &chars)
+Run oneCharRun(const LayoutInput &settings, const QString &chars)
 {
     return [=](PrintSurface &s) {
         for (qsizetype i = 0; i < chars.size(); ++i) {
-            PrintOneCharPage(s, settings, chars.mid(i, 1), qint16(i + 1));
+            printOneChar(s, settings, chars.mid(i, 1), qint16(i + 1));
             s.newPage();
         }
         s.endDoc();
     };
 }
 
-Run twoCharRun(const SheetSettings &settings, const QString &chars)
+Run twoCharRun(const LayoutInput &settings, const QString &chars)
 {
     return [=](PrintSurface &s) {
         for (qsizetype i = 0; i < chars.size(); i += 2) {
-            PrintTwoCharPage(s, settings, chars.mid(i, 2), qint16(i / 2 + 1));
+            printTwoChar(s, settings, chars.mid(i, 2), qint16(i / 2 + 1));
             s.newPage();
         }
         s.endDoc();
@@ -112,7 +117,7 @@ void expectPages(const QString &pdf, int count, bool landscape)
 
 TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 {
-    const SheetSettings settings = settingsFor(kFace);
+    const LayoutInput settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("one.pdf"), oneCharRun(settings, QStringLiteral("右左森")));
     expectPages(pdf, 3, false);
 
@@ -137,7 +142,7 @@ TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 
 TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 {
-    const SheetSettings settings = settingsFor(kFace);
+    const LayoutInput settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("two.pdf"), twoCharRun(settings, QStringLiteral("右左森林")));
     expectPages(pdf, 2, true);
     // The left block (second character) is drawn first, then the number,
@@ -150,7 +155,7 @@ TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 
 TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 {
-    const SheetSettings settings = settingsFor(QLatin1Char('@') + kFace);
+    const LayoutInput settings = settingsFor(QLatin1Char('@') + kFace);
     const QString one = writePdf(QStringLiteral("one-at.pdf"), oneCharRun(settings, QStringLiteral("右左")));
     expectPages(one, 2, true);
     const QString two = writePdf(QStringLiteral("two-at.pdf"), twoCharRun(settings, QStringLiteral("右左森林")));
@@ -162,13 +167,13 @@ TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 
 TEST_F(SheetPdf, MixedRunKeepsEachSheetsOrientation)
 {
-    const SheetSettings settings = settingsFor(kFace);
+    const LayoutInput settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("mixed.pdf"), [&](PrintSurface &s) {
-        PrintTwoCharPage(s, settings, QStringLiteral("右左"), 1);
+        printTwoChar(s, settings, QStringLiteral("右左"), 1);
         s.newPage();
-        PrintOneCharPage(s, settings, QStringLiteral("森"), 2);
+        printOneChar(s, settings, QStringLiteral("森"), 2);
         s.newPage();
-        PrintTwoCharPage(s, settings, QStringLiteral("林　"), 3);
+        printTwoChar(s, settings, QStringLiteral("林　"), 3);
         s.endDoc();
     });
     const auto sizes = test::PdfPageSizes(pdf);
@@ -238,8 +243,8 @@ void checkGrid(const QString &name, const Run &run)
 
 TEST_F(SheetPdf, GridLinesLieWhereEachLayoutPutsThem)
 {
-    const SheetSettings horizontal = settingsFor(kFace);
-    const SheetSettings vertical = settingsFor(QLatin1Char('@') + kFace);
+    const LayoutInput horizontal = settingsFor(kFace);
+    const LayoutInput vertical = settingsFor(QLatin1Char('@') + kFace);
     {
         SCOPED_TRACE("one character");
         checkGrid(QStringLiteral("grid1.pdf"), oneCharRun(horizontal, QStringLiteral("森")));
@@ -262,7 +267,7 @@ TEST_F(SheetPdf, ModelCharacterFillsItsBox)
 {
     // One-character sheet: the model box spans x 5800-9400 and y 600-4200
     // twips; a 143-point character printed at (W - 5400, 900) lies inside.
-    const SheetSettings settings = settingsFor(kFace);
+    const LayoutInput settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("model.pdf"), oneCharRun(settings, QStringLiteral("国")));
     const int dpi = 100;
     const auto page = test::RenderPdfPage(pdf, 1, dpi);
@@ -292,8 +297,8 @@ struct ContinuousRun {
     RunResult click(bool oneChar)
     {
         RunOptions options;
-        options.oneChar = oneChar;
-        return Command1Click(host, text1, settingsFor(kFace), options, counters);
+        options.perSheet = oneChar ? 1 : 2;
+        return runContinuous(host, text1, settingsFor(kFace), options, counters);
     }
 };
 
@@ -325,7 +330,7 @@ TEST(ContinuousRunOutput, UnwritablePdfIsReportedAndTheTextKept)
 
 TEST(SheetPreview, RunDrawsOneImagePerSheet)
 {
-    const SheetSettings settings = settingsFor(kFace);
+    const LayoutInput settings = settingsFor(kFace);
     const auto pages = RenderPreviewPages(twoCharRun(settings, QStringLiteral("右左森")), 48);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_GT(pages[0].width(), pages[0].height());

@@ -20,7 +20,7 @@ std::vector<QString> fullWidth(int from, int to)
 TEST(PrintRun, OneCharacterPerSheetCutsTheTextAndNumbersFromOne)
 {
     Job job(QStringLiteral("一二三"));
-    job.options.oneChar = true;
+    job.options.perSheet = 1;
     EXPECT_EQ(job.click(), RunResult::Printed);
     EXPECT_EQ(job.numbers(), fullWidth(1, 3));
     EXPECT_EQ(job.text1.text(), QString());
@@ -37,12 +37,12 @@ TEST(PrintRun, OneCharacterPerSheetCutsTheTextAndNumbersFromOne)
     EXPECT_EQ(printsOf(job.surface.sheets()[1], QStringLiteral("二")).size(), 7u);
 }
 
-TEST(PrintRun, OddCountIsPaddedForPairsAndTheLabelEndsAtZero)
+TEST(PrintRun, OddCountIsPaddedForPairsAndTheCountEndsAtZero)
 {
     Job job(QStringLiteral("一二三"));
     EXPECT_EQ(job.click(), RunResult::Printed);
     EXPECT_EQ(job.saved, QStringList{QStringLiteral("一二三　")});
-    EXPECT_EQ(job.counters.pageCount, 2);
+    EXPECT_EQ(job.counters.pageCount, 0);  // no sheet of the run is left to print
     const auto sheets = job.surface.sheets();
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(printsOf(sheets[0], QStringLiteral("一")).size(), 7u);  // the right block
@@ -50,7 +50,6 @@ TEST(PrintRun, OddCountIsPaddedForPairsAndTheLabelEndsAtZero)
     EXPECT_EQ(printsOf(sheets[1], QStringLiteral("三")).size(), 7u);
     EXPECT_EQ(printsOf(sheets[1], QStringLiteral("　")).size(), 7u);
     EXPECT_EQ(job.numbers(), (std::vector<QString>{QStringLiteral(" 1"), QStringLiteral(" 2")}));
-    EXPECT_EQ(job.text1.countLabel(), QStringLiteral("0"));
     EXPECT_EQ(job.text1.charCount(), 0);
 }
 
@@ -80,7 +79,7 @@ TEST(PrintRun, FiftyCharactersAskFirstInAllPagesModeOnly)
     const QString question = QStringLiteral("印刷枚数が５０枚を超えています\r\n時間がかかりますが実行しますか");
     {
         Job job(kKanji.left(49));
-        job.options.oneChar = true;
+        job.options.perSheet = 1;
         EXPECT_EQ(job.click(), RunResult::Printed);
         EXPECT_TRUE(job.services.messages.empty());
         EXPECT_EQ(job.surface.sheets().size(), 49u);
@@ -107,7 +106,7 @@ TEST(PrintRun, FiftyCharactersAskFirstInAllPagesModeOnly)
     }
     {
         Job job(kKanji.repeated(7).left(500));
-        job.options.oneChar = true;
+        job.options.perSheet = 1;
         job.options.tenPages = true;
         EXPECT_EQ(job.click(), RunResult::Printed);
         EXPECT_TRUE(job.services.messages.empty());
@@ -119,7 +118,7 @@ TEST(PrintRun, FiftyCharactersAskFirstInAllPagesModeOnly)
 TEST(PrintRun, TenSheetBatchesContinueTheCountOfTheList)
 {
     Job job(kKanji.left(25));
-    job.options.oneChar = true;
+    job.options.perSheet = 1;
     job.options.tenPages = true;
     EXPECT_EQ(job.click(), RunResult::Printed);
     EXPECT_EQ(job.text1.text(), kKanji.mid(10, 15));
@@ -133,7 +132,7 @@ TEST(PrintRun, TenSheetBatchesContinueTheCountOfTheList)
 
     // Numbering OFF starts after the typed number and goes on the same way.
     Job off(kKanji.left(12));
-    off.options.oneChar = true;
+    off.options.perSheet = 1;
     off.options.tenPages = true;
     off.options.autoNumber = false;
     off.options.firstNumber = QStringLiteral("10");
@@ -152,14 +151,14 @@ TEST(PrintRun, TenSheetPairsGoOnAfterTheFirstBatch)
     EXPECT_EQ(job.click(), RunResult::Printed);
     EXPECT_EQ(job.surface.sheets().size(), 13u);
     EXPECT_EQ(job.numbers().back(), QStringLiteral(" 13"));
-    EXPECT_EQ(job.text1.countLabel(), QStringLiteral("0"));
+    EXPECT_TRUE(job.text1.isEmpty());
 }
 
 TEST(PrintRun, NumberingOffReadsTheFirstSheetBox)
 {
     for (const bool oneChar : {true, false}) {
         Job job(QStringLiteral("一二三四"));
-        job.options.oneChar = oneChar;
+        job.options.perSheet = oneChar ? 1 : 2;
         job.options.autoNumber = false;
         job.options.firstNumber = QStringLiteral(" 10 ");
         EXPECT_EQ(job.click(), RunResult::Printed);
@@ -168,7 +167,7 @@ TEST(PrintRun, NumberingOffReadsTheFirstSheetBox)
     }
     {
         Job job(QStringLiteral("一二"));
-        job.options.oneChar = true;
+        job.options.perSheet = 1;
         job.options.autoNumber = false;
         job.options.firstNumber = QStringLiteral("1.5");  // 2.5 and 3.5: halves to even
         job.click();
@@ -195,7 +194,7 @@ TEST(PrintRun, EmptyTextAsksForASheetWithoutCharacters)
     const QString question = QStringLiteral("印刷するものがありません\r\n文字なしで印刷しますか？");
     {
         Job job{QString()};
-        job.options.oneChar = true;
+        job.options.perSheet = 1;
         job.counters.sheetNumber = 5;
         EXPECT_EQ(job.click(), RunResult::Printed);
         ASSERT_EQ(job.services.messages.size(), 1u);
@@ -229,7 +228,7 @@ TEST(PrintRun, CancelledPrinterDialogPrintsNothing)
 {
     Job job(QStringLiteral("一二"));
     job.services.printers = {std::nullopt};
-    EXPECT_EQ(Command1Click(job.host, job.text1, job.settings, job.options, job.counters),
+    EXPECT_EQ(runContinuous(job.host, job.text1, job.settings, job.options, job.counters),
               RunResult::NothingPrinted);
     EXPECT_EQ(job.opened, 0);
     EXPECT_TRUE(job.services.messages.empty());
@@ -240,7 +239,7 @@ TEST(PrintRun, CancelledPrinterDialogPrintsNothing)
 TEST(PrintRun, LongRunShowsProgressAndCanBeCancelled)
 {
     Job job(kKanji.left(12));
-    job.options.oneChar = true;
+    job.options.perSheet = 1;
     job.services.cancelProgressAfter = 3;
     EXPECT_EQ(job.click(), RunResult::Stopped);
     EXPECT_EQ(job.services.progressStarted, 1);
@@ -295,7 +294,7 @@ TEST(PrintRun, OutputFailuresAreReportedAndKeepTheText)
     {
         // The file cannot be written at the end: every sheet of the click is lost.
         Job job(kKanji.left(12));
-        job.options.oneChar = true;
+        job.options.perSheet = 1;
         job.options.tenPages = true;
         job.counters.sheetsOfList = 10;
         job.surface.failFinish(true);
@@ -307,7 +306,7 @@ TEST(PrintRun, OutputFailuresAreReportedAndKeepTheText)
         // The printer goes away in the middle of the second sheet; a
         // one-character sheet absorbs its drawing failures, its EndDoc fails.
         Job job(QStringLiteral("一二三四五六"));
-        job.options.oneChar = oneChar;
+        job.options.perSheet = oneChar ? 1 : 2;
         job.surface.failFrom(oneChar ? 330 : 500);
         EXPECT_EQ(job.click(), RunResult::OutputFailed);
         expectOutputFailure(job, QStringLiteral("一二三四五六"));
@@ -317,14 +316,14 @@ TEST(PrintRun, OutputFailuresAreReportedAndKeepTheText)
 
 TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     RunOptions options;
-    options.oneChar = true;
+    options.perSheet = 1;
     options.tenPages = true;
     RunCounters counters;
     counters.sheetsOfList = 10;
     RecordingSurface preview;
-    PreviewRun(preview, kKanji.left(15), settings, options, counters);
+    previewRun(preview, kKanji.left(15), settings, options, counters);
     EXPECT_EQ(Job::numbersOf(preview), fullWidth(11, 20));
     EXPECT_EQ(preview.finishCount(), 0);
 
@@ -337,7 +336,7 @@ TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
         EXPECT_EQ(job.surface.sheets()[i].size(), preview.sheets()[i].size());
 
     RecordingSurface pairs;
-    PreviewRun(pairs, QStringLiteral("一二三"), settings, RunOptions{}, RunCounters{});
+    previewRun(pairs, QStringLiteral("一二三"), settings, RunOptions{}, RunCounters{});
     ASSERT_EQ(pairs.sheets().size(), 2u);
     EXPECT_EQ(printsOf(pairs.sheets()[1], QStringLiteral("　")).size(), 7u);
 
@@ -345,7 +344,7 @@ TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
     RunOptions off;
     off.autoNumber = false;
     off.firstNumber = QStringLiteral("x");
-    PreviewRun(letters, QStringLiteral("一二"), settings, off, RunCounters{});
+    previewRun(letters, QStringLiteral("一二"), settings, off, RunCounters{});
     EXPECT_TRUE(letters.sheets().empty());
 }
 

@@ -97,22 +97,15 @@ TEST(RecordingSurface, FailsFromTheNthCallAndOnFinish)
     EXPECT_EQ(s.finishCount(), 2);
 }
 
-TEST(TextQueue, FollowsTheWindowWithNumberingOn)
+TEST(TextQueue, CountsAsTheWindowCounts)
 {
     TextQueue q(QStringLiteral("山\r\n川"));
     EXPECT_EQ(q.charCount(), 4);  // a line break counts two
-    EXPECT_EQ(q.countLabel(), QStringLiteral("4"));
     q.setText(QString());
     EXPECT_EQ(q.charCount(), 0);
-    EXPECT_EQ(q.countLabel(), QStringLiteral("0"));
-    q.setCountLabel(QStringLiteral("35"));
-    EXPECT_EQ(q.charCount(), 35);
-    EXPECT_EQ(q.countLabel(), QStringLiteral("35"));
     q.setText(QString(40000, QChar(0x5C71)));
     EXPECT_EQ(q.charCount(), 32767);
-    EXPECT_EQ(q.countLabel(), QStringLiteral("40000"));
-    q.setCountLabel(QStringLiteral("99999"));
-    EXPECT_EQ(q.charCount(), 32767);
+    EXPECT_EQ(q.characters(), 40000);
     EXPECT_EQ(saturatedCount(32768), 32767);
     EXPECT_EQ(saturatedCount(12), 12);
 }

@@ -37,7 +37,7 @@ struct Job {
     {
         if (services.printers.empty())
             services.printers.push_back(PrinterChoice{QString(), QStringLiteral("/tmp/out.pdf")});
-        return Command1Click(host, text1, settings, options, counters);
+        return runContinuous(host, text1, settings, options, counters);
     }
 
     // The sheet numbers as printed, in order, and the model characters.

@@ -27,10 +27,10 @@ TEST(RunNotice, HeldJobIsToldAndTheSheetsCountAsPrinted)
     host.openSurface = [&recording](const PrinterChoice &) { return std::make_unique<HeldJobSurface>(recording); };
     TextQueue text1(QStringLiteral("右左森"));
     RunOptions options;
-    options.oneChar = true;
+    options.perSheet = 1;
     RunCounters counters;
 
-    EXPECT_EQ(Command1Click(host, text1, sheetSettings(), options, counters), RunResult::Printed);
+    EXPECT_EQ(runContinuous(host, text1, sheetSettings(), options, counters), RunResult::Printed);
     EXPECT_TRUE(text1.text().isEmpty());
     EXPECT_EQ(recording.sheets().size(), 3u);
     ASSERT_EQ(services.messages.size(), 1u);

@@ -24,7 +24,7 @@ TEST(TextQueue, TakesWholeCharactersAndLeavesLineBreaksOut)
     EXPECT_EQ(q.charCount(), 7);
     EXPECT_EQ(q.takeFront(2), kShikaru + QStringLiteral("川"));
     EXPECT_TRUE(q.isEmpty());  // trailing line breaks go with the last character
-    EXPECT_EQ(q.countLabel(), QStringLiteral("0"));
+    EXPECT_EQ(q.charCount(), 0);
     EXPECT_EQ(q.takeFront(1), QString());
 
     EXPECT_EQ(countCharacters(kShikaru + kHokke), 2);
@@ -36,7 +36,7 @@ TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
 {
     const QString list = QStringLiteral("山\r\n") + kShikaru + QStringLiteral("\r\n川\r\n");
     Job one(list);
-    one.options.oneChar = true;
+    one.options.perSheet = 1;
     EXPECT_EQ(one.click(), RunResult::Printed);
     using Sheets = std::vector<std::set<QString>>;
     EXPECT_EQ(one.models(), (Sheets{{QStringLiteral("山")}, {kShikaru}, {QStringLiteral("川")}}));
@@ -47,7 +47,7 @@ TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
     Job pairs(list);
     EXPECT_EQ(pairs.click(), RunResult::Printed);
     EXPECT_EQ(pairs.models(), (Sheets{{QStringLiteral("山"), kShikaru}, {QStringLiteral("川"), QStringLiteral("　")}}));
-    EXPECT_EQ(pairs.counters.pageCount, 2);
+    EXPECT_EQ(pairs.surface.sheets().size(), 2u);
 }
 
 TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
@@ -56,13 +56,13 @@ TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
     for (int i = 0; i < 49; ++i)
         list += QStringLiteral("山\r\n");  // 147 in the count label, 49 sheets
     Job run(list);
-    run.options.oneChar = true;
+    run.options.perSheet = 1;
     EXPECT_EQ(run.click(), RunResult::Printed);
     EXPECT_TRUE(run.services.messages.empty());
     EXPECT_EQ(run.surface.sheets().size(), 49u);
 
     Job fifty(list + QStringLiteral("川"));
-    fifty.options.oneChar = true;
+    fifty.options.perSheet = 1;
     fifty.services.answers.push_back(MsgResult::Cancel);
     EXPECT_EQ(fifty.click(), RunResult::NothingPrinted);
     ASSERT_EQ(fifty.services.messages.size(), 1u);
@@ -72,16 +72,14 @@ TEST(RunQueue, OnlyPrintedCharactersCountTowardsTheLongRunQuestion)
 TEST(RunQueue, ExampleWordsPrintOnlyBesideTheirOwnKanji)
 {
     Job pairs(QStringLiteral("山川海空"));
-    pairs.settings.text50 = QStringLiteral("山のぼり");
-    pairs.settings.text51 = QStringLiteral("川下り");
+    pairs.options.examples = {QStringLiteral("山のぼり"), QStringLiteral("川下り")};
     EXPECT_EQ(pairs.click(), RunResult::Printed);
     EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("のぼり")), 1);
     EXPECT_EQ(pairs.sheetsSpelling(QStringLiteral("下り")), 1);
 
     Job one(QStringLiteral("海山空"));
-    one.options.oneChar = true;
-    one.settings.useSentenceTexts = true;
-    one.settings.sentenceTexts = {QStringLiteral("山小屋"), QStringLiteral("海辺")};
+    one.options.perSheet = 1;
+    one.options.examples = {QStringLiteral("山小屋"), QStringLiteral("海辺")};
     EXPECT_EQ(one.click(), RunResult::Printed);
     EXPECT_EQ(one.sheetsSpelling(QStringLiteral("小屋")), 1);
     EXPECT_EQ(one.sheetsSpelling(QStringLiteral("辺")), 0);  // the second text belongs to a second kanji
@@ -144,13 +142,13 @@ TEST(RunQueue, CharactersBeyondTheSixteenBitCountAreKeptAndNamed)
         sheets = 0;
         TextQueue text1(list);
         RunOptions options;
-        options.oneChar = oneChar;
+        options.perSheet = oneChar ? 1 : 2;
         options.askBeforeLongRun = false;
         RunCounters counters;
-        EXPECT_EQ(Command1Click(host, text1, sheetSettings(), options, counters), RunResult::CharactersLeft);
+        EXPECT_EQ(runContinuous(host, text1, sheetSettings(), options, counters), RunResult::CharactersLeft);
         // Every character is either on a sheet or still queued; no blank is
         // slipped into the list to pair its middle.
-        EXPECT_GE(sheets, 16384);
+        EXPECT_GE(sheets * (oneChar ? 1 : 2), 32766);
         EXPECT_EQ(text1.printableCount() + sheets * (oneChar ? 1 : 2), list.size());
         EXPECT_TRUE(text1.text().endsWith(QStringLiteral("川海")));
         ASSERT_EQ(services.messages.size(), 1u);

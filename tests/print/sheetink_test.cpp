@@ -5,7 +5,8 @@
 #include "platform/colours.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
+#include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 
 #include <QApplication>
@@ -16,6 +17,10 @@
 
 namespace bks {
 namespace {
+
+using test::LayoutInput;
+using test::printOneChar;
+using test::printTwoChar;
 
 constexpr int kDpi = 200;
 constexpr double kMarginMm = 5;  // where the PDF output's printable area starts
@@ -67,14 +72,14 @@ QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
 
 std::vector<Placed> placedCharacters(const Layout &layout, const QString &face, float offset = 0)
 {
-    SheetSettings settings;
+    LayoutInput settings;
     settings.fontName = layout.vertical ? QLatin1Char('@') + face : face;
     settings.printOffset = offset;
     RecordingSurface recording;
     if (layout.twoChars)
-        PrintTwoCharPage(recording, settings, QStringLiteral("国園"), 1);
+        printTwoChar(recording, settings, QStringLiteral("国園"), 1);
     else
-        PrintOneCharPage(recording, settings, QStringLiteral("国"), 1);
+        printOneChar(recording, settings, QStringLiteral("国"), 1);
     std::vector<Placed> placed;
     const auto sheet = recording.sheets().at(0);
     for (const RecordedOp &op : sheet) {
@@ -206,12 +211,12 @@ TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)
         QPalette theme = before;
         theme.setColor(QPalette::Button, QColor(buttonFace, buttonFace, buttonFace));
         QApplication::setPalette(theme);
-        SheetSettings settings;
+        LayoutInput settings;
         settings.fontName = QStringLiteral("BIZ UDMincho");
         settings.traceShade = QString::number(kButtonFace);
         const QString pdf = test::ScratchPath(QStringLiteral("shade%1.pdf").arg(buttonFace));
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        PrintOneCharPage(*surface, settings, QStringLiteral("国"), 1);
+        printOneChar(*surface, settings, QStringLiteral("国"), 1);
         EXPECT_TRUE(surface->finish(nullptr));
         QApplication::setPalette(before);
         const auto page = test::RenderPdfPage(pdf, 1, 100);

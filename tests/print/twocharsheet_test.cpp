@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "tests/print/layout_helpers.h"
 
@@ -13,11 +13,11 @@ struct TwoBlocks {
     RecordedOp number;
 };
 
-TwoBlocks drawTwo(const SheetSettings &settings, const QString &pair = QStringLiteral("山川"),
+TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLiteral("山川"),
                   qint16 number = 7, double widthMm = 200)
 {
     RecordingSurface s(widthMm);
-    PrintTwoCharPage(s, settings, pair, number);
+    printTwoChar(s, settings, pair, number);
     TwoBlocks b;
     b.all = s.ops();
     bool after = false;
@@ -36,7 +36,7 @@ TwoBlocks drawTwo(const SheetSettings &settings, const QString &pair = QStringLi
 // The worked positions for U = 11, D = 145, scale 0.9, no offset.
 TEST(TwoCharSheet, WorkedPositions)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.text50 = QStringLiteral("一二三四五六七八九十");
     settings.text51 = QStringLiteral("上下");
     const TwoBlocks b = drawTwo(settings);
@@ -90,7 +90,7 @@ TEST(TwoCharSheet, WorkedPositions)
 
 TEST(TwoCharSheet, ScaleSpacingAndOffset)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     settings.fontScale = 0.8f;
     settings.lineSpacing = 5;
     settings.printOffset = -6;
@@ -144,7 +144,7 @@ TEST(TwoCharSheet, LinesOfOneBlock)
 
 TEST(TwoCharSheet, PairsOfOneOrNoCharacterAndTracingOff)
 {
-    SheetSettings settings = sheetSettings();
+    LayoutInput settings = sheetSettings();
     EXPECT_EQ(printsOf(drawTwo(settings, QStringLiteral("山")).all, QStringLiteral("山")).size(), 14u);
     const TwoBlocks none = drawTwo(settings, QString());
     EXPECT_EQ(opsOf(none.all, RecordedOp::Line).size(), 58u);
@@ -166,24 +166,24 @@ TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
 
     // Every sheet reads the portrait width of its new document.
     RecordingSurface twice;
-    PrintTwoCharPage(twice, sheetSettings(), QStringLiteral("山川"), 1);
-    PrintTwoCharPage(twice, sheetSettings(), QStringLiteral("山川"), 2);
+    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 1);
+    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 2);
     const auto sheets = twice.sheets();
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(printsOf(sheets[1], QStringLiteral("川"))[0].x, 77);
 
     RecordingSurface failing;
     failing.failFrom(20);
-    EXPECT_THROW(PrintTwoCharPage(failing, sheetSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
+    EXPECT_THROW(printTwoChar(failing, sheetSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
     EXPECT_EQ(failing.ops().size(), 8u);  // the lines drawn before the failing call
 
     // Coordinates are 16-bit: an absurd width overflows.
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(PrintTwoCharPage(huge, sheetSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
-    SheetSettings badShade = sheetSettings();
+    EXPECT_THROW(printTwoChar(huge, sheetSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
+    LayoutInput badShade = sheetSettings();
     badShade.traceShade = QStringLiteral("grey");
     RecordingSurface shade;
-    EXPECT_THROW(PrintTwoCharPage(shade, badShade, QStringLiteral("山川"), 1), RunTimeFailure);
+    EXPECT_THROW(printTwoChar(shade, badShade, QStringLiteral("山川"), 1), RunTimeFailure);
 }
 
 }  // namespace

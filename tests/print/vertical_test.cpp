@@ -1,4 +1,4 @@
-#include "print/sheetlayouts.h"
+#include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "tests/print/layout_helpers.h"
 
@@ -7,21 +7,21 @@
 namespace bks::test {
 namespace {
 
-SheetSettings verticalSettings()
+LayoutInput verticalSettings()
 {
     return sheetSettings(QStringLiteral("@IPAexMincho"));
 }
 
-std::vector<RecordedOp> drawOneVertical(const SheetSettings &settings, qint16 number = 7)
+std::vector<RecordedOp> drawOneVertical(const LayoutInput &settings, qint16 number = 7)
 {
     RecordingSurface s;
-    PrintOneCharPage(s, settings, QStringLiteral("山"), number);
+    printOneChar(s, settings, QStringLiteral("山"), number);
     return s.ops();
 }
 
 TEST(OneCharSheetVertical, ModelTracingPracticeLineAndHeadings)
 {
-    SheetSettings settings = verticalSettings();
+    LayoutInput settings = verticalSettings();
     settings.text50 = QStringLiteral("上下");
     settings.traceShade = QStringLiteral("14737632");
     const auto ops = drawOneVertical(settings);
@@ -116,18 +116,18 @@ TEST(OneCharSheetVertical, SheetNumberRisesCharacterByCharacter)
     }
 }
 
-std::vector<RecordedOp> drawTwoVertical(const SheetSettings &settings, qint16 number = 7)
+std::vector<RecordedOp> drawTwoVertical(const LayoutInput &settings, qint16 number = 7)
 {
     RecordingSurface s;
     s.setOrientation(PrintSurface::Landscape);  // whatever the surface held before
-    PrintTwoCharPage(s, settings, QStringLiteral("山川"), number);
+    printTwoChar(s, settings, QStringLiteral("山川"), number);
     EXPECT_EQ(s.sheets().size(), 1u);
     return s.ops();
 }
 
 TEST(TwoCharSheetVertical, WorkedPositions)
 {
-    SheetSettings settings = verticalSettings();
+    LayoutInput settings = verticalSettings();
     settings.text50 = QStringLiteral("一二");
     settings.text51 = QStringLiteral("上");
     const auto ops = drawTwoVertical(settings);
@@ -176,7 +176,7 @@ TEST(TwoCharSheetVertical, WorkedPositions)
 
 TEST(TwoCharSheetVertical, ScaleSpacingAndOffset)
 {
-    SheetSettings settings = verticalSettings();
+    LayoutInput settings = verticalSettings();
     settings.lineSpacing = 5;
     settings.printOffset = 4;
     auto ops = drawTwoVertical(settings);
@@ -220,9 +220,9 @@ TEST(TwoCharSheetVertical, FailuresPropagate)
 {
     RecordingSurface s;
     s.failFrom(3);
-    EXPECT_THROW(PrintTwoCharPage(s, verticalSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
+    EXPECT_THROW(printTwoChar(s, verticalSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(PrintTwoCharPage(huge, verticalSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
+    EXPECT_THROW(printTwoChar(huge, verticalSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
 }
 
 }  // namespace

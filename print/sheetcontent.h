@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace bks {
+
+// What one sheet shows: built by the run or the single sheet, handed to the
+// layout. A layout reads nothing else about the sheet besides its settings.
+struct SheetContent {
+    // The sheet's characters in order (for two, the first is the one the
+    // pupil meets first). A full-width blank stands for a missing one.
+    QString characters;
+    // Printed at the sheet's foot.
+    qint16 number = 0;
+    // The example text to trace for each character: the first character's,
+    // then the second's.
+    std::array<QString, 2> examples;
+
+    // The character at `index`. A sheet holding fewer shows its last one
+    // there, so the blank sheet of an empty run is blank in every block.
+    QString character(int index) const;
+};
+
+}  // namespace bks

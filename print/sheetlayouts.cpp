@@ -1,0 +1,73 @@
+// The table of sheet layouts. Each drawing lives in a file of its own; its
+// function is declared here, next to its row, and nowhere else.
+#include "print/sheetlayout.h"
+
+#include "print/textqueue.h"
+
+namespace bks {
+
+void drawOneCharSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawOneCharSheetVertical(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawTwoCharSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawTwoCharSheetVertical(PrintSurface &, const SheetContent &, const SheetSettings &);
+
+namespace {
+
+using S = PrintSurface;
+
+// id, form, characters per sheet, orientation, vertical form, only in place
+// of another, skips failing steps, blank sheet numbered one, drawing.
+constexpr SheetLayout kLayouts[] = {
+    {"one-char", kPracticeForm, 1, S::Portrait, "one-char-vertical", false, true, false, drawOneCharSheet},
+    {"two-char", kPracticeForm, 2, S::Landscape, "two-char-vertical", false, false, true, drawTwoCharSheet},
+    {"one-char-vertical", kPracticeForm, 1, S::Landscape, {}, true, true, false, drawOneCharSheetVertical},
+    {"two-char-vertical", kPracticeForm, 2, S::Portrait, {}, true, false, true, drawTwoCharSheetVertical},
+};
+
+}  // namespace
+
+QString SheetContent::character(int index) const
+{
+    const qsizetype count = countCharacters(characters);
+    if (count == 0)
+        return {};
+    return characterAt(characters, std::min<qsizetype>(index, count - 1));
+}
+
+std::span<const SheetLayout> sheetLayouts()
+{
+    return kLayouts;
+}
+
+const SheetLayout *findLayout(std::string_view id)
+{
+    for (const SheetLayout &layout : kLayouts)
+        if (layout.id == id)
+            return &layout;
+    return nullptr;
+}
+
+const SheetLayout *chooseLayout(std::string_view form, int charactersPerSheet)
+{
+    for (const SheetLayout &layout : kLayouts)
+        if (!layout.forVerticalFace && layout.form == form && layout.charactersPerSheet == charactersPerSheet)
+            return &layout;
+    return nullptr;
+}
+
+const SheetLayout &layoutForFace(const SheetLayout &chosen, const SheetSettings &settings)
+{
+    if (settings.verticalFont() && !chosen.verticalForm.empty())
+        if (const SheetLayout *vertical = findLayout(chosen.verticalForm))
+            return *vertical;
+    return chosen;
+}
+
+void printSheet(const SheetLayout &chosen, PrintSurface &surface, const SheetContent &content,
+                const SheetSettings &settings)
+{
+    layoutForFace(chosen, settings).draw(surface, content, settings);
+    surface.endDoc();
+}
+
+}  // namespace bks

@@ -1,0 +1,85 @@
+#include "print/sheetrun.h"
+
+#include "print/sheetmath.h"
+
+namespace bks {
+
+void SheetRun::printBlankSheet()
+{
+    if (m_layout.numbersBlankSheetOne)
+        m_c.sheetNumber = 1;
+    printSheet(m_layout, m_surface, contentFor(QString(kBlank)), m_settings);
+}
+
+void SheetRun::printSheets()
+{
+    if (!m_options.tenPages) {
+        const int sheets = m_c.pageCount;
+        for (int k = 1; k <= sheets; ++k) {
+            m_c.sheetNumber = m_options.autoNumber ? checked16(k) : toInt16(numericValue(m_options.firstNumber) + k);
+            printNext();
+            m_c.pageCount = static_cast<qint16>((Int16(m_c.pageCount) - 1).v);
+            if (afterSheet())
+                break;
+        }
+    } else {
+        for (int k = 0; k <= 9; ++k) {
+            // Numbered before the cut, so a number that fails loses no
+            // characters.
+            m_c.sheetNumber = batchNumber();
+            printNext();
+            ++m_c.sheetsOfList;
+            if (afterSheet())
+                break;
+        }
+    }
+}
+
+void SheetRun::printNext()
+{
+    const QString characters = m_text1.takeFront(m_layout.charactersPerSheet);
+    printSheet(m_layout, m_surface, contentFor(characters), m_settings);
+    m_surface.newPage();
+}
+
+// The example texts of a continuous run belong to the kanji they were
+// written for: a text that does not hold the sheet's character is left off,
+// so words picked for one sheet never turn up on a hundred others.
+SheetContent SheetRun::contentFor(const QString &characters) const
+{
+    SheetContent content{characters, m_c.sheetNumber, m_options.examples};
+    const QString first = printableFront(characters, 1);
+    const QString second = characters.mid(first.size());
+    auto keep = [](QString &example, const QString &character) {
+        if (character.isEmpty() || !example.contains(character))
+            example.clear();
+    };
+    keep(content.examples[0], first);
+    keep(content.examples[1], second);
+    return content;
+}
+
+// Ten-sheet batches go on numbering from the sheets earlier batches of the
+// same list printed.
+qint16 SheetRun::batchNumber() const
+{
+    const long long position = static_cast<long long>(m_c.sheetsOfList) + 1;
+    if (m_options.autoNumber)
+        return checked16(position);
+    return toInt16(numericValue(m_options.firstNumber) + static_cast<double>(position));
+}
+
+// True when the loop is to end: the text is used up, or the user has asked
+// to stop.
+bool SheetRun::afterSheet()
+{
+    ++m_done;
+    const bool goOn = m_progress ? m_progress->update(m_done, m_total) : true;
+    if (m_text1.isEmpty())
+        return true;
+    if (!goOn)
+        m_cancelled = true;
+    return m_cancelled;
+}
+
+}  // namespace bks

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "print/printjob.h"
+
+namespace bks {
+
+// The blank that stands for a missing character.
+inline const QChar kBlank(char16_t(0x3000));
+
+// The sheets of one run, taken from the front of the queue and drawn in the
+// chosen layout. Run-time failures and surface errors leave by exception.
+class SheetRun {
+public:
+    SheetRun(PrintSurface &surface, TextQueue &text1, const SheetLayout &layout,
+             const SheetSettings &settings, const RunOptions &options, RunCounters &counters)
+        : m_surface(surface), m_text1(text1), m_layout(layout), m_settings(settings), m_options(options),
+          m_c(counters)
+    {
+    }
+
+    void setProgress(RunProgress *progress, int total)
+    {
+        m_progress = progress;
+        m_total = total;
+    }
+    bool cancelled() const { return m_cancelled; }
+
+    // The sheet an empty text prints when the user agrees.
+    void printBlankSheet();
+    // Every sheet of the counted characters, or the next ten.
+    void printSheets();
+
+private:
+    void printNext();
+    SheetContent contentFor(const QString &characters) const;
+    qint16 batchNumber() const;
+    bool afterSheet();
+
+    PrintSurface &m_surface;
+    TextQueue &m_text1;
+    const SheetLayout &m_layout;
+    const SheetSettings &m_settings;
+    const RunOptions &m_options;
+    RunCounters &m_c;
+    RunProgress *m_progress = nullptr;
+    int m_total = 0;
+    int m_done = 0;
+    bool m_cancelled = false;
+};
+
+}  // namespace bks
