@@ -18,17 +18,6 @@ qsizetype countCharacters(QStringView text);
 // empty string past the end.
 QString characterAt(QStringView text, qsizetype index);
 
-// The two characters of a sheet's pair; a pair of one character (the blank of
-// a sheet without characters) has it on both sides.
-inline QString firstOfPair(QStringView pair)
-{
-    return characterAt(pair, 0);
-}
-inline QString secondOfPair(QStringView pair)
-{
-    return countCharacters(pair) > 1 ? characterAt(pair, 1) : characterAt(pair, 0);
-}
-
 // Line breaks and tabs lay a list out; they are never printed as sheets.
 inline bool isLayoutBreak(QChar c)
 {
