@@ -42,13 +42,13 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &s
         return RunResult::NothingPrinted;
 
     const int perSheet = layout->charactersPerSheet;
-    SheetContent content{sheetCharacters(text1, perSheet), state.sheetNumber, choice.typed};
+    const QString characters = sheetCharacters(text1, perSheet);
     // The window remembers the last single sheet's characters by their count.
-    (perSheet == 1 ? state.CurrentChar : state.CurrentPair) = content.characters;
+    (perSheet == 1 ? state.CurrentChar : state.CurrentPair) = characters;
     for (int i = 0; i < perSheet && i < 2; ++i)
         state.SentenceTexts[i] = choice.picked[i];
-    if (choice.printPicked)
-        content.examples = state.SentenceTexts;
+    const SheetContent content =
+        sheetContent(characters, state.sheetNumber, choice.printPicked ? state.SentenceTexts : choice.typed);
 
     SheetOutput output(host, kTitle);
     if (!output.open(*printer)) {

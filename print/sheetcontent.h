@@ -23,4 +23,9 @@ struct SheetContent {
     QString character(int index) const;
 };
 
+// The content of a sheet with these characters, number and examples: the one
+// place the run and the single sheet build it, and where facts about the
+// characters from further data sources are looked up.
+SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples);
+
 }  // namespace bks

@@ -2,8 +2,6 @@
 // function is declared here, next to its row, and nowhere else.
 #include "print/sheetlayout.h"
 
-#include "print/textqueue.h"
-
 namespace bks {
 
 void drawOneCharSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
@@ -25,14 +23,6 @@ constexpr SheetLayout kLayouts[] = {
 };
 
 }  // namespace
-
-QString SheetContent::character(int index) const
-{
-    const qsizetype count = countCharacters(characters);
-    if (count == 0)
-        return {};
-    return characterAt(characters, std::min<qsizetype>(index, count - 1));
-}
 
 std::span<const SheetLayout> sheetLayouts()
 {

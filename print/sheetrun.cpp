@@ -47,16 +47,16 @@ void SheetRun::printNext()
 // so words picked for one sheet never turn up on a hundred others.
 SheetContent SheetRun::contentFor(const QString &characters) const
 {
-    SheetContent content{characters, m_c.sheetNumber, m_options.examples};
+    std::array<QString, 2> examples = m_options.examples;
     const QString first = printableFront(characters, 1);
     const QString second = characters.mid(first.size());
     auto keep = [](QString &example, const QString &character) {
         if (character.isEmpty() || !example.contains(character))
             example.clear();
     };
-    keep(content.examples[0], first);
-    keep(content.examples[1], second);
-    return content;
+    keep(examples[0], first);
+    keep(examples[1], second);
+    return sheetContent(characters, m_c.sheetNumber, examples);
 }
 
 // Ten-sheet batches go on numbering from the sheets earlier batches of the
