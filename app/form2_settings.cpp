@@ -151,7 +151,8 @@ void Form2::Option2_Click()
     Text2->setEnabled(true);
     Label21->hide();
     Label1->setText(QStringLiteral("1頁目番号"));
-    // A search's position shown while numbering was OFF becomes the count now.
+    // The number shown becomes the run's count, also a search position that
+    // was only shown because numbering was already OFF.
     setCount(m_shownCount);
 }
 
