@@ -27,7 +27,8 @@ namespace bks {
 using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)>;
 
 // The program's one window. Its handlers are split over files by concern:
-// form2_build.cpp (controls and menus), form2_lifecycle.cpp (start-up, reset,
+// form2_build.cpp (the upper controls), form2_designpanel.cpp (the design
+// panel's controls), form2_menus.cpp (the menus), form2_lifecycle.cpp (start-up, reset,
 // exit), form2_entry.cpp (the kanji box and the sample), form2_settings.cpp
 // (print settings), form2_kanji.cpp (grade lists and search),
 // form2_files.cpp (data files, fonts, help), form2_print.cpp (printing),
@@ -159,10 +160,13 @@ private:
     class Text1Queue;
 
     void buildControls();
+    void buildDesignPanel(const QFont &small);
     void buildMenus();
     void connectHandlers();
     void applySampleFont(const QString &face);
     void setCommand1Enabled(bool on);
+    // "連続印刷" with its range frame and options.
+    void setRunControlsEnabled(bool on);
     void samplePositionFeedback(int steps);
     void loadTextFromFile(const QString &path);
     void routeFileDrops();
@@ -171,6 +175,8 @@ private:
     void noteText1Change(const QString &text);
     bool holdsOwnText() const { return m_holdsOwnText; }
     void PrintSingleSheet();
+    void leaveDesignScreen(int heightTwips);
+    void showSampleMarkers(bool on);
     RunHost runHost();
     void showHelp(const QStringList &lines);
     void setLabelBackground(QWidget *w, qint32 colour);
@@ -183,6 +189,13 @@ private:
     // The count label and the sample for a text of `count` characters whose
     // first two characters to print are `first` and `second`.
     void showCount(qsizetype count, const QString &first, const QString &second);
+    // The one place the count changes: the count labels show `number` (the
+    // count of the kanji box, or where a search found its character) and,
+    // when `runCounts`, a run takes it as CharCount.
+    void setCount(qsizetype number, bool runCounts = true);
+    // Both halves of the sample follow the preview labels; `firstCell` is
+    // where the tracing cells of the changed half start.
+    void followPreviews(int firstCell, const QString &character);
 
     PlatformServices &m_services;
     SurfaceOpener m_openSurface;
@@ -190,6 +203,7 @@ private:
     CompoundDictionary m_dictionary;
     SentenceStore m_sentences;
     int m_heightTwips = kStartHeight;
+    qsizetype m_shownCount = 0;  // what Label21 and Label11 show
     bool m_runChangesText = false;  // the run, not the user, is changing the text
     qint32 m_text1Background = 0;
     // Every own text the program has put into the kanji box, and whether the

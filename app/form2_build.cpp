@@ -1,18 +1,16 @@
-// Construction of the window's controls and menus. Positions are the
-// designed ones in twips (15 twips to a pixel).
+// Construction of the window's upper part: the kanji box, its choices and
+// options, and the miniature sheet. Positions are the designed ones in twips.
 #include "app/form2.h"
 
 #include "app/choicebox.h"
+#include "app/controlplacement.h"
 #include "app/usagetexts.h"
-#include "files/helptexts.h"
 #include "kanji/gradetables.h"
 #include "platform/colours.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,24 +21,6 @@
 namespace bks {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int kDesignTop = 6480;  // everything from here down belongs to the design panel
-
-int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-template <typename W>
-W *place(W *w, const QString &name, int left, int top, int width, int height)
-{
-    w->setObjectName(name);
-    w->setGeometry(px(left), px(top), px(width), px(height));
-    return w;
-}
-
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
 
 QLabel *sampleLabel(QWidget *parent, const QString &name, int l, int t, int w, int h, int points)
 {
@@ -159,7 +139,8 @@ void Form2::buildControls()
     Command1->setToolTip(QStringLiteral("連続印刷の実行"));
     Command4 = place(new QPushButton(QStringLiteral("単票印刷"), form), QStringLiteral("Command4"), 8640, 5400, 975, 975);
     Command4->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
-    Command5 = place(new QPushButton(QStringLiteral("デザイン\r\n画面開く"), form), QStringLiteral("Command5"), 14400, 5400, 855, 975);
+    // Its caption follows the design panel (setWindowHeightTwips).
+    Command5 = place(new QPushButton(form), QStringLiteral("Command5"), 14400, 5400, 855, 975);
     Command5->setToolTip(QStringLiteral("ワークシートのカスタマイズ"));
 
     // The miniature sheet.
@@ -210,90 +191,12 @@ void Form2::buildControls()
     Image2->setToolTip(QStringLiteral("入力欄と見本を消します"));
     Image2->hide();
 
-    // The design panel: hidden below the window's lower edge until opened.
-    designPanel = new QWidget(form);
-    designPanel->setObjectName(QStringLiteral("designPanel"));
-    designPanel->setGeometry(0, px(kDesignTop), px(15405), px(8445 - kDesignTop));
-    auto inPanel = [](int top) { return top - kDesignTop; };
-    Label5[0] = place(new QLabel(designPanel), QStringLiteral("Label5(0)"), 120, inPanel(6480), 6855, 1935);
-    Label5[1] = place(new QLabel(designPanel), QStringLiteral("Label5(1)"), 6960, inPanel(6480), 8415, 1935);
-    setLabelBackground(Label5[0], rgbNumber(0xC0, 0xC0, 0xFF));
-    setLabelBackground(Label5[1], rgbNumber(0xC0, 0xFF, 0xC0));
-    const int text3Pos[8][3] = {{0, 0, 0},          {480, 6600, 1935}, {480, 7080, 1935},
-                                {480, 7560, 1935},  {3000, 6600, 1935}, {3000, 7080, 1695},
-                                {5160, 7080, 1695}, {3000, 7560, 3855}};
-    const int label4Pos[7][2] = {{120, 6600}, {120, 7080}, {120, 7560}, {2640, 6600},
-                                 {2640, 7080}, {4800, 7080}, {2640, 7560}};
-    static const char *const circled[7] = {"①", "②", "③", "④", "⑤", "⑥", "⑦"};
-    for (int k = 1; k <= 7; ++k) {
-        Text3[k] = place(new QLineEdit(designPanel), indexed("Text3", k), text3Pos[k][0],
-                         inPanel(text3Pos[k][1]), text3Pos[k][2], 285);
-        QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-        f.setPointSizeF(9.75);
-        Text3[k]->setFont(f);
-        Label4[k - 1] = place(new QLabel(QString::fromUtf8(circled[k - 1]), designPanel),
-                              indexed("Label4", k - 1), label4Pos[k - 1][0],
-                              inPanel(label4Pos[k - 1][1]), 375, 285);
-        setLabelTextColour(Label4[k - 1], 255);
-        // The second set of markers stands beside the sample's heading fields.
-        const QRect beside = Label14[k]->geometry();
-        Label4[k + 6] = new QLabel(QString::fromUtf8(circled[k - 1]), form);
-        Label4[k + 6]->setObjectName(indexed("Label4", k + 6));
-        Label4[k + 6]->setGeometry(beside.x() - 12, beside.y(), 12, 14);
-        Label4[k + 6]->setFont(small);
-        setLabelTextColour(Label4[k + 6], 255);
-        Label4[k + 6]->setVisible(false);  // shown with the design panel
-    }
-    Command8 = place(new QPushButton(QStringLiteral("初期値"), designPanel), QStringLiteral("Command8"), 5160, inPanel(6600), 1695, 375);
-    Label88 = place(new QLabel(QStringLiteral("赤い番号の項目を入れ換えられます。空白も適用できます。"), designPanel),
-                    QStringLiteral("Label88"), 240, inPanel(8040), 6615, 255);
-    Label88->setAlignment(Qt::AlignCenter);
-
-    Label7 = place(new CaptionLabel(designPanel), QStringLiteral("Label7"), 7200, inPanel(6600), 375, 375);
-    setLabelBackground(Label7, rgbNumber(0xFF, 0xC0, 0xFF));
-    setLabelTextColour(Label7, 255);
-    Label13 = place(new QLabel(QStringLiteral("右ページ"), designPanel), QStringLiteral("Label13"), 7200, inPanel(6975), 975, 255);
-    setLabelTextColour(Label13, rgbNumber(0xFF, 0x00, 0xFF));
-    Text50 = place(new QLineEdit(designPanel), QStringLiteral("Text50"), 7680, inPanel(6600), 3015, 345);
-    Combo3 = place(new ChoiceBox(designPanel), QStringLiteral("Combo3"), 11040, inPanel(6600), 3015, 405);
-    Label8 = place(new CaptionLabel(designPanel), QStringLiteral("Label8"), 7200, inPanel(7200), 375, 375);
-    setLabelBackground(Label8, rgbNumber(0x00, 0xC0, 0x00));
-    setLabelTextColour(Label8, kWhite);
-    Label16 = place(new QLabel(QStringLiteral("左ページ"), designPanel), QStringLiteral("Label16"), 7200, inPanel(7680), 1095, 255);
-    setLabelTextColour(Label16, rgbNumber(0x00, 0x80, 0x00));
-    Text51 = place(new QLineEdit(designPanel), QStringLiteral("Text51"), 7680, inPanel(7200), 3015, 360);
-    Combo4 = place(new ChoiceBox(designPanel), QStringLiteral("Combo4"), 11040, inPanel(7200), 3015, 405);
-    for (QWidget *w : std::initializer_list<QWidget *>{Text50, Text51, Combo3, Combo4}) {
-        QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-        f.setPointSizeF(14.25);
-        w->setFont(f);
-    }
-    setLabelBackground(Text50, rgbNumber(0xFF, 0xC0, 0xFF));
-    setLabelBackground(Text51, rgbNumber(0xFF, 0xC0, 0xFF));
-    for (QLabel *l : {static_cast<QLabel *>(Label7), static_cast<QLabel *>(Label8)})
-        l->setAlignment(Qt::AlignCenter);
-    Combo3->setEditable(true);
-    Combo4->setEditable(true);
-    Label18 = place(new QLabel(QStringLiteral("直接入力\r\n８文字有効"), designPanel), QStringLiteral("Label18"), 9600, inPanel(7800), 975, 375);
-    Label18->setAlignment(Qt::AlignCenter);
-    Label18->setFont(small);
-    Label17 = place(new QLabel(QStringLiteral("プルダウンで\r\n例文表示"), designPanel), QStringLiteral("Label17"), 11640, inPanel(7800), 1095, 375);
-    Label17->setFont(small);
-    Label17->hide();
-    Command3 = place(new QPushButton(QStringLiteral("熟語表示"), designPanel), QStringLiteral("Command3"), 12960, inPanel(7680), 975, 495);
-    Command3->setEnabled(false);
-    Command6 = place(new QPushButton(QStringLiteral("単票印刷"), designPanel), QStringLiteral("Command6"), 14160, inPanel(6600), 975, 1575);
-    Command6->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
-    Label5[0]->lower();
-    Label5[1]->lower();
+    buildDesignPanel(small);
     Label10->lower();
     Label100->lower();
 
     // The design-time state: nothing to print yet.
-    Command1->setEnabled(false);
-    Frame4->setEnabled(false);
-    Option[7]->setEnabled(false);
-    Option[8]->setEnabled(false);
+    setRunControlsEnabled(false);
     putOwnText(joinLinesCrLf(StartupUsageLines()));
     m_holdsOwnText = true;  // the change handling is not connected yet
     Text1->document()->clearUndoRedoStacks();  // the start is not a step to undo
@@ -302,76 +205,6 @@ void Form2::buildControls()
     // from BKS.ini: text, never markup (which could name files to read).
     for (QLabel *label : findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
-}
-
-void Form2::buildMenus()
-{
-    auto item = [this](QMenu *menu, const char *name, const QString &caption) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    auto separator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
-    auto menu = [this](QMenu *parent, const char *name, const QString &caption) {
-        QMenu *m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
-
-    f1 = menu(nullptr, "f1", QStringLiteral("ファイル"));
-    dcal = item(f1, "dcal", QStringLiteral("データ呼び出し"));
-    prv = item(f1, "prv", QStringLiteral("印刷プレビュー"));
-    separator(f1, "b2");
-    gs = item(f1, "gs", QStringLiteral("画面の初期化"));
-    separator(f1, "lin1");
-    en = item(f1, "en", QStringLiteral("終了"));
-
-    ed = menu(nullptr, "ed", QStringLiteral("デザイン編集画面"));
-    eds = item(ed, "eds", QStringLiteral("デザイン＋例文（単票モード）編集"));
-    eds->setCheckable(true);
-    separator(ed, "b4");
-    ow = item(ed, "ow", QStringLiteral("編集終了"));
-    ow->setEnabled(false);
-
-    dct = menu(nullptr, "dct", QStringLiteral("辞書の選択"));
-    indic = item(dct, "indic", QStringLiteral("内蔵辞書を使う"));
-    tkdic = item(dct, "tkdic", QStringLiteral("内蔵辞書を使わない"));
-    indic->setCheckable(true);
-    tkdic->setCheckable(true);
-    indic->setChecked(true);
-
-    FS = menu(nullptr, "FS", QStringLiteral("文字の大きさ"));
-    hfs = item(FS, "hfs", QStringLiteral("100%"));
-    nfs = item(FS, "nfs", QStringLiteral("90%"));
-    hfs->setCheckable(true);
-    nfs->setCheckable(true);
-    hfs->setChecked(true);
-
-    bc = menu(nullptr, "bc", QStringLiteral("印字位置の微調整"));
-    const QStringList shifts = {QStringLiteral("中央"), QStringLiteral("右へ2ミリメートル"),
-                                QStringLiteral("右へ4ミリメートル"), QStringLiteral("右へ6ミリメートル"),
-                                QStringLiteral("左へ2ミリメートル"), QStringLiteral("左へ4ミリメートル"),
-                                QStringLiteral("左へ6ミリメートル")};
-    for (int i = 0; i < 7; ++i) {
-        lr[i] = bc->addAction(shifts[i]);
-        lr[i]->setObjectName(QStringLiteral("lr(%1)").arg(i));
-        lr[i]->setCheckable(true);
-    }
-    lr[0]->setChecked(true);
-
-    hp = menu(nullptr, "hp", QStringLiteral("ヘルプ"));
-    whp = menu(hp, "whp", QStringLiteral("ワークシート編集のヘルプ"));
-    hps = item(whp, "hps", QStringLiteral("デザイン＋例文（単票モード）編集のヘルプ"));
-    zhp = item(hp, "zhp", QStringLiteral("内蔵辞書とフォント"));
-    separator(hp, "b3");
-    we = item(hp, "we", QStringLiteral("KUROFUDE工房webサイトへ"));
-    separator(hp, "b1");
-    va = menu(hp, "va", QStringLiteral("バージョン情報"));
-    bokuchan = item(va, "bokuchan", kVersionCaption);
-    bokuchan2 = item(va, "bokuchan2", kVersionDate);
 }
 
 }  // namespace bks

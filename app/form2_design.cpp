@@ -19,9 +19,6 @@ namespace bks {
 
 namespace {
 
-const QString kOpenCaption = QStringLiteral("デザイン\r\n画面開く");
-const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
-
 void fillPickList(QComboBox *combo, const QStringList &entries)
 {
     const QSignalBlocker block(combo);
@@ -34,10 +31,10 @@ void fillPickList(QComboBox *combo, const QStringList &entries)
 
 void Form2::Command5_Click()
 {
-    if (Command5->text() == kOpenCaption)
-        OpenDesignScreen();
-    else
+    if (designPanelShown())
         CloseDesignScreen();
+    else
+        OpenDesignScreen();
 }
 
 void Form2::OpenDesignScreen()
@@ -45,41 +42,42 @@ void Form2::OpenDesignScreen()
     setWindowHeightTwips(kDesignHeight);
     for (int i = 0; i < 7; ++i)
         Label12[i]->setText(QString());
-    setCommand1Enabled(false);
-    Frame4->setEnabled(false);
-    Option[7]->setEnabled(false);
-    Option[8]->setEnabled(false);
+    setRunControlsEnabled(false);
     Command3->setText(indic->isChecked() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
-    Command5->setText(kCloseCaption);
     Command5->setStyleSheet(QStringLiteral("background-color: %1;")
                                 .arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
     ow->setEnabled(true);
     // The menu marks the open panel; both ways of closing it clear the mark.
     eds->setChecked(true);
-    for (int i = 7; i < 14; ++i)
-        Label4[i]->show();
+    showSampleMarkers(true);
 }
 
 void Form2::CloseDesignScreen()
 {
-    Command5->setText(kOpenCaption);
-    setWindowHeightTwips(kResetHeight);
+    leaveDesignScreen(kResetHeight);
     for (QLabel *l : Label12)
         l->setText(QString());
-    ow->setEnabled(false);
-    eds->setChecked(false);
-    for (int i = 7; i < 14; ++i)
-        Label4[i]->hide();
 }
 
+// "編集終了" leaves the sample's example texts where they are.
 void Form2::ow_Click()
 {
-    setWindowHeightTwips(kStartHeight);
+    leaveDesignScreen(kStartHeight);
+}
+
+void Form2::leaveDesignScreen(int heightTwips)
+{
+    setWindowHeightTwips(heightTwips);
     ow->setEnabled(false);
     eds->setChecked(false);
-    Command5->setText(kOpenCaption);
+    showSampleMarkers(false);
+}
+
+// The red numbers beside the sample's heading fields belong to the panel.
+void Form2::showSampleMarkers(bool on)
+{
     for (int i = 7; i < 14; ++i)
-        Label4[i]->hide();
+        Label4[i]->setVisible(on);
 }
 
 void Form2::Command8_Click()
@@ -118,10 +116,7 @@ void Form2::Combo4_Change() { Text51->setText(Combo4->currentText()); }
 
 void Form2::Combo3_Click()
 {
-    Label6->setText(Label7->caption());
-    Label66->setText(Label8->caption());
-    for (int i = 0; i < 4; ++i)
-        Label9[i]->setText(Label7->caption());
+    Label7_Change();  // the sample shows the sheet's characters again, even after a clear
     Text50->setText(Combo3->currentText());
 }
 

@@ -50,7 +50,7 @@ void Form2::Text1_Change()
 
 void Form2::showCount(qsizetype count, const QString &first, const QString &second)
 {
-    Label21->setCaption(QString::number(count));
+    setCount(count);
     Label6->setText(first);
     Label66->setText(second);
     Label7->setCaption(first);
@@ -59,40 +59,38 @@ void Form2::showCount(qsizetype count, const QString &first, const QString &seco
         Label9[i]->setText(first);
     for (int i = 4; i < 8; ++i)
         Label9[i]->setText(second);
-    m_state.CharCount = saturatedCount(count);
     clearList(Combo3);
     clearList(Combo4);
 }
 
+void Form2::setCount(qsizetype number, bool runCounts)
+{
+    if (number != m_shownCount) {
+        m_shownCount = number;
+        Label21->setCaption(QString::number(number));
+        Label21_Change();
+    }
+    if (runCounts)
+        m_state.CharCount = saturatedCount(number);
+}
+
+// Any new number shown makes printing available again, even after the design
+// panel turned it off.
 void Form2::Label21_Change()
 {
-    if (Option[1]->isChecked()) {
-        bool ok = false;
-        const qlonglong v = Label21->caption().toLongLong(&ok);
-        m_state.CharCount = ok ? saturatedCount(v < 0 ? 0 : v) : qint16(0);
-    }
-    setCommand1Enabled(true);
-    Frame4->setEnabled(true);
-    Option[7]->setEnabled(true);
-    Option[8]->setEnabled(true);
-    Label11->setText(Label21->caption() + QStringLiteral("字"));
+    setRunControlsEnabled(true);
+    Label11->setText(QString::number(m_shownCount) + QStringLiteral("字"));
 }
 
-void Form2::Label7_Change()
+void Form2::Label7_Change() { followPreviews(0, Label7->caption()); }
+void Form2::Label8_Change() { followPreviews(4, Label8->caption()); }
+
+void Form2::followPreviews(int firstCell, const QString &character)
 {
     Label6->setText(Label7->caption());
     Label66->setText(Label8->caption());
-    for (int i = 0; i < 4; ++i)
-        Label9[i]->setText(Label7->caption());
-    Command3->setEnabled(!Label7->caption().isEmpty() || !Label8->caption().isEmpty());
-}
-
-void Form2::Label8_Change()
-{
-    Label6->setText(Label7->caption());
-    Label66->setText(Label8->caption());
-    for (int i = 4; i < 8; ++i)
-        Label9[i]->setText(Label8->caption());
+    for (int i = firstCell; i < firstCell + 4; ++i)
+        Label9[i]->setText(character);
     Command3->setEnabled(!Label7->caption().isEmpty() || !Label8->caption().isEmpty());
 }
 

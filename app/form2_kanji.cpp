@@ -44,8 +44,6 @@ void Form2::Combo1_Click()
     }
     Image1->hide();
     Image2->show();
-    m_state.CharCount = saturatedCount(text1().size());
-    Label21->setCaption(QString::number(m_state.CharCount));
 }
 
 void Form2::Combo2_Click()
@@ -55,8 +53,6 @@ void Form2::Combo2_Click()
     m_state.SelectedGrade = Combo2->currentText();
     LoadGradeKanji();
     Image1->hide();
-    m_state.CharCount = saturatedCount(text1().size());
-    Label21->setCaption(QString::number(m_state.CharCount));
 }
 
 void Form2::LoadGradeKanji()
@@ -64,10 +60,7 @@ void Form2::LoadGradeKanji()
     if (const auto list = GradeKanji(m_state.SelectedPublisher, m_state.SelectedGrade))
         setText1(*list);
     setPoints(Text1, 18);
-    setCommand1Enabled(true);
-    Frame4->setEnabled(true);
-    Option[7]->setEnabled(true);
-    Option[8]->setEnabled(true);
+    setRunControlsEnabled(true);
 }
 
 void Form2::Command7_Click()
@@ -94,15 +87,16 @@ void Form2::Command7_Click()
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         Text1->setTextCursor(cursor);
         Text1->setFocus();
-        // The position counts characters as the count label does.
-        Label21->setCaption(QString::number(countCharacters(QStringView(text).first(p - 1)) + 1));
+        // The labels show the position, counted as the count is; with
+        // numbering ON a run then stops at the found character.
+        setCount(countCharacters(QStringView(text).first(p - 1)) + 1, Option[1]->isChecked());
         Text4->setText(QString());
         return;
     }
-    Label21->setCaption(QString::number(text.size()));
     setPoints(Text1, 10);
     Text2->setText(QStringLiteral("0"));
-    Label21->setCaption(QStringLiteral("0"));
+    // From nothing, so that the not-found text below is a new count.
+    setCount(0, Option[1]->isChecked());
     Combo1->setEditText(QStringLiteral("教科書会社"));
     Combo2->setEditText(QStringLiteral("学年"));
     putOwnText(NotFoundText());

@@ -51,7 +51,7 @@ void Form2::Form_Load()
                                                                : m_state.HeaderItems[k]);
     }
     ow->setEnabled(false);
-    m_state.TraceShade = QStringLiteral("12632256");
+    m_state.TraceShade = QString::number(kLightGrey);
     m_state.FontScale = 0.9f;
     m_state.LineSpacing = 0.0f;
 }
@@ -60,16 +60,11 @@ void Form2::ScreenReset()
 {
     const Text1Step step(*this);
     setText1(QString());
-    Label21->setCaption(QStringLiteral("0"));
     selectOption(Option[1]);
     selectOption(Option[3]);
     for (QWidget *w : std::initializer_list<QWidget *>{Text1, Combo1, Combo2})
         setLabelBackground(w, kLightCyan);
     m_text1Background = kLightCyan;
-    setCommand1Enabled(false);
-    Frame4->setEnabled(false);
-    Option[7]->setEnabled(false);
-    Option[8]->setEnabled(false);
     Combo1->setEditText(QStringLiteral("教科書会社"));
     Combo2->setEditText(QStringLiteral("学年"));
     Image1->show();
@@ -102,13 +97,11 @@ void Form2::ScreenReset()
     Label9[4]->setText(QStringLiteral("丸"));
     Label9[6]->setText(QString());
     eds->setEnabled(true);
-    Frame4->setEnabled(false);
-    Option[7]->setEnabled(false);
-    Option[8]->setEnabled(false);
-    setCommand1Enabled(false);
+    // The usage text put above counts as a change of the count, which made
+    // printing available; the reset screen has nothing to print.
+    setRunControlsEnabled(false);
     setWindowHeightTwips(kResetHeight);
     ow->setEnabled(false);
-    Command5->setText(QStringLiteral("デザイン\r\n画面開く"));
     Image1->show();
     Image2->hide();
     m_state.run.sheetsOfList = 0;

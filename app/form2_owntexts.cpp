@@ -35,10 +35,7 @@ void Form2::noteText1Change(const QString &text)
         setCommand1Enabled(false);
         return;
     }
-    setCommand1Enabled(true);
-    Frame4->setEnabled(true);
-    Option[7]->setEnabled(true);
-    Option[8]->setEnabled(true);
+    setRunControlsEnabled(true);
 }
 
 }  // namespace bks

@@ -86,12 +86,12 @@ void Form2::samplePositionFeedback(int s)
 
 void Form2::Option9_Click()
 {
-    setTraceShade(QStringLiteral("-2147483633"));
+    setTraceShade(QString::number(kButtonFace));
 }
 
 void Form2::Option10_Click()
 {
-    setTraceShade(QStringLiteral("14737632"));
+    setTraceShade(QString::number(kPaleGrey));
 }
 
 void Form2::setTraceShade(const QString &shade)
@@ -151,9 +151,9 @@ void Form2::Option2_Click()
     Text2->setEnabled(true);
     Label21->hide();
     Label1->setText(QStringLiteral("1頁目番号"));
-    bool ok = false;
-    const qlonglong v = Label21->caption().toLongLong(&ok);
-    m_state.CharCount = ok ? static_cast<qint16>(std::clamp<qlonglong>(v, 0, INT16_MAX)) : qint16(0);
+    // The number shown becomes the run's count, also a search position that
+    // was only shown because numbering was already OFF.
+    setCount(m_shownCount);
 }
 
 void Form2::Option4_Click()

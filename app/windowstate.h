@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colours.h"
 #include "print/printjob.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ struct WindowState {
     QString SelectedGrade;
     QString SaveDataText;
     QString EnvironmentLine;
-    QString TraceShade = QStringLiteral("12632256");
+    QString TraceShade = QString::number(kLightGrey);
     float FontScale = 0.9f;
     float LineSpacing = 0.0f;
     float PrintOffset = 0.0f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QString>
 
 #include <array>
@@ -14,7 +16,7 @@ struct SheetSettings {
     float fontScale = 0.9f;                  // 0.9 ("100%") or 0.8 ("90%")
     float lineSpacing = 0.0f;                // 0 or 5
     float printOffset = 0.0f;                // millimetres: 0, ±2, ±4, ±6
-    QString traceShade = QStringLiteral("12632256");  // decimal colour number
+    QString traceShade = QString::number(kLightGrey);  // decimal colour number
     bool tracing = true;                     // "あり" selected
     std::array<QString, 8> headings;         // slots 1..7: the heading boxes; slot 0 unused
 
