@@ -30,6 +30,7 @@ RunOptions Form2::runOptions() const
     RunOptions o;
     o.perSheet = charactersPerSheet();
     o.examples = tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
+    o.count = m_state.CharCount;
     o.tenPages = Option[8]->isChecked();
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();

@@ -17,31 +17,45 @@ QString runTitle()
 
 constexpr qint16 kMaxCount = std::numeric_limits<qint16>::max();
 
+qint16 countOf(const TextQueue &text1, const RunOptions &options)
+{
+    return options.count.value_or(text1.charCount());
+}
+
 // The count stops at 32,767: a longer list is more than one run prints.
-bool beyondCount(const TextQueue &text1)
+bool beyondCount(const TextQueue &text1, const RunOptions &options)
 {
-    return text1.characters() > kMaxCount;
+    return countOf(text1, options) == kMaxCount && text1.characters() > kMaxCount;
 }
 
-// The run's count: the characters that are printed (line breaks and tabs
-// are not sheets). A list beyond the count prints as many of its own
-// characters as the count allows, whole sheets of them, so no blank is added
-// in the middle of it.
-qint16 printedCount(const TextQueue &text1, int perSheet)
+// The run's count: of the characters counted, those that are printed (line
+// breaks and tabs are not sheets). A list beyond the count prints as many of
+// its own characters as the count allows, whole sheets of them, so no blank
+// is added in the middle of it.
+qint16 printedCount(const TextQueue &text1, const RunOptions &options, int perSheet)
 {
-    const qsizetype printable = text1.printableCount();
-    if (printable > kMaxCount)
-        return static_cast<qint16>(kMaxCount - kMaxCount % perSheet);
-    return static_cast<qint16>(printable);
+    const qint16 counted = countOf(text1, options);
+    if (counted <= 0)
+        return counted;
+    if (beyondCount(text1, options)) {
+        const qsizetype printable = text1.printableCount();
+        if (printable > kMaxCount)
+            return static_cast<qint16>(kMaxCount - kMaxCount % perSheet);
+        return static_cast<qint16>(printable);
+    }
+    return saturatedCount(text1.printableWithin(counted));
 }
 
-// Fills the last sheet with blanks and counts the sheets of an all-pages
-// run.
+// Counts the sheets of an all-pages run. When the count takes the text to
+// its end, blanks fill the last sheet; a count that stops inside the text (at
+// a searched kanji) lets the last sheet take its partners from the text.
 int countSheets(TextQueue &text1, int perSheet, RunCounters &c)
 {
     const int missing = (perSheet - c.runCharCount % perSheet) % perSheet;
-    if (missing > 0)
+    if (missing > 0 && text1.printableCount() == c.runCharCount) {
         text1.append(QString(missing, kBlank));
+        c.runCharCount = saturatedCount(c.runCharCount + missing);
+    }
     c.pageCount = static_cast<qint16>((c.runCharCount + missing) / perSheet);
     return c.pageCount;
 }
@@ -64,10 +78,10 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!layout)
         return RunResult::NothingPrinted;
     const int perSheet = layout->charactersPerSheet;
-    c.runCharCount = printedCount(text1, perSheet);
+    c.runCharCount = printedCount(text1, options, perSheet);
     // The count is 16-bit: a longer list prints what the count allows and
     // the user is told about the rest.
-    const bool tooLong = beyondCount(text1);
+    const bool tooLong = beyondCount(text1, options);
 
     if (!options.tenPages && c.runCharCount >= 50 && options.askBeforeLongRun) {
         const MsgResult answer = services.messageBox(
@@ -120,7 +134,6 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
     try {
-        c.runCharCount = printedCount(text1, perSheet);
         if (c.runCharCount == 0) {
             if (confirmEmptySheet(services))
                 run.printBlankSheet();
@@ -170,14 +183,13 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
         return;
     TextQueue queue(text);
     RunCounters &c = counters;
-    c.runCharCount = printedCount(queue, layout->charactersPerSheet);
+    c.runCharCount = printedCount(queue, options, layout->charactersPerSheet);
     countSheets(queue, layout->charactersPerSheet, c);
     if (settings.noFaceChosen())
         return;
 
     SheetRun run(surface, queue, *layout, settings, options, c);
     try {
-        c.runCharCount = printedCount(queue, layout->charactersPerSheet);
         if (c.runCharCount == 0)
             run.printBlankSheet();  // what a Yes to the question would print
         else

@@ -21,6 +21,9 @@ struct RunOptions {
     bool autoNumber = true;      // numbering "ON"
     QString firstNumber = QStringLiteral("0");  // the first-sheet box, read when numbering is OFF
     bool askBeforeLongRun = true;  // the question for 50 characters or more
+    // How many characters of the text the run is for, as the window counts
+    // them (a search can set it to the found kanji's place); without it, all.
+    std::optional<qint16> count;
     // The example texts offered to the first and the second character of a
     // sheet; a sheet whose character a text does not hold goes without it.
     std::array<QString, 2> examples;

@@ -85,6 +85,21 @@ TEST(RunQueue, ExampleWordsPrintOnlyBesideTheirOwnKanji)
     EXPECT_EQ(one.sheetsSpelling(QStringLiteral("辺")), 0);  // the second text belongs to a second kanji
 }
 
+// A search sets the count to the found kanji's place: the run stops there,
+// and a pair sheet takes the next kanji as its partner instead of a blank
+// appended to the end of the list.
+TEST(RunQueue, ACountInsideTheTextStopsTheRunWithoutPadding)
+{
+    for (const int perSheet : {1, 2}) {
+        Job job(QStringLiteral("一二三四五"));
+        job.options.perSheet = perSheet;
+        job.options.count = 3;
+        EXPECT_EQ(job.click(), RunResult::Printed);
+        EXPECT_EQ(job.text1.text(), perSheet == 1 ? QStringLiteral("四五") : QStringLiteral("五"));
+        EXPECT_EQ(job.surface.sheets().size(), perSheet == 1 ? 3u : 2u);
+    }
+}
+
 TEST(RunQueue, NoFaceChosenIsRefusedWhetherEmptyOrThePlaceholder)
 {
     for (const QString &face : {QString(), QStringLiteral("フォント")}) {
