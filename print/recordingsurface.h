@@ -56,6 +56,8 @@ public:
     void failFinish(bool fail) { m_failFinish = fail; }
 
     const std::vector<RecordedOp> &ops() const { return m_ops; }
+    // The settings in force now, as the next drawing call would record them.
+    const RecordedOp &state() const { return m_state; }
     // The sheets that would come out: the drawing calls between two document
     // ends, empty stretches skipped.
     std::vector<std::vector<RecordedOp>> sheets() const;
