@@ -9,28 +9,19 @@
 #include <QString>
 
 #include <cmath>
+#include <optional>
+#include <span>
 #include <stdexcept>
 
 namespace bks {
 
 // A run-time failure of the drawing or the run (a 16-bit overflow, a text
 // that is not a number). The run ends silently on it; a one-character sheet
-// skips the statement that raised it.
+// skips the step that raised it.
 class RunTimeFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Runs one statement of a one-character sheet: a failing statement is
-// skipped and the sheet goes on with the next one.
-template <typename Statement>
-void resumeNext(Statement &&statement)
-{
-    try {
-        statement();
-    } catch (const std::runtime_error &) {
-    }
-}
 
 // Prints a text unless it is empty (a missing character prints nothing).
 template <typename Surface>
@@ -111,6 +102,49 @@ QString numberText(qint16 number);
 // The same with every character in its full-width form (digits U+FF10 to
 // U+FF19, the space U+3000, the minus sign U+FF0D).
 QString fullWidthNumberText(qint16 number);
+
+// The print-position shift of a one-character sheet: the menu names
+// millimetres on paper, the sheet draws in twips, held as a 32-bit float.
+inline double shiftTwips(float printOffsetMm)
+{
+    return static_cast<float>(static_cast<double>(printOffsetMm) * kTwipsPerMm);
+}
+
+// The tracing shade of a one-character sheet. Text that is not a colour
+// number leaves the colour as it is rather than costing the sheet.
+class TraceShade {
+public:
+    explicit TraceShade(const QString &text)
+    {
+        try {
+            m_colour = colourValue(text);
+        } catch (const RunTimeFailure &) {
+        }
+    }
+    void apply(PrintSurface &p) const
+    {
+        if (m_colour)
+            p.setForeColor(*m_colour);
+    }
+
+private:
+    std::optional<qint32> m_colour;
+};
+
+// A straight black line of a one-character sheet's grid.
+struct GridLine {
+    bool setDashed;  // DrawStyle := dashed right before this line
+    double x1, y1, x2, y2;
+};
+
+inline void drawGrid(PrintSurface &p, std::span<const GridLine> grid)
+{
+    for (const GridLine &g : grid) {
+        if (g.setDashed)
+            p.setDrawStyle(PrintSurface::Dashed);
+        p.line(PrintSurface::StraightLine, g.x1, g.y1, g.x2, g.y2, 0);
+    }
+}
 
 // Straight black lines and pen moves of the two-character blocks, all from
 // checked 16-bit coordinates.

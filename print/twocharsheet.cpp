@@ -121,7 +121,6 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     p.setFontSize(scaledSize(settings.fontScale, 10));
     p.print(numberText(content.number));
     block.draw(D, content.character(0), content.examples[0]);
-    p.endDoc();
 }
 
 }  // namespace bks

@@ -110,7 +110,6 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     p.setFontSize(scaledSize(settings.fontScale, 10));
     p.print(numberText(content.number));
     block.draw(D, content.character(1), content.examples[1]);
-    p.endDoc();
 }
 
 }  // namespace bks
