@@ -31,7 +31,7 @@ QString num(double v)
     return t == QLatin1String("-0") ? QStringLiteral("0") : t;
 }
 
-QString page(const RecordedOp &op)
+QString page(const SurfaceSettings &op)
 {
     return QStringLiteral("scale %1 orientation %2 paper %3").arg(op.scaleMode).arg(op.orientation).arg(op.paperSize);
 }
@@ -74,7 +74,7 @@ QStringList recordingOf(const RecordingSurface &surface)
         drawn = !ends;
         lines << describe(op);
     }
-    const RecordedOp &s = surface.state();
+    const SurfaceSettings &s = surface.settings();
     lines << QStringLiteral("left with font \"%1\" %2 colour %3 style %4 pen %5 %6 | %7")
                  .arg(s.fontName, num(s.fontSize))
                  .arg(s.colour)
