@@ -1,6 +1,5 @@
+#include "print/onecharsteps.h"
 #include "print/sheetlayout.h"
-#include "print/sheetmath.h"
-#include "print/textqueue.h"
 
 namespace bks {
 
@@ -64,7 +63,6 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     const QString currentChar = content.character(0);
     const float fs = settings.fontScale;
     const double s = shiftTwips(settings.printOffset);
-    const TraceShade shade(settings.traceShade);
     // Read afresh for every coordinate, as the width may change under it.
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };
@@ -90,29 +88,15 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     printIfAny(p, currentChar);
 
     // 4. Tracing characters: right column, then left
+    const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        for (const double fromRight : {3800.0, 5550.0}) {
-            for (int i = 0; i < 3; ++i) {
-                shade.apply(p);
-                p.setFontSize(scaledSize(fs, 100));
-                p.setCurrentX(W() - fromRight + s);
-                p.setCurrentY(7650 + 1800 * i);
-                printIfAny(p, currentChar);
-            }
-        }
+        steps.tracing(currentChar, [&](int column, int i) {
+            return std::pair(W() - (column == 0 ? 3800.0 : 5550.0) + s, 7650.0 + 1800 * i);
+        });
     }
 
     // 5. Practice line
-    const QString &source = content.examples[0];
-    shade.apply(p);
-    for (int i = 0; i < 8; ++i) {
-        p.setCurrentX(W() - 7350);
-        p.setCurrentY(500 + 1800 * i);
-        shade.apply(p);
-        p.setFontSize(scaledSize(fs, 90));
-        if (i < countCharacters(source))
-            p.print(characterAt(source, i));
-    }
+    steps.practiceLine(content.examples[0], [&](int i) { return std::pair(W() - 7350, 500.0 + 1800 * i); });
 
     // 6. Headings, written downwards
     p.setForeColor(0);

@@ -1,6 +1,5 @@
+#include "print/onecharsteps.h"
 #include "print/sheetlayout.h"
-#include "print/sheetmath.h"
-#include "print/textqueue.h"
 
 namespace bks {
 
@@ -56,7 +55,6 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
     const QString currentChar = content.character(0);
     const float fs = settings.fontScale;
     const double s = shiftTwips(settings.printOffset);
-    const TraceShade shade(settings.traceShade);
     auto line = [&](double x1, double y1, double x2, double y2) {
         p.line(PrintSurface::StraightLine, x1, y1, x2, y2, 0);
     };
@@ -82,29 +80,15 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
     printIfAny(p, currentChar);
 
     // 4. Tracing characters: two rows of three
+    const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        for (const double rowY : {1750.0, 3550.0}) {
-            for (int i = 0; i < 3; ++i) {
-                shade.apply(p);
-                p.setFontSize(scaledSize(fs, 100));
-                p.setCurrentX(7750 + 1800 * i);
-                p.setCurrentY(rowY - s);
-                printIfAny(p, currentChar);
-            }
-        }
+        steps.tracing(currentChar, [&](int row, int i) {
+            return std::pair(7750.0 + 1800 * i, (row == 0 ? 1750.0 : 3550.0) - s);
+        });
     }
 
     // 5. Practice line
-    const QString &source = content.examples[0];
-    shade.apply(p);
-    for (int i = 0; i < 8; ++i) {
-        p.setCurrentX(700 + 1800 * i);
-        p.setCurrentY(5400);
-        shade.apply(p);
-        p.setFontSize(scaledSize(fs, 90));
-        if (i < countCharacters(source))
-            p.print(characterAt(source, i));
-    }
+    steps.practiceLine(content.examples[0], [](int i) { return std::pair(700.0 + 1800 * i, 5400.0); });
 
     // 6. Headings along x; heading 1 still carries the tracing shade
     for (const HeadingPlace &h : kHeadings) {

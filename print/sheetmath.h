@@ -9,8 +9,6 @@
 #include <QString>
 
 #include <cmath>
-#include <optional>
-#include <span>
 #include <stdexcept>
 
 namespace bks {
@@ -103,49 +101,6 @@ QString numberText(qint16 number);
 // U+FF19, the space U+3000, the minus sign U+FF0D).
 QString fullWidthNumberText(qint16 number);
 
-// The print-position shift of a one-character sheet: the menu names
-// millimetres on paper, the sheet draws in twips, held as a 32-bit float.
-inline double shiftTwips(float printOffsetMm)
-{
-    return static_cast<float>(static_cast<double>(printOffsetMm) * kTwipsPerMm);
-}
-
-// The tracing shade of a one-character sheet. Text that is not a colour
-// number leaves the colour as it is rather than costing the sheet.
-class TraceShade {
-public:
-    explicit TraceShade(const QString &text)
-    {
-        try {
-            m_colour = colourValue(text);
-        } catch (const RunTimeFailure &) {
-        }
-    }
-    void apply(PrintSurface &p) const
-    {
-        if (m_colour)
-            p.setForeColor(*m_colour);
-    }
-
-private:
-    std::optional<qint32> m_colour;
-};
-
-// A straight black line of a one-character sheet's grid.
-struct GridLine {
-    bool setDashed;  // DrawStyle := dashed right before this line
-    double x1, y1, x2, y2;
-};
-
-inline void drawGrid(PrintSurface &p, std::span<const GridLine> grid)
-{
-    for (const GridLine &g : grid) {
-        if (g.setDashed)
-            p.setDrawStyle(PrintSurface::Dashed);
-        p.line(PrintSurface::StraightLine, g.x1, g.y1, g.x2, g.y2, 0);
-    }
-}
-
 // Straight black lines and pen moves of the two-character blocks, all from
 // checked 16-bit coordinates.
 struct BlockPen {
@@ -167,5 +122,35 @@ struct BlockPen {
         p.setCurrentY(y);
     }
 };
+
+// The rules of a two-character block's squares, alike on the upright and
+// the turned sheet. Across the eight rows: each as its style, its offset from
+// the block's first edge and its span across the five columns, measured from
+// the sentence strip's side (0 to 10U); the reading cells have no rule across
+// them. Along the columns: each as its style and offset.
+template <typename RowRule>
+void blockRowRules(Int16 U, RowRule rule)
+{
+    using S = PrintSurface;
+    const Int16 strip = 0, practice = 2 * U, reading = 6 * U, edge = 10 * U;
+    rule(S::Solid, 0, strip, edge);
+    for (int r = 1; r <= 2; ++r)
+        rule(S::Solid, 2 * U * r, practice, edge);
+    rule(S::Solid, 6 * U, practice, reading);
+    for (int r = 4; r <= 7; ++r)
+        rule(S::Solid, 2 * U * r, practice, edge);
+    rule(S::Solid, 16 * U, strip, edge);
+    for (int r = 0; r <= 7; ++r)
+        rule(S::Dotted, U + 2 * U * r, practice, r == 2 || r == 3 ? reading : edge);
+}
+
+template <typename ColumnRule>
+void blockColumnRules(Int16 U, ColumnRule rule)
+{
+    for (int c = 0; c <= 5; ++c)
+        rule(PrintSurface::Solid, 2 * U * c);
+    for (int c = 0; c <= 4; ++c)
+        rule(PrintSurface::Dotted, U + 2 * U * c);
+}
 
 }  // namespace bks

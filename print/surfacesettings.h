@@ -25,56 +25,28 @@ struct SurfaceSettings {
 // Drawing is the subclass's.
 class SettingsKeepingSurface : public PrintSurface {
 public:
-    void setFontName(const QString &face) override
-    {
-        beforeCall();
-        m_settings.fontName = face;
-    }
+    void setFontName(const QString &face) override { keep(m_settings.fontName, face); }
     void setFontSize(double points) override
     {
-        beforeCall();
-        refuseUnless(points > 0 && points <= 2160, "文字の大きさが範囲外です");
-        m_settings.fontSize = points;
+        keep(m_settings.fontSize, points, points > 0 && points <= 2160, "文字の大きさが範囲外です");
     }
-    void setCurrentX(double x) override
-    {
-        beforeCall();
-        m_settings.x = x;
-    }
-    void setCurrentY(double y) override
-    {
-        beforeCall();
-        m_settings.y = y;
-    }
+    void setCurrentX(double x) override { keep(m_settings.x, x); }
+    void setCurrentY(double y) override { keep(m_settings.y, y); }
     void setScaleMode(int mode) override
     {
-        beforeCall();
-        refuseUnless(mode == Twips || mode == Millimetres, "使えない座標単位です");
-        m_settings.scaleMode = mode;
+        keep(m_settings.scaleMode, mode, mode == Twips || mode == Millimetres, "使えない座標単位です");
     }
     void setDrawStyle(int style) override
     {
-        beforeCall();
-        refuseUnless(style >= Solid && style <= Dotted, "使えない線の種類です");
-        m_settings.drawStyle = style;
+        keep(m_settings.drawStyle, style, style >= Solid && style <= Dotted, "使えない線の種類です");
     }
     void setOrientation(int orientation) override
     {
-        beforeCall();
-        refuseUnless(orientation == Portrait || orientation == Landscape, "使えない用紙の向きです");
-        m_settings.orientation = orientation;
+        keep(m_settings.orientation, orientation, orientation == Portrait || orientation == Landscape,
+             "使えない用紙の向きです");
     }
-    void setPaperSize(int size) override
-    {
-        beforeCall();
-        refuseUnless(size == A4, "用紙はA4だけが使えます");
-        m_settings.paperSize = size;
-    }
-    void setForeColor(qint32 colour) override
-    {
-        beforeCall();
-        m_settings.colour = colour;
-    }
+    void setPaperSize(int size) override { keep(m_settings.paperSize, size, size == A4, "用紙はA4だけが使えます"); }
+    void setForeColor(qint32 colour) override { keep(m_settings.colour, colour); }
     double scaleWidth() const override { return printableMm().width() * unitsPerMm(); }
     double scaleHeight() const override { return printableMm().height() * unitsPerMm(); }
 
@@ -92,10 +64,13 @@ protected:
     void documentEnded() { m_settings.orientation = Portrait; }
 
 private:
-    static void refuseUnless(bool valid, const char *message)
+    template <typename T>
+    void keep(T &setting, const T &value, bool valid = true, const char *refusal = nullptr)
     {
+        beforeCall();
         if (!valid)
-            throw PrintSurfaceError(QString::fromUtf8(message).toStdString());
+            throw PrintSurfaceError(QString::fromUtf8(refusal).toStdString());
+        setting = value;
     }
 
     SurfaceSettings m_settings;

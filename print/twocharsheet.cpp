@@ -12,33 +12,17 @@ struct TwoCharBlock : BlockPen {
     float fs;
     qint32 shade;
 
-
     // One landscape block with its origin at x = X0.
     void draw(Int16 X0, const QString &ch, const QString &sentence)
     {
         using S = PrintSurface;
-        const Int16 left = X0 + 10, inner = X0 + 2 * U + 10, mid = X0 + 6 * U + 10,
-                    right = X0 + 10 * U + 10;
-        // Lines
+        // Lines: the heading band, then across the rows, then along the columns
         p.setDrawStyle(S::Solid);
         p.line(S::Box, (X0 + 10 * U + 11).d(), 10, (X0 + 10 * U + 29).d(), (16 * U + 10).d(), 0);
-        hline(S::Solid, 10, left, right);
-        for (int r = 1; r <= 2; ++r)
-            hline(S::Solid, 10 + 2 * U * r, inner, right);
-        hline(S::Solid, 6 * U + 10, inner, mid);
-        for (int r = 4; r <= 7; ++r)
-            hline(S::Solid, 10 + 2 * U * r, inner, right);
-        hline(S::Solid, 16 * U + 10, left, right);
-        for (int r = 0; r <= 1; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
-        for (int r = 2; r <= 3; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, mid);
-        for (int r = 4; r <= 7; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
-        for (int c = 0; c <= 5; ++c)
-            vline(S::Solid, X0 + 10 + 2 * U * c, 10, 16 * U + 10);
-        for (int c = 0; c <= 4; ++c)
-            vline(S::Dotted, X0 + 10 + U + 2 * U * c, 10, 16 * U + 10);
+        blockRowRules(U, [&](int style, Int16 y, Int16 from, Int16 to) {
+            hline(style, 10 + y, X0 + 10 + from, X0 + 10 + to);
+        });
+        blockColumnRules(U, [&](int style, Int16 x) { vline(style, X0 + 10 + x, 10, 16 * U + 10); });
 
         // Model character, not shifted
         p.setForeColor(0);

@@ -12,32 +12,19 @@ struct VerticalBlock : BlockPen {
     float fs;
     qint32 shade;
 
-
     // One block turned a quarter: its origin at y = Y0, headings above it.
     void draw(Int16 Y0, const QString &ch, const QString &sentence)
     {
         using S = PrintSurface;
-        const Int16 left = 10, right = 16 * U + 10, top = Y0 + 19, bottom = Y0 + 19 + 10 * U,
-                    tall = Y0 + 19 + 8 * U, half = Y0 + 19 + 4 * U;
+        // Lines: the heading band, then the block's columns as rows, then its
+        // rows as columns, the strip's side at the bottom
         p.setDrawStyle(S::Solid);
-        p.line(S::Box, 10, Y0.d(), right.d(), (Y0 + 18).d(), 0);
-        for (int c = 0; c <= 5; ++c)
-            hline(S::Solid, Y0 + 19 + 2 * U * c, left, right);
-        for (int c = 0; c <= 4; ++c)
-            hline(S::Dotted, Y0 + 19 + U + 2 * U * c, left, right);
-        vline(S::Solid, 10, top, bottom);
-        for (int r = 1; r <= 2; ++r)
-            vline(S::Solid, 10 + 2 * U * r, top, tall);
-        vline(S::Solid, 6 * U + 10, half, tall);
-        for (int r = 4; r <= 7; ++r)
-            vline(S::Solid, 10 + 2 * U * r, top, tall);
-        vline(S::Solid, 16 * U + 10, top, bottom);
-        for (int r = 0; r <= 1; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
-        for (int r = 2; r <= 3; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, half, tall);
-        for (int r = 4; r <= 7; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
+        p.line(S::Box, 10, Y0.d(), (16 * U + 10).d(), (Y0 + 18).d(), 0);
+        blockColumnRules(U, [&](int style, Int16 y) { hline(style, Y0 + 19 + y, 10, 16 * U + 10); });
+        const Int16 bottom = Y0 + 19 + 10 * U;
+        blockRowRules(U, [&](int style, Int16 x, Int16 from, Int16 to) {
+            vline(style, 10 + x, bottom - to, bottom - from);
+        });
 
         // Model character; the offset moves it up, which is right on the
         // turned sheet
