@@ -123,6 +123,25 @@ struct BlockPen {
     }
 };
 
+// The cell unit U of a two-character sheet: (W - 20) / 16 of the printable
+// width W in millimetres, read now. The height is read too and not used, as
+// the sheet has always asked for both.
+inline Int16 cellUnit(PrintSurface &p)
+{
+    const Int16 W = toInt16(p.scaleWidth());
+    (void)p.scaleHeight();
+    return toInt16(static_cast<double>((W - 20).v) / 16.0);
+}
+
+// A two-character sheet's number, printed once, between its blocks.
+inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale, qint16 number)
+{
+    p.setCurrentX(x.d());
+    p.setCurrentY(y.d());
+    p.setFontSize(scaledSize(fontScale, 10));
+    p.print(numberText(number));
+}
+
 // The rules of a two-character block's squares, alike on the upright and
 // the turned sheet. Across the eight rows: each as its style, its offset from
 // the block's first edge and its span across the five columns, measured from

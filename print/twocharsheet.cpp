@@ -89,9 +89,7 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     PrintSurface &p = surface;
     // The width is that of the new document, still portrait.
     p.setScaleMode(PrintSurface::Millimetres);
-    const Int16 W = toInt16(p.scaleWidth());
-    (void)p.scaleHeight();
-    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 U = cellUnit(p);
     const Int16 D = toInt16(145.0 - static_cast<double>(settings.lineSpacing));
     const Int16 m = toInt16(std::floor(10.0 / static_cast<double>(settings.fontScale)));
     p.setFontName(settings.fontName);
@@ -100,10 +98,7 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
 
     TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(1), content.examples[1]);
-    p.setCurrentX((12 * U + 10).d());
-    p.setCurrentY((16 * U + 13).d());
-    p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(content.number));
+    printSheetNumber(p, 12 * U + 10, 16 * U + 13, settings.fontScale, content.number);
     block.draw(D, content.character(0), content.examples[0]);
 }
 

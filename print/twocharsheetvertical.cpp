@@ -81,9 +81,7 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     p.setPaperSize(PrintSurface::A4);
     p.setOrientation(PrintSurface::Portrait);
     p.setScaleMode(PrintSurface::Millimetres);
-    const Int16 W = toInt16(p.scaleWidth());
-    (void)p.scaleHeight();
-    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 U = cellUnit(p);
     const Int16 D = toInt16(146.0 - static_cast<double>(settings.lineSpacing));
     p.setFontName(settings.fontName);
     const double fs = settings.fontScale;
@@ -92,10 +90,7 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
 
     VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(0), content.examples[0]);
-    p.setCurrentX((15 * U + 10).d());
-    p.setCurrentY((11 * U + 10).d());
-    p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(content.number));
+    printSheetNumber(p, 15 * U + 10, 11 * U + 10, settings.fontScale, content.number);
     block.draw(D, content.character(1), content.examples[1]);
 }
 
