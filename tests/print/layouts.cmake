@@ -3,6 +3,7 @@ bks_add_test(print_layout_tests
     ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h ${CMAKE_CURRENT_LIST_DIR}/runjob.h
     ${CMAKE_CURRENT_LIST_DIR}/recordingsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layoutrecordings_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layoutinvariants_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/onecharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vertical_test.cpp
