@@ -1,8 +1,5 @@
+#include "print/onecharsteps.h"
 #include "print/sheetlayout.h"
-#include "print/sheetmath.h"
-#include "print/textqueue.h"
-
-#include <optional>
 
 namespace bks {
 
@@ -23,11 +20,6 @@ constexpr HeadingPlace kHeadings[] = {
     {3, 2450, false, 4900, 500, 20},  {4, 4350, false, 4900, 500, 20},
     {5, 2450, false, 13400, 500, 20}, {6, 4350, false, 13400, 500, 20},
     {7, 1850, true, 900, 300, 10},
-};
-
-struct GridLine {
-    bool setDashed;  // DrawStyle := 1 right before this line
-    double x1, y1, x2, y2;
 };
 
 constexpr GridLine kGrid[] = {
@@ -64,103 +56,70 @@ constexpr GridLine kGrid[] = {
 
 }  // namespace
 
-// Every statement runs under resume-next: a failing surface call or value is
-// skipped and the sheet goes on, so a missing font still gives the grid.
-void drawOneCharSheet(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
+// Failing steps are skipped by the surface the sheet is drawn on, so a
+// missing font still gives the grid.
+void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetSettings &settings)
 {
     const QString currentChar = content.character(0);
-    const qint16 sheetNumber = content.number;
-    // The menu names millimetres on paper; the sheet draws in twips.
-    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
-    PrintSurface &p = surface;
     const float fs = settings.fontScale;
-    const double s = shift;
-    std::optional<qint32> shade;
-    try {
-        shade = colourValue(settings.traceShade);
-    } catch (const RunTimeFailure &) {
-    }
+    const double s = shiftTwips(settings.printOffset);
+    // Read afresh for every coordinate, as the width may change under it.
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };
-    auto setShade = [&] {
-        resumeNext([&] {
-            if (!shade)
-                throw RunTimeFailure("not a colour");
-            p.setForeColor(*shade);
-        });
-    };
 
     // 1. Set-up
-    resumeNext([&] { p.setFontName(settings.fontName); });
-    resumeNext([&] { p.setFontSize(scaledSize(fs, 20)); });
-    resumeNext([&] { p.setPaperSize(PrintSurface::A4); });
-    resumeNext([&] { p.setScaleMode(PrintSurface::Twips); });
-    resumeNext([&] { p.setOrientation(PrintSurface::Portrait); });
-    resumeNext([&] { p.setDrawStyle(PrintSurface::Solid); });
+    p.setFontName(settings.fontName);
+    p.setFontSize(scaledSize(fs, 20));
+    p.setPaperSize(PrintSurface::A4);
+    p.setScaleMode(PrintSurface::Twips);
+    p.setOrientation(PrintSurface::Portrait);
+    p.setDrawStyle(PrintSurface::Solid);
 
     // 2. Right-hand heading frame: top, left, bottom, right
-    resumeNext([&] { p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 450, 600, 0); });
-    resumeNext([&] { p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 1550, H() - 1500, 0); });
-    resumeNext([&] { p.line(PrintSurface::StraightLine, W() - 1550, H() - 1500, W() - 450, H() - 1500, 0); });
-    resumeNext([&] { p.line(PrintSurface::StraightLine, W() - 450, 600, W() - 450, H() - 1500, 0); });
+    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 450, 600, 0);
+    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 1550, H() - 1500, 0);
+    p.line(PrintSurface::StraightLine, W() - 1550, H() - 1500, W() - 450, H() - 1500, 0);
+    p.line(PrintSurface::StraightLine, W() - 450, 600, W() - 450, H() - 1500, 0);
 
     // 3. Model character, in whatever colour the surface holds
-    resumeNext([&] { p.setFontSize(scaledSize(fs, 160)); });
-    resumeNext([&] { p.setCurrentX(W() - 5400); });
-    resumeNext([&] { p.setCurrentY(900); });
-    resumeNext([&] { printIfAny(p, currentChar); });
+    p.setFontSize(scaledSize(fs, 160));
+    p.setCurrentX(W() - 5400);
+    p.setCurrentY(900);
+    printIfAny(p, currentChar);
 
     // 4. Tracing characters: right column, then left
+    const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        for (const double fromRight : {3800.0, 5550.0}) {
-            for (int i = 0; i < 3; ++i) {
-                setShade();
-                resumeNext([&] { p.setFontSize(scaledSize(fs, 100)); });
-                resumeNext([&] { p.setCurrentX(W() - fromRight + s); });
-                resumeNext([&] { p.setCurrentY(7650 + 1800 * i); });
-                resumeNext([&] { printIfAny(p, currentChar); });
-            }
-        }
+        steps.tracing(currentChar, [&](int column, int i) {
+            return std::pair(W() - (column == 0 ? 3800.0 : 5550.0) + s, 7650.0 + 1800 * i);
+        });
     }
 
     // 5. Practice line
-    const QString &source = content.examples[0];
-    setShade();
-    for (int i = 0; i < 8; ++i) {
-        resumeNext([&] { p.setCurrentX(W() - 7350); });
-        resumeNext([&] { p.setCurrentY(500 + 1800 * i); });
-        setShade();
-        resumeNext([&] { p.setFontSize(scaledSize(fs, 90)); });
-        if (i < countCharacters(source))
-            resumeNext([&] { p.print(characterAt(source, i)); });
-    }
+    steps.practiceLine(content.examples[0], [&](int i) { return std::pair(W() - 7350, 500.0 + 1800 * i); });
 
     // 6. Headings, written downwards
-    resumeNext([&] { p.setForeColor(0); });
+    p.setForeColor(0);
     for (const HeadingPlace &h : kHeadings) {
         const QString &text = settings.headings[h.k];
         for (qsizetype j = 0; j < countCharacters(text); ++j) {
-            resumeNext([&] { p.setFontSize(scaledSize(fs, h.size)); });
-            resumeNext([&] { p.setCurrentX(h.fixedX ? h.fromRight : W() - h.fromRight); });
-            resumeNext([&] { p.setCurrentY(h.firstY + h.step * static_cast<double>(j)); });
-            resumeNext([&] { p.print(characterAt(text, j)); });
+            p.setFontSize(scaledSize(fs, h.size));
+            p.setCurrentX(h.fixedX ? h.fromRight : W() - h.fromRight);
+            p.setCurrentY(h.firstY + h.step * static_cast<double>(j));
+            p.print(characterAt(text, j));
         }
     }
 
     // 7. Sheet number
-    resumeNext([&] { p.setForeColor(0); });
-    resumeNext([&] { p.setFontSize(scaledSize(fs, 15)); });
-    resumeNext([&] { p.setCurrentX(1500); });
-    resumeNext([&] { p.setCurrentY(H() - 1000); });
-    resumeNext([&] { p.print(fullWidthNumberText(sheetNumber)); });
+    p.setForeColor(0);
+    p.setFontSize(scaledSize(fs, 15));
+    p.setCurrentX(1500);
+    p.setCurrentY(H() - 1000);
+    p.print(fullWidthNumberText(content.number));
 
     // 8. Grid
-    resumeNext([&] { p.setDrawStyle(PrintSurface::Solid); });
-    for (const GridLine &g : kGrid) {
-        if (g.setDashed)
-            resumeNext([&] { p.setDrawStyle(PrintSurface::Dashed); });
-        resumeNext([&] { p.line(PrintSurface::StraightLine, g.x1, g.y1, g.x2, g.y2, 0); });
-    }
+    p.setDrawStyle(PrintSurface::Solid);
+    drawGrid(p, kGrid);
 }
 
 }  // namespace bks

@@ -1,8 +1,5 @@
+#include "print/onecharsteps.h"
 #include "print/sheetlayout.h"
-#include "print/sheetmath.h"
-#include "print/textqueue.h"
-
-#include <optional>
 
 namespace bks {
 
@@ -16,11 +13,6 @@ struct HeadingPlace {
 constexpr HeadingPlace kHeadings[] = {
     {1, 850, 500, 1000},   {2, 9630, 500, 850},   {3, 4600, 500, 1950}, {4, 4600, 500, 3900},
     {5, 13500, 500, 2000}, {6, 13500, 500, 4000}, {7, 870, 300, 9250},
-};
-
-struct GridLine {
-    bool setDashed;  // DrawStyle := 1 right before this line
-    double x1, y1, x2, y2;
 };
 
 constexpr GridLine kGrid[] = {
@@ -57,38 +49,22 @@ constexpr GridLine kGrid[] = {
 }  // namespace
 
 // Landscape twips, every coordinate a constant; the face turns the glyphs.
-// Statements run under resume-next as on the portrait sheet.
-void drawOneCharSheetVertical(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
+// Failing steps are skipped as on the portrait sheet.
+void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, const SheetSettings &settings)
 {
     const QString currentChar = content.character(0);
-    const qint16 sheetNumber = content.number;
-    // The menu names millimetres on paper; the sheet draws in twips.
-    const auto shift = static_cast<float>(static_cast<double>(settings.printOffset) * kTwipsPerMm);
-    PrintSurface &p = surface;
     const float fs = settings.fontScale;
-    const double s = shift;
-    std::optional<qint32> shade;
-    try {
-        shade = colourValue(settings.traceShade);
-    } catch (const RunTimeFailure &) {
-    }
-    auto setShade = [&] {
-        resumeNext([&] {
-            if (!shade)
-                throw RunTimeFailure("not a colour");
-            p.setForeColor(*shade);
-        });
-    };
+    const double s = shiftTwips(settings.printOffset);
     auto line = [&](double x1, double y1, double x2, double y2) {
-        resumeNext([&] { p.line(PrintSurface::StraightLine, x1, y1, x2, y2, 0); });
+        p.line(PrintSurface::StraightLine, x1, y1, x2, y2, 0);
     };
 
     // 1. Set-up; the font size is left as it is
-    resumeNext([&] { p.setFontName(settings.fontName); });
-    resumeNext([&] { p.setPaperSize(PrintSurface::A4); });
-    resumeNext([&] { p.setOrientation(PrintSurface::Landscape); });
-    resumeNext([&] { p.setScaleMode(PrintSurface::Twips); });
-    resumeNext([&] { p.setDrawStyle(PrintSurface::Solid); });
+    p.setFontName(settings.fontName);
+    p.setPaperSize(PrintSurface::A4);
+    p.setOrientation(PrintSurface::Landscape);
+    p.setScaleMode(PrintSurface::Twips);
+    p.setDrawStyle(PrintSurface::Solid);
 
     // 2. Heading band: top, right, bottom (leftwards), left (upwards)
     line(700, 500, 15050, 500);
@@ -97,67 +73,49 @@ void drawOneCharSheetVertical(PrintSurface &surface, const SheetContent &content
     line(700, 1700, 700, 500);
 
     // 3. Model character; the shift moves it too
-    resumeNext([&] { p.setForeColor(0); });
-    resumeNext([&] { p.setFontSize(scaledSize(fs, 160)); });
-    resumeNext([&] { p.setCurrentX(700 - s); });
-    resumeNext([&] { p.setCurrentY(2000); });
-    resumeNext([&] { printIfAny(p, currentChar); });
+    p.setForeColor(0);
+    p.setFontSize(scaledSize(fs, 160));
+    p.setCurrentX(700 - s);
+    p.setCurrentY(2000);
+    printIfAny(p, currentChar);
 
     // 4. Tracing characters: two rows of three
+    const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        for (const double rowY : {1750.0, 3550.0}) {
-            for (int i = 0; i < 3; ++i) {
-                setShade();
-                resumeNext([&] { p.setFontSize(scaledSize(fs, 100)); });
-                resumeNext([&] { p.setCurrentX(7750 + 1800 * i); });
-                resumeNext([&] { p.setCurrentY(rowY - s); });
-                resumeNext([&] { printIfAny(p, currentChar); });
-            }
-        }
+        steps.tracing(currentChar, [&](int row, int i) {
+            return std::pair(7750.0 + 1800 * i, (row == 0 ? 1750.0 : 3550.0) - s);
+        });
     }
 
     // 5. Practice line
-    const QString &source = content.examples[0];
-    setShade();
-    for (int i = 0; i < 8; ++i) {
-        resumeNext([&] { p.setCurrentX(700 + 1800 * i); });
-        resumeNext([&] { p.setCurrentY(5400); });
-        setShade();
-        resumeNext([&] { p.setFontSize(scaledSize(fs, 90)); });
-        if (i < countCharacters(source))
-            resumeNext([&] { p.print(characterAt(source, i)); });
-    }
+    steps.practiceLine(content.examples[0], [](int i) { return std::pair(700.0 + 1800 * i, 5400.0); });
 
     // 6. Headings along x; heading 1 still carries the tracing shade
     for (const HeadingPlace &h : kHeadings) {
         const QString &text = settings.headings[h.k];
         for (qsizetype j = 0; j < countCharacters(text); ++j) {
-            resumeNext([&] { p.setFontSize(scaledSize(fs, 20)); });
-            resumeNext([&] { p.setCurrentX(h.firstX + h.step * static_cast<double>(j)); });
-            resumeNext([&] { p.setCurrentY(h.y); });
-            resumeNext([&] { p.print(characterAt(text, j)); });
+            p.setFontSize(scaledSize(fs, 20));
+            p.setCurrentX(h.firstX + h.step * static_cast<double>(j));
+            p.setCurrentY(h.y);
+            p.print(characterAt(text, j));
         }
         if (h.k == 1)
-            resumeNext([&] { p.setForeColor(0); });
+            p.setForeColor(0);
     }
 
     // 7. Grid
-    for (const GridLine &g : kGrid) {
-        if (g.setDashed)
-            resumeNext([&] { p.setDrawStyle(PrintSurface::Dashed); });
-        line(g.x1, g.y1, g.x2, g.y2);
-    }
+    drawGrid(p, kGrid);
 
     // 8. Sheet number, one character at a time upwards; four or more
     // characters (100 and above, -100 and below) print nothing
-    resumeNext([&] { p.setFontSize(scaledSize(fs, 20)); });
-    const QString t = fullWidthNumberText(sheetNumber);
+    p.setFontSize(scaledSize(fs, 20));
+    const QString t = fullWidthNumberText(content.number);
     if (t.size() <= 3) {
         constexpr double kY[] = {2000, 1700, 1400};
         for (qsizetype i = 0; i < t.size(); ++i) {
-            resumeNext([&] { p.setCurrentX(15500); });
-            resumeNext([&] { p.setCurrentY(kY[i]); });
-            resumeNext([&] { p.print(QString(t.at(i))); });
+            p.setCurrentX(15500);
+            p.setCurrentY(kY[i]);
+            p.print(QString(t.at(i)));
         }
     }
 }

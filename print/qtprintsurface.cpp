@@ -27,88 +27,17 @@ QtPrintSurface::QtPrintSurface(std::unique_ptr<PageTarget> target) : m_target(st
 // what was drawn.
 QtPrintSurface::~QtPrintSurface() = default;
 
-void QtPrintSurface::setFontName(const QString &face)
-{
-    if (face == m_face && !m_family.isEmpty())
-        return;
-    m_face = face;
-    m_family = resolvedFamily(face);
-    m_fontDirty = true;
-}
-
-void QtPrintSurface::setFontSize(double points)
-{
-    if (!(points > 0) || points > 2160)
-        throw PrintSurfaceError(QStringLiteral("文字の大きさが範囲外です").toStdString());
-    if (points != m_points) {
-        m_points = points;
-        m_fontDirty = true;
-    }
-}
-
-void QtPrintSurface::setCurrentX(double x)
-{
-    m_x = x;
-}
-
-void QtPrintSurface::setCurrentY(double y)
-{
-    m_y = y;
-}
-
-void QtPrintSurface::setScaleMode(int mode)
-{
-    if (mode != Twips && mode != Millimetres)
-        throw PrintSurfaceError(QStringLiteral("使えない座標単位です").toStdString());
-    m_scaleMode = mode;
-}
-
-void QtPrintSurface::setDrawStyle(int style)
-{
-    if (style < Solid || style > Dotted)
-        throw PrintSurfaceError(QStringLiteral("使えない線の種類です").toStdString());
-    m_drawStyle = style;
-}
-
-void QtPrintSurface::setOrientation(int orientation)
-{
-    if (orientation != Portrait && orientation != Landscape)
-        throw PrintSurfaceError(QStringLiteral("使えない用紙の向きです").toStdString());
-    m_orientation = orientation;
-}
-
-void QtPrintSurface::setPaperSize(int size)
-{
-    if (size != A4)
-        throw PrintSurfaceError(QStringLiteral("用紙はA4だけが使えます").toStdString());
-}
-
-void QtPrintSurface::setForeColor(qint32 colour)
-{
-    m_foreColor = colour;
-}
-
-double QtPrintSurface::unitsPerMm() const
-{
-    return m_scaleMode == Twips ? 1440.0 / kMmPerInch : 1.0;
-}
-
 QPageLayout::Orientation QtPrintSurface::pageOrientation() const
 {
     // A page keeps the orientation it was started in.
     if (m_painter)
         return m_openOrientation;
-    return m_orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return settings().orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-double QtPrintSurface::scaleWidth() const
+QSizeF QtPrintSurface::printableMm() const
 {
-    return m_target->printableMm(pageOrientation()).width() * unitsPerMm();
-}
-
-double QtPrintSurface::scaleHeight() const
-{
-    return m_target->printableMm(pageOrientation()).height() * unitsPerMm();
+    return m_target->printableMm(pageOrientation()).size();
 }
 
 QPainter &QtPrintSurface::painter()
@@ -170,25 +99,33 @@ void QtPrintSurface::applyPen(const QColor &colour, int style)
 
 void QtPrintSurface::prepareFont()
 {
-    if (!m_fontDirty)
+    const QString &face = settings().fontName;
+    // A printer's own default size until a size is set.
+    const double points = settings().fontSize > 0 ? settings().fontSize : 9;
+    if (!m_fontDirty && face == m_fontFace && points == m_fontPoints)
         return;
-    if (m_points <= 0)
-        m_points = 9;  // a printer's own default size until a size is set
-    m_font = QFont(m_family.isEmpty() ? resolvedFamily(m_face) : m_family);
-    m_font.setPointSizeF(m_points);
+    // Resolving a face looks through the installed fonts: once per face.
+    if (m_family.isEmpty() || face != m_familyFace) {
+        m_family = resolvedFamily(face);
+        m_familyFace = face;
+    }
+    m_font = QFont(m_family);
+    m_font.setPointSizeF(points);
     m_metrics.emplace(m_font, m_painter->device());
-    m_cell = EmBoxCell(m_font, *m_metrics, m_points * m_painter->device()->logicalDpiY() / 72.0);
+    m_cell = EmBoxCell(m_font, *m_metrics, points * m_painter->device()->logicalDpiY() / 72.0);
     m_painter->setFont(m_font);
     m_fontDirty = false;
+    m_fontFace = face;
+    m_fontPoints = points;
 }
 
 void QtPrintSurface::print(const QString &text)
 {
     QPainter &p = painter();
     prepareFont();
-    applyPen(printedColour(m_foreColor), Solid);
-    const QPointF at = toDevice(m_x, m_y);
-    if (isVerticalFace(m_face)) {
+    applyPen(printedColour(settings().colour), Solid);
+    const QPointF at = toDevice(settings().x, settings().y);
+    if (isVerticalFace(settings().fontName)) {
         DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, text);
         p.setFont(m_font);
     } else {
@@ -196,8 +133,8 @@ void QtPrintSurface::print(const QString &text)
     }
     // Like a printer's Print: the pen goes to the start of the next line.
     const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
-    m_x = 0;
-    m_y += m_metrics->height() * unitsPerPx;
+    current().x = 0;
+    current().y += m_metrics->height() * unitsPerPx;
 }
 
 void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)
@@ -205,14 +142,14 @@ void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2,
     if (flags != StraightLine && flags != Box)
         throw PrintSurfaceError(QStringLiteral("使えない線の指定です").toStdString());
     QPainter &p = painter();
-    applyPen(printedColour(colour), m_drawStyle);
+    applyPen(printedColour(colour), settings().drawStyle);
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
     if (flags == Box)
         p.drawRect(QRectF(a, b).normalized());
     else
         p.drawLine(a, b);
-    m_x = x2;
-    m_y = y2;
+    current().x = x2;
+    current().y = y2;
 }
 
 void QtPrintSurface::newPage()
@@ -228,7 +165,7 @@ void QtPrintSurface::endDoc()
     if (m_failure)
         throw PrintSurfaceError(m_failure->toStdString());
     m_painter = nullptr;
-    m_orientation = Portrait;
+    documentEnded();
 }
 
 bool QtPrintSurface::finish(QString *error)

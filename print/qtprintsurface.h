@@ -2,7 +2,7 @@
 
 #include "platform/platformservices.h"
 #include "print/pagetargets.h"
-#include "print/printsurface.h"
+#include "print/surfacesettings.h"
 #include "print/textcell.h"
 
 #include <QFont>
@@ -23,22 +23,11 @@ namespace bks {
 // The print surface over a page target. Units are converted to device
 // pixels here, with no painter transform, so font point sizes stay real
 // points on every device.
-class QtPrintSurface : public PrintSurface {
+class QtPrintSurface : public SettingsKeepingSurface {
 public:
     explicit QtPrintSurface(std::unique_ptr<PageTarget> target);
     ~QtPrintSurface() override;
 
-    void setFontName(const QString &face) override;
-    void setFontSize(double points) override;
-    void setCurrentX(double x) override;
-    void setCurrentY(double y) override;
-    void setScaleMode(int mode) override;
-    void setDrawStyle(int style) override;
-    void setOrientation(int orientation) override;
-    void setPaperSize(int size) override;
-    void setForeColor(qint32 colour) override;
-    double scaleWidth() const override;
-    double scaleHeight() const override;
     void print(const QString &text) override;
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override;
     void newPage() override;
@@ -50,10 +39,12 @@ public:
     // Pages begun so far.
     int pageCount() const { return m_pageCount; }
 
+protected:
+    QSizeF printableMm() const override;
+
 private:
     QPainter &painter();
     QPointF toDevice(double x, double y) const;
-    double unitsPerMm() const;
     QPageLayout::Orientation pageOrientation() const;
     void applyPen(const QColor &colour, int style);
     void prepareFont();
@@ -64,19 +55,16 @@ private:
     bool m_finished = false;
     std::optional<QString> m_failure;
 
-    QString m_face;
+    // The face the family was resolved for, and the font made last.
+    QString m_familyFace;
     QString m_family;
-    double m_points = 0;
     bool m_fontDirty = true;
+    QString m_fontFace;
+    double m_fontPoints = 0;
     QFont m_font;
     std::optional<QFontMetricsF> m_metrics;
     TextCell m_cell;
-    double m_x = 0, m_y = 0;
-    int m_scaleMode = Twips;
-    int m_drawStyle = Solid;
-    int m_orientation = Portrait;
     QPageLayout::Orientation m_openOrientation = QPageLayout::Portrait;
-    qint32 m_foreColor = 0;
 
     bool m_penValid = false;
     QRgb m_penRgb = 0;

@@ -2,132 +2,60 @@
 
 namespace bks {
 
-namespace {
-
-constexpr double kTwipsPerMm = 1440.0 / 25.4;
-
-}  // namespace
-
 RecordingSurface::RecordingSurface(double portraitWidthMm, double portraitHeightMm)
     : m_portraitW(portraitWidthMm), m_portraitH(portraitHeightMm)
 {
 }
 
-void RecordingSurface::step()
+void RecordingSurface::beforeCall()
 {
     const int call = m_calls++;
     if (m_failFrom >= 0 && call >= m_failFrom)
         throw PrintSurfaceError("recording surface: operation " + std::to_string(call) + " fails");
 }
 
-void RecordingSurface::setFontName(const QString &face)
-{
-    step();
-    m_state.fontName = face;
-}
-
-void RecordingSurface::setFontSize(double points)
-{
-    step();
-    m_state.fontSize = points;
-}
-
-void RecordingSurface::setCurrentX(double x)
-{
-    step();
-    m_state.x = x;
-}
-
-void RecordingSurface::setCurrentY(double y)
-{
-    step();
-    m_state.y = y;
-}
-
-void RecordingSurface::setScaleMode(int mode)
-{
-    step();
-    m_state.scaleMode = mode;
-}
-
-void RecordingSurface::setDrawStyle(int style)
-{
-    step();
-    m_state.drawStyle = style;
-}
-
-void RecordingSurface::setOrientation(int orientation)
-{
-    step();
-    m_state.orientation = orientation;
-}
-
-void RecordingSurface::setPaperSize(int size)
-{
-    step();
-    m_state.paperSize = size;
-}
-
-void RecordingSurface::setForeColor(qint32 colour)
-{
-    step();
-    m_state.colour = colour;
-}
-
 // The exact printable area: 200 mm are 11,338.58 twips, not a rounded 11,339,
 // as a printer's area converted to twips would be.
-double RecordingSurface::scaleWidth() const
+QSizeF RecordingSurface::printableMm() const
 {
-    const double mm = m_state.orientation == Landscape ? m_portraitH : m_portraitW;
-    return m_state.scaleMode == Millimetres ? mm : mm * kTwipsPerMm;
+    return settings().orientation == Landscape ? QSizeF(m_portraitH, m_portraitW) : QSizeF(m_portraitW, m_portraitH);
 }
 
-double RecordingSurface::scaleHeight() const
+RecordedOp &RecordingSurface::record(RecordedOp::Kind kind)
 {
-    const double mm = m_state.orientation == Landscape ? m_portraitW : m_portraitH;
-    return m_state.scaleMode == Millimetres ? mm : mm * kTwipsPerMm;
+    beforeCall();
+    RecordedOp op;
+    static_cast<SurfaceSettings &>(op) = settings();
+    op.kind = kind;
+    m_ops.push_back(std::move(op));
+    return m_ops.back();
 }
 
 void RecordingSurface::print(const QString &text)
 {
-    step();
-    RecordedOp op = m_state;
-    op.kind = RecordedOp::Print;
-    op.text = text;
-    m_ops.push_back(std::move(op));
+    record(RecordedOp::Print).text = text;
 }
 
 void RecordingSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)
 {
-    step();
-    RecordedOp op = m_state;
-    op.kind = RecordedOp::Line;
-    op.text.clear();
+    RecordedOp &op = record(RecordedOp::Line);
     op.flags = flags;
     op.x1 = x1;
     op.y1 = y1;
     op.x2 = x2;
     op.y2 = y2;
     op.colour = colour;
-    m_ops.push_back(std::move(op));
 }
 
 void RecordingSurface::newPage()
 {
-    step();
-    RecordedOp op = m_state;
-    op.kind = RecordedOp::NewPage;
-    m_ops.push_back(std::move(op));
+    record(RecordedOp::NewPage);
 }
 
 void RecordingSurface::endDoc()
 {
-    step();
-    RecordedOp op = m_state;
-    op.kind = RecordedOp::EndDoc;
-    m_ops.push_back(std::move(op));
-    // The next document starts in portrait, whatever this one was set to.
-    m_state.orientation = Portrait;
+    record(RecordedOp::EndDoc);
+    documentEnded();
 }
 
 bool RecordingSurface::finish(QString *error)

@@ -15,22 +15,11 @@ namespace bks {
 
 // A run-time failure of the drawing or the run (a 16-bit overflow, a text
 // that is not a number). The run ends silently on it; a one-character sheet
-// skips the statement that raised it.
+// skips the step that raised it.
 class RunTimeFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Runs one statement of a one-character sheet: a failing statement is
-// skipped and the sheet goes on with the next one.
-template <typename Statement>
-void resumeNext(Statement &&statement)
-{
-    try {
-        statement();
-    } catch (const std::runtime_error &) {
-    }
-}
 
 // Prints a text unless it is empty (a missing character prints nothing).
 template <typename Surface>
@@ -133,5 +122,54 @@ struct BlockPen {
         p.setCurrentY(y);
     }
 };
+
+// The cell unit U of a two-character sheet: (W - 20) / 16 of the printable
+// width W in millimetres, read now. The height is read too and not used, as
+// the sheet has always asked for both.
+inline Int16 cellUnit(PrintSurface &p)
+{
+    const Int16 W = toInt16(p.scaleWidth());
+    (void)p.scaleHeight();
+    return toInt16(static_cast<double>((W - 20).v) / 16.0);
+}
+
+// A two-character sheet's number, printed once, between its blocks.
+inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale, qint16 number)
+{
+    p.setCurrentX(x.d());
+    p.setCurrentY(y.d());
+    p.setFontSize(scaledSize(fontScale, 10));
+    p.print(numberText(number));
+}
+
+// The rules of a two-character block's squares, alike on the upright and
+// the turned sheet. Across the eight rows: each as its style, its offset from
+// the block's first edge and its span across the five columns, measured from
+// the sentence strip's side (0 to 10U); the reading cells have no rule across
+// them. Along the columns: each as its style and offset.
+template <typename RowRule>
+void blockRowRules(Int16 U, RowRule rule)
+{
+    using S = PrintSurface;
+    const Int16 strip = 0, practice = 2 * U, reading = 6 * U, edge = 10 * U;
+    rule(S::Solid, 0, strip, edge);
+    for (int r = 1; r <= 2; ++r)
+        rule(S::Solid, 2 * U * r, practice, edge);
+    rule(S::Solid, 6 * U, practice, reading);
+    for (int r = 4; r <= 7; ++r)
+        rule(S::Solid, 2 * U * r, practice, edge);
+    rule(S::Solid, 16 * U, strip, edge);
+    for (int r = 0; r <= 7; ++r)
+        rule(S::Dotted, U + 2 * U * r, practice, r == 2 || r == 3 ? reading : edge);
+}
+
+template <typename ColumnRule>
+void blockColumnRules(Int16 U, ColumnRule rule)
+{
+    for (int c = 0; c <= 5; ++c)
+        rule(PrintSurface::Solid, 2 * U * c);
+    for (int c = 0; c <= 4; ++c)
+        rule(PrintSurface::Dotted, U + 2 * U * c);
+}
 
 }  // namespace bks

@@ -12,33 +12,17 @@ struct TwoCharBlock : BlockPen {
     float fs;
     qint32 shade;
 
-
     // One landscape block with its origin at x = X0.
     void draw(Int16 X0, const QString &ch, const QString &sentence)
     {
         using S = PrintSurface;
-        const Int16 left = X0 + 10, inner = X0 + 2 * U + 10, mid = X0 + 6 * U + 10,
-                    right = X0 + 10 * U + 10;
-        // Lines
+        // Lines: the heading band, then across the rows, then along the columns
         p.setDrawStyle(S::Solid);
         p.line(S::Box, (X0 + 10 * U + 11).d(), 10, (X0 + 10 * U + 29).d(), (16 * U + 10).d(), 0);
-        hline(S::Solid, 10, left, right);
-        for (int r = 1; r <= 2; ++r)
-            hline(S::Solid, 10 + 2 * U * r, inner, right);
-        hline(S::Solid, 6 * U + 10, inner, mid);
-        for (int r = 4; r <= 7; ++r)
-            hline(S::Solid, 10 + 2 * U * r, inner, right);
-        hline(S::Solid, 16 * U + 10, left, right);
-        for (int r = 0; r <= 1; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
-        for (int r = 2; r <= 3; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, mid);
-        for (int r = 4; r <= 7; ++r)
-            hline(S::Dotted, 10 + U + 2 * U * r, inner, right);
-        for (int c = 0; c <= 5; ++c)
-            vline(S::Solid, X0 + 10 + 2 * U * c, 10, 16 * U + 10);
-        for (int c = 0; c <= 4; ++c)
-            vline(S::Dotted, X0 + 10 + U + 2 * U * c, 10, 16 * U + 10);
+        blockRowRules(U, [&](int style, Int16 y, Int16 from, Int16 to) {
+            hline(style, 10 + y, X0 + 10 + from, X0 + 10 + to);
+        });
+        blockColumnRules(U, [&](int style, Int16 x) { vline(style, X0 + 10 + x, 10, 16 * U + 10); });
 
         // Model character, not shifted
         p.setForeColor(0);
@@ -105,9 +89,7 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     PrintSurface &p = surface;
     // The width is that of the new document, still portrait.
     p.setScaleMode(PrintSurface::Millimetres);
-    const Int16 W = toInt16(p.scaleWidth());
-    (void)p.scaleHeight();
-    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 U = cellUnit(p);
     const Int16 D = toInt16(145.0 - static_cast<double>(settings.lineSpacing));
     const Int16 m = toInt16(std::floor(10.0 / static_cast<double>(settings.fontScale)));
     p.setFontName(settings.fontName);
@@ -116,12 +98,8 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
 
     TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(1), content.examples[1]);
-    p.setCurrentX((12 * U + 10).d());
-    p.setCurrentY((16 * U + 13).d());
-    p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(content.number));
+    printSheetNumber(p, 12 * U + 10, 16 * U + 13, settings.fontScale, content.number);
     block.draw(D, content.character(0), content.examples[0]);
-    p.endDoc();
 }
 
 }  // namespace bks

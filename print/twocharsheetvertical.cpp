@@ -12,32 +12,19 @@ struct VerticalBlock : BlockPen {
     float fs;
     qint32 shade;
 
-
     // One block turned a quarter: its origin at y = Y0, headings above it.
     void draw(Int16 Y0, const QString &ch, const QString &sentence)
     {
         using S = PrintSurface;
-        const Int16 left = 10, right = 16 * U + 10, top = Y0 + 19, bottom = Y0 + 19 + 10 * U,
-                    tall = Y0 + 19 + 8 * U, half = Y0 + 19 + 4 * U;
+        // Lines: the heading band, then the block's columns as rows, then its
+        // rows as columns, the strip's side at the bottom
         p.setDrawStyle(S::Solid);
-        p.line(S::Box, 10, Y0.d(), right.d(), (Y0 + 18).d(), 0);
-        for (int c = 0; c <= 5; ++c)
-            hline(S::Solid, Y0 + 19 + 2 * U * c, left, right);
-        for (int c = 0; c <= 4; ++c)
-            hline(S::Dotted, Y0 + 19 + U + 2 * U * c, left, right);
-        vline(S::Solid, 10, top, bottom);
-        for (int r = 1; r <= 2; ++r)
-            vline(S::Solid, 10 + 2 * U * r, top, tall);
-        vline(S::Solid, 6 * U + 10, half, tall);
-        for (int r = 4; r <= 7; ++r)
-            vline(S::Solid, 10 + 2 * U * r, top, tall);
-        vline(S::Solid, 16 * U + 10, top, bottom);
-        for (int r = 0; r <= 1; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
-        for (int r = 2; r <= 3; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, half, tall);
-        for (int r = 4; r <= 7; ++r)
-            vline(S::Dotted, 10 + U + 2 * U * r, top, tall);
+        p.line(S::Box, 10, Y0.d(), (16 * U + 10).d(), (Y0 + 18).d(), 0);
+        blockColumnRules(U, [&](int style, Int16 y) { hline(style, Y0 + 19 + y, 10, 16 * U + 10); });
+        const Int16 bottom = Y0 + 19 + 10 * U;
+        blockRowRules(U, [&](int style, Int16 x, Int16 from, Int16 to) {
+            vline(style, 10 + x, bottom - to, bottom - from);
+        });
 
         // Model character; the offset moves it up, which is right on the
         // turned sheet
@@ -94,9 +81,7 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     p.setPaperSize(PrintSurface::A4);
     p.setOrientation(PrintSurface::Portrait);
     p.setScaleMode(PrintSurface::Millimetres);
-    const Int16 W = toInt16(p.scaleWidth());
-    (void)p.scaleHeight();
-    const Int16 U = toInt16(static_cast<double>((W - 20).v) / 16.0);
+    const Int16 U = cellUnit(p);
     const Int16 D = toInt16(146.0 - static_cast<double>(settings.lineSpacing));
     p.setFontName(settings.fontName);
     const double fs = settings.fontScale;
@@ -105,12 +90,8 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
 
     VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(0), content.examples[0]);
-    p.setCurrentX((15 * U + 10).d());
-    p.setCurrentY((11 * U + 10).d());
-    p.setFontSize(scaledSize(settings.fontScale, 10));
-    p.print(numberText(content.number));
+    printSheetNumber(p, 15 * U + 10, 11 * U + 10, settings.fontScale, content.number);
     block.draw(D, content.character(1), content.examples[1]);
-    p.endDoc();
 }
 
 }  // namespace bks

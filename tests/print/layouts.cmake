@@ -2,6 +2,8 @@ bks_add_test(print_layout_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h ${CMAKE_CURRENT_LIST_DIR}/runjob.h
     ${CMAKE_CURRENT_LIST_DIR}/recordingsurface_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layoutrecordings_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layoutinvariants_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/onecharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vertical_test.cpp
@@ -9,3 +11,5 @@ bks_add_test(print_layout_tests
     ${CMAKE_CURRENT_LIST_DIR}/runqueue_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sheetlayouts_test.cpp
   LIBS bks_print)
+# The reviewed recordings are read from, and rewritten into, the source tree.
+target_compile_definitions(print_layout_tests PRIVATE BKS_RECORDINGS_DIR="${CMAKE_CURRENT_LIST_DIR}/recordings")

@@ -29,7 +29,7 @@ TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLite
             (after ? b.second : b.first).push_back(op);
         }
     }
-    EXPECT_EQ(s.sheets().size(), 1u);  // the second EndDoc adds no blank sheet
+    EXPECT_EQ(s.sheets().size(), 1u);
     return b;
 }
 
@@ -115,31 +115,24 @@ TEST(TwoCharSheet, ScaleSpacingAndOffset)
     EXPECT_EQ(Pos(wide.number.x, wide.number.y), Pos(12 * 12 + 10, 16 * 12 + 13));
 }
 
-TEST(TwoCharSheet, LinesOfOneBlock)
+TEST(TwoCharSheet, BothBlocksDrawTheSameLinesTheBlockShiftApart)
 {
-    const TwoBlocks b = drawTwo(sheetSettings());
-    const auto left = opsOf(b.first, RecordedOp::Line);
-    const auto right = opsOf(b.second, RecordedOp::Line);
-    ASSERT_EQ(left.size(), 29u);
-    ASSERT_EQ(right.size(), 29u);
-    auto at = [](const RecordedOp &l) {
-        return std::vector<double>{double(l.flags), l.x1, l.y1, l.x2, l.y2, double(l.drawStyle)};
-    };
-    EXPECT_EQ(at(left[0]), (std::vector<double>{20, 121, 10, 139, 186, 0}));
-    EXPECT_EQ(at(right[0]), (std::vector<double>{20, 266, 10, 284, 186, 0}));
-    EXPECT_EQ(at(left[1]), (std::vector<double>{4, 10, 10, 120, 10, 0}));
-    EXPECT_EQ(at(left[2]), (std::vector<double>{4, 32, 32, 120, 32, 0}));
-    EXPECT_EQ(at(left[4]), (std::vector<double>{4, 32, 76, 76, 76, 0}));
-    EXPECT_EQ(at(left[9]), (std::vector<double>{4, 10, 186, 120, 186, 0}));
-    EXPECT_EQ(at(left[10]), (std::vector<double>{4, 32, 21, 120, 21, 2}));
-    EXPECT_EQ(at(left[12]), (std::vector<double>{4, 32, 65, 76, 65, 2}));
-    EXPECT_EQ(at(left[17]), (std::vector<double>{4, 32, 175, 120, 175, 2}));
-    EXPECT_EQ(at(left[18]), (std::vector<double>{4, 10, 10, 10, 186, 0}));
-    EXPECT_EQ(at(left[23]), (std::vector<double>{4, 120, 10, 120, 186, 0}));
-    EXPECT_EQ(at(left[24]), (std::vector<double>{4, 21, 10, 21, 186, 2}));
-    EXPECT_EQ(at(right[28]), (std::vector<double>{4, 145 + 109, 10, 145 + 109, 186, 2}));
-    for (const RecordedOp &l : left)
-        EXPECT_EQ(l.colour, 0);
+    LayoutInput settings = sheetSettings();
+    for (const float spacing : {0.0f, 5.0f}) {
+        settings.lineSpacing = spacing;
+        const TwoBlocks b = drawTwo(settings);
+        const auto left = opsOf(b.first, RecordedOp::Line);
+        const auto right = opsOf(b.second, RecordedOp::Line);
+        ASSERT_EQ(left.size(), 29u);
+        ASSERT_EQ(right.size(), left.size());
+        for (size_t i = 0; i < left.size(); ++i) {
+            EXPECT_EQ(right[i].x1 - left[i].x1, 145 - spacing) << i;
+            EXPECT_EQ(right[i].x2 - left[i].x2, 145 - spacing) << i;
+            EXPECT_EQ(std::tie(right[i].y1, right[i].y2, right[i].flags, right[i].drawStyle),
+                      std::tie(left[i].y1, left[i].y2, left[i].flags, left[i].drawStyle));
+            EXPECT_EQ(left[i].colour, 0);
+        }
+    }
 }
 
 TEST(TwoCharSheet, PairsOfOneOrNoCharacterAndTracingOff)

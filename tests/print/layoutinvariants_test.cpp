@@ -1,0 +1,239 @@
+// What every sheet layout must hold, checked for each row of the table so a
+// new layout is checked as soon as it is listed: its lines and texts stay on
+// the printable area, its tracing and practice squares are square, a vertical
+// form is its upright layout turned a quarter, and a step that fails on a
+// one-character sheet costs that step and, for a lost output, the output.
+#include "print/qtprintsurface.h"
+#include "print/recordingsurface.h"
+#include "print/sheetlayout.h"
+#include "print/textqueue.h"
+#include "tests/print/layout_helpers.h"
+
+#include <QRectF>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+namespace bks::test {
+namespace {
+
+const QString kModel = QStringLiteral("国");
+const QString kExample = QStringLiteral("上下左右中大小月");
+
+std::vector<RecordedOp> drawLayout(const SheetLayout &layout, float offset = 0)
+{
+    SheetSettings settings = sheetSettings(layout.forVerticalFace ? QStringLiteral("@IPAexMincho")
+                                                                  : QStringLiteral("IPAexMincho"));
+    settings.printOffset = offset;
+    RecordingSurface surface;
+    printSheet(layout, surface, SheetContent{QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}},
+               settings);
+    return surface.sheets().at(0);
+}
+
+double mmPerUnit(const RecordedOp &op)
+{
+    return op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
+}
+
+// The printable area in millimetres of the page the op was drawn on.
+QRectF pageMm(const RecordedOp &op)
+{
+    const QSizeF portrait(200, 287);
+    return QRectF(QPointF(0, 0), op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
+}
+
+// A text's one-em boxes side by side from the pen, in millimetres.
+QRectF textMm(const RecordedOp &op)
+{
+    const double em = op.fontSize * 25.4 / 72;
+    const double k = mmPerUnit(op);
+    return QRectF(op.x * k, op.y * k, em * double(countCharacters(op.text)), em);
+}
+
+TEST(EveryLayout, DrawsOnlyOnThePrintableArea)
+{
+    for (const SheetLayout &layout : sheetLayouts()) {
+        SCOPED_TRACE(std::string(layout.id));
+        for (const float offset : {-6.0f, 0.0f, 6.0f}) {
+            for (const RecordedOp &op : drawLayout(layout, offset)) {
+                const QRectF page = pageMm(op).adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+                const double k = mmPerUnit(op);
+                if (op.kind == RecordedOp::Line) {
+                    EXPECT_TRUE(page.contains(op.x1 * k, op.y1 * k) && page.contains(op.x2 * k, op.y2 * k))
+                        << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2;
+                } else {
+                    EXPECT_TRUE(page.contains(textMm(op))) << op.text.toStdString() << " at " << op.x << "," << op.y;
+                }
+            }
+        }
+    }
+}
+
+// The smallest rectangle of solid lines around `p` (layout units).
+QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
+{
+    double low[2] = {-1e9, -1e9}, high[2] = {1e9, 1e9};
+    const double at[2] = {p.x(), p.y()};
+    auto crossing = [&](int a, double v, double from, double to) {
+        if (at[1 - a] < std::min(from, to) || at[1 - a] > std::max(from, to))
+            return;
+        (v <= at[a] ? low[a] : high[a]) = v <= at[a] ? std::max(low[a], v) : std::min(high[a], v);
+    };
+    for (const RecordedOp &op : sheet) {
+        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid || op.flags == PrintSurface::Box)
+            continue;
+        if (op.x1 == op.x2)
+            crossing(0, op.x1, op.y1, op.y2);
+        if (op.y1 == op.y2)
+            crossing(1, op.y1, op.x1, op.x2);
+    }
+    return QRectF(QPointF(low[0], low[1]), QPointF(high[0], high[1]));
+}
+
+TEST(EveryLayout, TracingAndPracticeCharactersSitInSquares)
+{
+    for (const SheetLayout &layout : sheetLayouts()) {
+        SCOPED_TRACE(std::string(layout.id));
+        const auto sheet = drawLayout(layout, 4);
+        int placed = 0;
+        for (const RecordedOp &op : sheet) {
+            const bool tracing = op.text == kModel && op.colour != 0;
+            if (op.kind != RecordedOp::Print || (!tracing && !kExample.contains(op.text)))
+                continue;
+            ++placed;
+            const double em = op.fontSize / 72 * 1440 * (op.scaleMode == PrintSurface::Twips ? 1 : 25.4 / 1440);
+            const QRectF cell = cellAround(sheet, QPointF(op.x + em / 2, op.y + em / 2));
+            EXPECT_NEAR(cell.width(), cell.height(), 1e-9) << op.text.toStdString() << " at " << op.x << "," << op.y;
+            EXPECT_GT(cell.width(), em) << op.text.toStdString();
+        }
+        EXPECT_EQ(placed, layout.charactersPerSheet * (6 + 8));
+    }
+}
+
+// A line as an unordered segment with its style, rounded to a thousandth.
+using Segment = std::tuple<long long, long long, long long, long long, int>;
+
+Segment segment(QPointF a, QPointF b, int style)
+{
+    if (std::tie(b.rx(), b.ry()) < std::tie(a.rx(), a.ry()))
+        std::swap(a, b);
+    auto r = [](double v) { return std::llround(v * 1000); };
+    return {r(a.x()), r(a.y()), r(b.x()), r(b.y()), style};
+}
+
+// The first block's lines less the heading frame, drawn first; on the
+// upright one-character sheet it follows the page width and does not turn.
+std::vector<RecordedOp> gridOf(const std::vector<RecordedOp> &sheet)
+{
+    std::vector<RecordedOp> lines;
+    for (const RecordedOp &op : sheet) {
+        if (op.kind == RecordedOp::Print && !lines.empty() && op.text.startsWith(QLatin1Char(' ')))
+            break;  // the number of a two-character sheet ends its first block
+        if (op.kind == RecordedOp::Line)
+            lines.push_back(op);
+    }
+    lines.erase(lines.begin(), lines.begin() + (lines.front().flags == PrintSurface::Box ? 1 : 4));
+    return lines;
+}
+
+// What shows on paper: a segment lying on a longer one of its style adds
+// nothing (the upright one-character grid draws part of its bottom rule
+// twice).
+std::set<Segment> visible(const std::multiset<Segment> &segments)
+{
+    std::set<Segment> out;
+    for (const Segment &s : segments) {
+        const auto [x1, y1, x2, y2, style] = s;
+        bool covered = false;
+        for (const Segment &o : segments) {
+            const auto [ox1, oy1, ox2, oy2, ostyle] = o;
+            covered = covered || (o != s && style == ostyle && x1 == x2 && ox1 == ox2 && x1 == ox1 && oy1 <= y1 && y2 <= oy2)
+                      || (o != s && style == ostyle && y1 == y2 && oy1 == oy2 && y1 == oy1 && ox1 <= x1 && x2 <= ox2);
+        }
+        if (!covered)
+            out.insert(s);
+    }
+    return out;
+}
+
+QRectF bounds(const std::vector<RecordedOp> &lines)
+{
+    QRectF r;
+    for (const RecordedOp &l : lines)
+        r |= QRectF(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2)).normalized().adjusted(0, 0, 1e-9, 1e-9);
+    return r;
+}
+
+TEST(EveryVerticalForm, IsItsUprightGridTurnedAQuarter)
+{
+    for (const SheetLayout &upright : sheetLayouts()) {
+        if (upright.verticalForm.empty())
+            continue;
+        SCOPED_TRACE(std::string(upright.id));
+        const SheetLayout *vertical = findLayout(upright.verticalForm);
+        ASSERT_NE(vertical, nullptr);
+        const auto from = gridOf(drawLayout(upright)), to = gridOf(drawLayout(*vertical));
+        const QRectF a = bounds(from), b = bounds(to);
+        // Turned clockwise: the upright's top edge becomes the left edge,
+        // its right edge the top.
+        auto turn = [&](double x, double y) { return QPointF(b.left() + (y - a.top()), b.top() + (a.right() - x)); };
+        std::multiset<Segment> turned, drawn;
+        for (const RecordedOp &l : from)
+            turned.insert(segment(turn(l.x1, l.y1), turn(l.x2, l.y2), l.drawStyle == 0 ? 0 : 1));
+        for (const RecordedOp &l : to)
+            drawn.insert(segment({l.x1, l.y1}, {l.x2, l.y2}, l.drawStyle == 0 ? 0 : 1));
+        EXPECT_EQ(turned.size(), from.size());
+        EXPECT_TRUE(visible(turned) == visible(drawn));
+    }
+}
+
+// A surface whose measurements fail while everything else works.
+class UnmeasurableSurface : public RecordingSurface {
+public:
+    double scaleWidth() const override { throw PrintSurfaceError("no width"); }
+};
+
+TEST(OneCharacterLayouts, ASheetLosesOnlyWhatAFailedMeasurementFeeds)
+{
+    for (const SheetLayout &layout : sheetLayouts()) {
+        if (!layout.skipsFailingSteps)
+            continue;
+        SCOPED_TRACE(std::string(layout.id));
+        UnmeasurableSurface surface;
+        printSheet(layout, surface, SheetContent{kModel, 7, {kExample, {}}}, sheetSettings());
+        RecordingSurface measured;
+        printSheet(layout, measured, SheetContent{kModel, 7, {kExample, {}}}, sheetSettings());
+        // The lines placed by the width are left out, whole; every other
+        // line is drawn where it belongs, and every text is still printed.
+        std::multiset<Segment> all;
+        for (const RecordedOp &op : opsOf(measured.ops(), RecordedOp::Line))
+            all.insert(segment({op.x1, op.y1}, {op.x2, op.y2}, op.drawStyle));
+        const auto lines = opsOf(surface.ops(), RecordedOp::Line);
+        EXPECT_GE(lines.size(), all.size() - 4);
+        for (const RecordedOp &op : lines)
+            EXPECT_TRUE(all.count(segment({op.x1, op.y1}, {op.x2, op.y2}, op.drawStyle)));
+        EXPECT_EQ(opsOf(surface.ops(), RecordedOp::Print).size(), opsOf(measured.ops(), RecordedOp::Print).size());
+        EXPECT_EQ(surface.ops().back().kind, RecordedOp::EndDoc);
+    }
+}
+
+TEST(OneCharacterLayouts, AnOutputLostMidSheetStillFailsTheOutput)
+{
+    QTemporaryDir dir;
+    for (const SheetLayout &layout : sheetLayouts()) {
+        SCOPED_TRACE(std::string(layout.id));
+        // A PDF in a folder that does not exist cannot be begun.
+        QtPrintSurface surface(std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
+        EXPECT_THROW(printSheet(layout, surface, SheetContent{kModel, 1, {}}, sheetSettings()), PrintSurfaceError);
+        QString error;
+        EXPECT_FALSE(surface.finish(&error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace bks::test
