@@ -14,34 +14,6 @@ namespace bks {
 
 namespace {
 
-// Draws one recorded sheet again, with the surface state each call had.
-void replaySheet(PrintSurface &surface, const std::vector<RecordedOp> &sheet)
-{
-    for (const RecordedOp &op : sheet) {
-        surface.setScaleMode(op.scaleMode);
-        surface.setPaperSize(op.paperSize);
-        surface.setOrientation(op.orientation);
-        surface.setDrawStyle(op.drawStyle);
-        switch (op.kind) {
-        case RecordedOp::Print:
-            surface.setFontName(op.fontName);
-            surface.setFontSize(op.fontSize);
-            surface.setForeColor(op.colour);
-            surface.setCurrentX(op.x);
-            surface.setCurrentY(op.y);
-            surface.print(op.text);
-            break;
-        case RecordedOp::Line:
-            surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour);
-            break;
-        case RecordedOp::NewPage:
-        case RecordedOp::EndDoc:
-            break;
-        }
-    }
-    surface.endDoc();
-}
-
 // Shows the recorded sheets one at a time; a sheet is drawn only when shown,
 // so a long run needs no more memory than one page image.
 class PreviewDialog : public QDialog {
@@ -92,7 +64,7 @@ public:
         m_position->setText(QStringLiteral("%1 / %2 枚").arg(m_index + 1).arg(n));
         const auto &sheet = m_sheets[static_cast<size_t>(m_index)];
         const std::vector<QImage> pages =
-            RenderPreviewPages([&sheet](PrintSurface &s) { replaySheet(s, sheet); }, 80.0);
+            RenderPreviewPages([&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
         m_page->setPixmap(pages.empty() ? QPixmap() : QPixmap::fromImage(pages.front()));
     }
 
@@ -110,7 +82,9 @@ private:
 void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
                       const RunOptions &options, const RunCounters &counters)
 {
-    RecordingSurface recording;
+    // Recorded on the area it is shown on, so the preview is the PDF.
+    const QSizeF area = pdfPrintableSizeMm();
+    RecordingSurface recording(area.width(), area.height());
     previewRun(recording, text, settings, options, counters);
     PreviewDialog dialog(parent, recording.sheets());
     dialog.exec();

@@ -39,6 +39,11 @@ QRectF pdfPrintable(QPageLayout::Orientation orientation)
 
 }  // namespace
 
+QSizeF pdfPrintableSizeMm()
+{
+    return pdfPrintable(QPageLayout::Portrait).size();
+}
+
 // ---------------------------------------------------------------- printer
 
 PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)

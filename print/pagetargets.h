@@ -86,6 +86,10 @@ private:
     bool m_finished = false;
 };
 
+// The printable area of a PDF (and of the preview) in portrait, millimetres:
+// A4 as Qt measures it, less the PDF margins.
+QSizeF pdfPrintableSizeMm();
+
 // Renders each page into an image of the whole A4 sheet (white paper, the
 // printable area of the PDF output), for an on-screen preview.
 class ImagePageTarget : public PageTarget {

@@ -88,4 +88,31 @@ std::vector<std::vector<RecordedOp>> RecordingSurface::sheets() const
     return out;
 }
 
+void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet)
+{
+    for (const RecordedOp &op : sheet) {
+        surface.setScaleMode(op.scaleMode);
+        surface.setPaperSize(op.paperSize);
+        surface.setOrientation(op.orientation);
+        surface.setDrawStyle(op.drawStyle);
+        switch (op.kind) {
+        case RecordedOp::Print:
+            surface.setFontName(op.fontName);
+            surface.setFontSize(op.fontSize);
+            surface.setForeColor(op.colour);
+            surface.setCurrentX(op.x);
+            surface.setCurrentY(op.y);
+            surface.print(op.text);
+            break;
+        case RecordedOp::Line:
+            surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour);
+            break;
+        case RecordedOp::NewPage:
+        case RecordedOp::EndDoc:
+            break;
+        }
+    }
+    surface.endDoc();
+}
+
 }  // namespace bks

@@ -59,4 +59,8 @@ private:
     int m_finishCount = 0;
 };
 
+// Draws one recorded sheet again, with the surface state each call had, and
+// ends the document: what the preview shows of a sheet it recorded.
+void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet);
+
 }  // namespace bks

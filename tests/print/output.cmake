@@ -14,4 +14,5 @@ bks_add_test(print_output_tests
     ${CMAKE_CURRENT_LIST_DIR}/cups_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cupsjob_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runnotice_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/previewmatch_test.cpp
   LIBS bks_print Cups::Cups)
