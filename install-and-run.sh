@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBKS_BUILD_TESTS=OFF -DBKS_BUILD_BENCH=OFF
-cmake --build build --target bokushomaru
+# The developer configuration without its tests and benchmarks, whose
+# libraries only install-deps.sh --tests brings.
+cmake --preset dev -DBKS_BUILD_TESTS=OFF -DBKS_BUILD_BENCH=OFF
+cmake --build --preset dev --target bokushomaru
 exec ./build/bokushomaru "$@"

@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the unit,
 # window and PDF tests under CTest (with a real CUPS queue when cupsd can be
-# started), after a short bounded fuzzing run.
+# started), after a short bounded fuzzing run; then the same suite once more
+# built with AddressSanitizer and UndefinedBehaviorSanitizer. The builds and
+# test runs are the presets of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# Runs one step and says how long it took.
+step() {
+  local start=$SECONDS
+  echo "== $*"
+  "$@"
+  echo "== done in $((SECONDS - start)) s: $*"
+}
+
 ./install-deps.sh --tests
 if [ "$(id -u)" -eq 0 ]; then
   bash .ci/cups-setup.sh || echo "cups: test queue not available, its test will be skipped"
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBKS_BUILD_TESTS=ON -DBKS_BUILD_BENCH=ON
-cmake --build build
-bash fuzz/run.sh
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+step cmake --preset dev
+step cmake --build --preset dev
+step bash fuzz/run.sh
+step ctest --preset dev
+step cmake --preset asan
+step cmake --build --preset asan
+step ctest --preset asan

@@ -9,7 +9,8 @@ packages=(
   fonts-klee fonts-ipaexfont fonts-morisawa-bizud-mincho
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev poppler-utils cups cups-client cups-bsd clang libclang-rt-14-dev)
+  packages+=(libgtest-dev libbenchmark-dev poppler-utils cups cups-client cups-bsd clang libclang-rt-14-dev
+    clang-format)
 fi
 missing=()
 for p in "${packages[@]}"; do

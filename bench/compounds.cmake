@@ -1,4 +1,2 @@
-if(benchmark_FOUND)
-  add_executable(bench_compounds ${CMAKE_CURRENT_LIST_DIR}/compounds_bench.cpp)
-  target_link_libraries(bench_compounds PRIVATE bks_dictionary benchmark::benchmark)
-endif()
+add_executable(bench_compounds ${CMAKE_CURRENT_LIST_DIR}/compounds_bench.cpp)
+target_link_libraries(bench_compounds PRIVATE bks_dictionary benchmark::benchmark)
