@@ -32,11 +32,14 @@ bool mostlyNotText(const QString &text)
 {
     qsizetype junk = 0;
     qsizetype counted = 0;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
+    // By code point: a character beyond the BMP is one character, as it is
+    // once saved (as one "？" in Shift-JIS), so a list the program wrote
+    // itself always loads again.
+    for (const char32_t c : text.toUcs4()) {
+        if (c == U'\r' || c == U'\n' || c == U'\t')
             continue;
         ++counted;
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter)
+        if (c < 0x20 || c == 0x7F || c == QChar::ReplacementCharacter)
             ++junk;
     }
     // Random bytes decode to about a quarter junk (the rest falls on kanji and
