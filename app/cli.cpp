@@ -132,18 +132,30 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
             return true;
         };
         bool ok = true;
-        if (a == QLatin1String("--pdf")) ok = value(pdf);
-        else if (a == QLatin1String("--printer")) ok = value(printer);
-        else if (a == QLatin1String("--publisher")) ok = value(publisher);
-        else if (a == QLatin1String("--grade")) ok = value(grade);
-        else if (a == QLatin1String("--file")) ok = value(file);
-        else if (a == QLatin1String("--font")) ok = value(font);
-        else if (a == QLatin1String("--first-number")) ok = value(firstNumber);
-        else if (a == QLatin1String("--example1")) ok = value(example1);
-        else if (a == QLatin1String("--example2")) ok = value(example2);
-        else if (a == QLatin1String("--light")) light = true;
-        else if (a == QLatin1String("--no-tracing")) noTracing = true;
-        else if (a == QLatin1String("--narrow")) narrow = true;
+        if (a == QLatin1String("--pdf"))
+            ok = value(pdf);
+        else if (a == QLatin1String("--printer"))
+            ok = value(printer);
+        else if (a == QLatin1String("--publisher"))
+            ok = value(publisher);
+        else if (a == QLatin1String("--grade"))
+            ok = value(grade);
+        else if (a == QLatin1String("--file"))
+            ok = value(file);
+        else if (a == QLatin1String("--font"))
+            ok = value(font);
+        else if (a == QLatin1String("--first-number"))
+            ok = value(firstNumber);
+        else if (a == QLatin1String("--example1"))
+            ok = value(example1);
+        else if (a == QLatin1String("--example2"))
+            ok = value(example2);
+        else if (a == QLatin1String("--light"))
+            light = true;
+        else if (a == QLatin1String("--no-tracing"))
+            noTracing = true;
+        else if (a == QLatin1String("--narrow"))
+            narrow = true;
         else if (a == QLatin1String("--per-sheet")) {
             std::optional<QString> v;
             ok = value(v);
@@ -175,9 +187,11 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     // An empty name would otherwise mean "the default printer".
     if ((pdf && pdf->isEmpty()) || (printer && printer->isEmpty()))
         return QStringLiteral("--pdf と --printer には空でない名前を指定してください");
-    const int sources = int(text.has_value()) + int(file.has_value()) + int(publisher.has_value() || grade.has_value());
+    const int sources = int(text.has_value()) + int(file.has_value())
+                        + int(publisher.has_value() || grade.has_value());
     if (sources != 1)
-        return QStringLiteral("印刷する文字を、文字・--file・--publisher と --grade のどれか一つで指定してください");
+        return QStringLiteral(
+            "印刷する文字を、文字・--file・--publisher と --grade のどれか一つで指定してください");
     if (pdf)
         p.choice.pdfFile = *pdf;
     else
@@ -193,7 +207,8 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
         const auto g = gradeName(*grade);
         const auto list = g ? GradeKanji(*publisher, *g) : std::nullopt;
         if (!list)
-            return QStringLiteral("教科書会社または学年が違います: ") + *publisher + QLatin1Char(' ') + *grade;
+            return QStringLiteral("教科書会社または学年が違います: ") + *publisher + QLatin1Char(' ')
+                   + *grade;
         p.text = *list;
     }
 
@@ -252,17 +267,13 @@ int printCommand(const QStringList &args, QTextStream &err)
     RunCounters counters;
     const RunResult result = runContinuous(host, queue, p.settings, p.options, counters);
     switch (result) {
-    case RunResult::Printed:
-        return 0;
+    case RunResult::Printed: return 0;
     case RunResult::OutputFailed:
-    case RunResult::CharactersLeft:
-        return 1;  // the run has said what was not printed
+    case RunResult::CharactersLeft: return 1;  // the run has said what was not printed
     case RunResult::Stopped:
         err << "印刷が途中で止まりました。" << NotPrintedNote(host, queue) << Qt::endl;
         return 1;
-    case RunResult::NothingPrinted:
-        err << "何も印刷されませんでした" << Qt::endl;
-        return 1;
+    case RunResult::NothingPrinted: err << "何も印刷されませんでした" << Qt::endl; return 1;
     }
     return 1;
 }
@@ -305,7 +316,8 @@ int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
     if (args.isEmpty())
         return 2;
     const QString &command = args.first();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
         out << usageText();
         out.flush();
         return 0;

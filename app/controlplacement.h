@@ -9,7 +9,10 @@ namespace bks {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline int px(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 template <typename W>
 W *place(W *w, const QString &name, int left, int top, int width, int height)

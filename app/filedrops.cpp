@@ -35,8 +35,7 @@ bool FileDropFilter::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
-    case QEvent::DragMove:
-        return acceptFileDrag(static_cast<QDropEvent *>(event));
+    case QEvent::DragMove: return acceptFileDrag(static_cast<QDropEvent *>(event));
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList files = droppedFiles(drop->mimeData());
@@ -45,8 +44,7 @@ bool FileDropFilter::eventFilter(QObject *watched, QEvent *event)
         m_onDrop(files);
         return true;
     }
-    default:
-        return QObject::eventFilter(watched, event);
+    default: return QObject::eventFilter(watched, event);
     }
 }
 

@@ -169,12 +169,18 @@ void Form2::connectHandlers()
     connect(Label8, &CaptionLabel::captionChanged, this, run(&Form2::Label8_Change));
 
     const Handler optionHandlers[13] = {nullptr,
-                                        &Form2::Option1_Click,  &Form2::Option2_Click,
-                                        &Form2::Option3_Click,  &Form2::Option4_Click,
-                                        &Form2::Option5_Click,  &Form2::Option6_Click,
-                                        &Form2::Option7_Click,  &Form2::Option8_Click,
-                                        &Form2::Option9_Click,  &Form2::Option10_Click,
-                                        &Form2::Option11_Click, &Form2::Option12_Click};
+                                        &Form2::Option1_Click,
+                                        &Form2::Option2_Click,
+                                        &Form2::Option3_Click,
+                                        &Form2::Option4_Click,
+                                        &Form2::Option5_Click,
+                                        &Form2::Option6_Click,
+                                        &Form2::Option7_Click,
+                                        &Form2::Option8_Click,
+                                        &Form2::Option9_Click,
+                                        &Form2::Option10_Click,
+                                        &Form2::Option11_Click,
+                                        &Form2::Option12_Click};
     for (int k = 1; k <= 12; ++k) {
         const Handler h = optionHandlers[k];
         connect(Option[k], &QRadioButton::toggled, this, [this, h](bool on) {
@@ -184,10 +190,10 @@ void Form2::connectHandlers()
     }
 
     const std::pair<QAction *, Handler> menuItems[] = {
-        {hfs, &Form2::hfs_Click},     {nfs, &Form2::nfs_Click},       {dcal, &Form2::dcal_Click},
-        {prv, &Form2::Preview_Click}, {gs, &Form2::gs_Click},         {en, &Form2::en_Click},
-        {hps, &Form2::hps_Click},     {zhp, &Form2::zhp_Click},       {we, &Form2::we_Click},
-        {eds, &Form2::eds_Click},     {ow, &Form2::ow_Click},         {indic, &Form2::indic_Click},
+        {hfs, &Form2::hfs_Click},     {nfs, &Form2::nfs_Click}, {dcal, &Form2::dcal_Click},
+        {prv, &Form2::Preview_Click}, {gs, &Form2::gs_Click},   {en, &Form2::en_Click},
+        {hps, &Form2::hps_Click},     {zhp, &Form2::zhp_Click}, {we, &Form2::we_Click},
+        {eds, &Form2::eds_Click},     {ow, &Form2::ow_Click},   {indic, &Form2::indic_Click},
         {tkdic, &Form2::tkdic_Click}};
     for (const auto &[action, h] : menuItems)
         connect(action, &QAction::triggered, this, run(h));
@@ -196,11 +202,13 @@ void Form2::connectHandlers()
 
     // The print button's result is for the tests; a click drops it.
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    const std::pair<QPushButton *, Handler> buttons[] = {
-        {Command2, &Form2::Command2_Click}, {Command3, &Form2::Command3_Click},
-        {Command4, &Form2::Command4_Click}, {Command5, &Form2::Command5_Click},
-        {Command6, &Form2::Command6_Click}, {Command7, &Form2::Command7_Click},
-        {Command8, &Form2::Command8_Click}};
+    const std::pair<QPushButton *, Handler> buttons[] = {{Command2, &Form2::Command2_Click},
+                                                         {Command3, &Form2::Command3_Click},
+                                                         {Command4, &Form2::Command4_Click},
+                                                         {Command5, &Form2::Command5_Click},
+                                                         {Command6, &Form2::Command6_Click},
+                                                         {Command7, &Form2::Command7_Click},
+                                                         {Command8, &Form2::Command8_Click}};
     for (const auto &[button, h] : buttons)
         connect(button, &QPushButton::clicked, this, run(h));
     connect(Image2, &ClickableLabel::clicked, this, run(&Form2::Image2_Click));

@@ -36,8 +36,7 @@ using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterC
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form2(PlatformServices &services, SurfaceOpener openSurface = {},
-                   QWidget *parent = nullptr);
+    explicit Form2(PlatformServices &services, SurfaceOpener openSurface = {}, QWidget *parent = nullptr);
     ~Form2() override;
 
     WindowState &state() { return m_state; }
@@ -203,7 +202,7 @@ private:
     CompoundDictionary m_dictionary;
     SentenceStore m_sentences;
     int m_heightTwips = kStartHeight;
-    qsizetype m_shownCount = 0;  // what Label21 and Label11 show
+    qsizetype m_shownCount = 0;     // what Label21 and Label11 show
     bool m_runChangesText = false;  // the run, not the user, is changing the text
     qint32 m_text1Background = 0;
     // Every own text the program has put into the kanji box, and whether the
@@ -218,13 +217,11 @@ private:
 public:
     // Controls, named as everywhere else in the program.
     QWidget *form = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr,
-                *Command4 = nullptr, *Command5 = nullptr, *Command6 = nullptr,
-                *Command7 = nullptr, *Command8 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label6 = nullptr,
-           *Label66 = nullptr, *Label10 = nullptr, *Label100 = nullptr, *Label11 = nullptr,
-           *Label13 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr,
-           *Label18 = nullptr, *Label88 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr, *Command8 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label6 = nullptr, *Label66 = nullptr,
+           *Label10 = nullptr, *Label100 = nullptr, *Label11 = nullptr, *Label13 = nullptr,
+           *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label88 = nullptr;
     CaptionLabel *Label21 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
     ClickableLabel *Image1 = nullptr, *Image2 = nullptr;
     std::array<QLabel *, 8> Label9{};
@@ -236,17 +233,16 @@ public:
     std::array<QLineEdit *, 8> Text3{};  // 1..7
     QPlainTextEdit *Text1 = nullptr;
     QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr;
-    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
-              *Frame5 = nullptr, *Frame6 = nullptr;
+    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr, *Frame5 = nullptr,
+              *Frame6 = nullptr;
     std::array<QRadioButton *, 13> Option{};  // 1..12
     QWidget *designPanel = nullptr;
 
-    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr,
-          *hp = nullptr, *whp = nullptr, *va = nullptr;
-    QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr,
-            *ow = nullptr, *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr,
-            *hps = nullptr, *zhp = nullptr, *we = nullptr, *bokuchan = nullptr,
-            *bokuchan2 = nullptr;
+    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr, *hp = nullptr,
+          *whp = nullptr, *va = nullptr;
+    QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr, *ow = nullptr,
+            *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr, *hps = nullptr,
+            *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr;
     std::array<QAction *, 7> lr{};
 };
 

@@ -73,22 +73,28 @@ void Form2::buildControls()
     Command2 = place(new QPushButton(form), QStringLiteral("Command2"), 120, 120, 495, 495);
     Command2->setToolTip(QStringLiteral("使用フォントの選択"));
     Command2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Label2 = place(new QLabel(QStringLiteral("フォント"), form), QStringLiteral("Label2"), 720, 120, 2775, 375);
+    Label2 = place(new QLabel(QStringLiteral("フォント"), form), QStringLiteral("Label2"), 720, 120, 2775,
+                   375);
     Label2->setFrameShape(QFrame::Panel);
-    Label1 = place(new QLabel(QStringLiteral("文字\r\n総数"), form), QStringLiteral("Label1"), 720, 720, 375, 375);
+    Label1 = place(new QLabel(QStringLiteral("文字\r\n総数"), form), QStringLiteral("Label1"), 720, 720, 375,
+                   375);
     QFont small = base;
     small.setPixelSize(10);
     Label1->setFont(small);
-    Label21 = place(new CaptionLabel(QStringLiteral("0"), form), QStringLiteral("Label21"), 1200, 720, 615, 375);
+    Label21 = place(new CaptionLabel(QStringLiteral("0"), form), QStringLiteral("Label21"), 1200, 720, 615,
+                    375);
     Label21->setFrameShape(QFrame::Panel);
     Label21->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text2 = place(new QLineEdit(QStringLiteral("0"), form), QStringLiteral("Text2"), 1200, 720, 615, 420);
     Text2->hide();
 
-    Frame1 = place(new QGroupBox(QStringLiteral("自動連番機能"), form), QStringLiteral("Frame1"), 1920, 600, 1575, 495);
+    Frame1 = place(new QGroupBox(QStringLiteral("自動連番機能"), form), QStringLiteral("Frame1"), 1920, 600,
+                   1575, 495);
     Frame1->setToolTip(QStringLiteral("連番の自動設定ON・OFF"));
-    Option[1] = place(new QRadioButton(QStringLiteral("ON"), Frame1), QStringLiteral("Option1"), 120, 210, 700, 270);
-    Option[2] = place(new QRadioButton(QStringLiteral("OFF"), Frame1), QStringLiteral("Option2"), 800, 210, 735, 270);
+    Option[1] = place(new QRadioButton(QStringLiteral("ON"), Frame1), QStringLiteral("Option1"), 120, 210,
+                      700, 270);
+    Option[2] = place(new QRadioButton(QStringLiteral("OFF"), Frame1), QStringLiteral("Option2"), 800, 210,
+                      735, 270);
 
     Command7 = place(new QPushButton(form), QStringLiteral("Command7"), 3600, 120, 495, 495);
     Command7->setToolTip(QStringLiteral("右の1文字を検索"));
@@ -111,23 +117,38 @@ void Form2::buildControls()
         setLabelBackground(w, kLightCyan);
     m_text1Background = kLightCyan;
 
-    Frame2 = place(new QGroupBox(QStringLiteral("Ａ４版1頁の文字数"), form), QStringLiteral("Frame2"), 120, 5040, 1935, 495);
+    Frame2 = place(new QGroupBox(QStringLiteral("Ａ４版1頁の文字数"), form), QStringLiteral("Frame2"), 120,
+                   5040, 1935, 495);
     Frame2->setToolTip(QStringLiteral("ページ内の文字数選択"));
-    Option[3] = place(new QRadioButton(QStringLiteral("２文字"), Frame2), QStringLiteral("Option3"), 120, 210, 855, 270);
-    Option[4] = place(new QRadioButton(QStringLiteral("１文字"), Frame2), QStringLiteral("Option4"), 1000, 210, 855, 270);
-    Frame3 = place(new QGroupBox(QStringLiteral("なぞり書き"), form), QStringLiteral("Frame3"), 2160, 5040, 1935, 495);
+    Option[3] = place(new QRadioButton(QStringLiteral("２文字"), Frame2), QStringLiteral("Option3"), 120, 210,
+                      855, 270);
+    Option[4] = place(new QRadioButton(QStringLiteral("１文字"), Frame2), QStringLiteral("Option4"), 1000,
+                      210, 855, 270);
+    Frame3 = place(new QGroupBox(QStringLiteral("なぞり書き"), form), QStringLiteral("Frame3"), 2160, 5040,
+                   1935, 495);
     Frame3->setToolTip(QStringLiteral("なぞり書き文字を加える"));
-    Option[5] = place(new QRadioButton(QStringLiteral("あり"), Frame3), QStringLiteral("Option5"), 120, 210, 855, 270);
-    Option[6] = place(new QRadioButton(QStringLiteral("なし"), Frame3), QStringLiteral("Option6"), 1000, 210, 855, 270);
-    Frame4 = place(new QGroupBox(QStringLiteral("連続印刷モード"), form), QStringLiteral("Frame4"), 2400, 5640, 1695, 735);
-    Option[7] = place(new QRadioButton(QStringLiteral("全てのページ"), Frame4), QStringLiteral("Option7"), 120, 210, 1500, 255);
-    Option[8] = place(new QRadioButton(QStringLiteral("１０ページ毎"), Frame4), QStringLiteral("Option8"), 120, 465, 1500, 255);
-    Frame5 = place(new QGroupBox(QStringLiteral("文字濃淡"), form), QStringLiteral("Frame5"), 1320, 5640, 975, 735);
-    Option[9] = place(new QRadioButton(QStringLiteral("通常"), Frame5), QStringLiteral("Option9"), 120, 210, 800, 255);
-    Option[10] = place(new QRadioButton(QStringLiteral("薄い"), Frame5), QStringLiteral("Option10"), 120, 465, 800, 255);
-    Frame6 = place(new QGroupBox(QStringLiteral("行間幅"), form), QStringLiteral("Frame6"), 120, 5640, 1095, 735);
-    Option[11] = place(new QRadioButton(QStringLiteral("通常"), Frame6), QStringLiteral("Option11"), 120, 210, 900, 255);
-    Option[12] = place(new QRadioButton(QStringLiteral("狭い"), Frame6), QStringLiteral("Option12"), 120, 465, 900, 255);
+    Option[5] = place(new QRadioButton(QStringLiteral("あり"), Frame3), QStringLiteral("Option5"), 120, 210,
+                      855, 270);
+    Option[6] = place(new QRadioButton(QStringLiteral("なし"), Frame3), QStringLiteral("Option6"), 1000, 210,
+                      855, 270);
+    Frame4 = place(new QGroupBox(QStringLiteral("連続印刷モード"), form), QStringLiteral("Frame4"), 2400,
+                   5640, 1695, 735);
+    Option[7] = place(new QRadioButton(QStringLiteral("全てのページ"), Frame4), QStringLiteral("Option7"),
+                      120, 210, 1500, 255);
+    Option[8] = place(new QRadioButton(QStringLiteral("１０ページ毎"), Frame4), QStringLiteral("Option8"),
+                      120, 465, 1500, 255);
+    Frame5 = place(new QGroupBox(QStringLiteral("文字濃淡"), form), QStringLiteral("Frame5"), 1320, 5640, 975,
+                   735);
+    Option[9] = place(new QRadioButton(QStringLiteral("通常"), Frame5), QStringLiteral("Option9"), 120, 210,
+                      800, 255);
+    Option[10] = place(new QRadioButton(QStringLiteral("薄い"), Frame5), QStringLiteral("Option10"), 120, 465,
+                       800, 255);
+    Frame6 = place(new QGroupBox(QStringLiteral("行間幅"), form), QStringLiteral("Frame6"), 120, 5640, 1095,
+                   735);
+    Option[11] = place(new QRadioButton(QStringLiteral("通常"), Frame6), QStringLiteral("Option11"), 120, 210,
+                       900, 255);
+    Option[12] = place(new QRadioButton(QStringLiteral("狭い"), Frame6), QStringLiteral("Option12"), 120, 465,
+                       900, 255);
     for (int k : {1, 3, 5, 7, 9, 11})
         Option[k]->setChecked(true);
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4, Frame5, Frame6}) {
@@ -135,9 +156,11 @@ void Form2::buildControls()
         frame->setFont(f);
     }
 
-    Command1 = place(new QPushButton(QStringLiteral("連続印刷"), form), QStringLiteral("Command1"), 4200, 5400, 855, 975);
+    Command1 = place(new QPushButton(QStringLiteral("連続印刷"), form), QStringLiteral("Command1"), 4200,
+                     5400, 855, 975);
     Command1->setToolTip(QStringLiteral("連続印刷の実行"));
-    Command4 = place(new QPushButton(QStringLiteral("単票印刷"), form), QStringLiteral("Command4"), 8640, 5400, 975, 975);
+    Command4 = place(new QPushButton(QStringLiteral("単票印刷"), form), QStringLiteral("Command4"), 8640,
+                     5400, 975, 975);
     Command4->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
     // Its caption follows the design panel (setWindowHeightTwips).
     Command5 = place(new QPushButton(form), QStringLiteral("Command5"), 14400, 5400, 855, 975);
@@ -148,7 +171,7 @@ void Form2::buildControls()
     Label66 = sampleLabel(form, QStringLiteral("Label66"), 12600, 360, 1455, 1455, 72);
     Label6->setText(QStringLiteral("墨"));
     Label66->setText(QStringLiteral("墨"));
-    const int cells[8][2] = {{6900, 3630}, {7740, 3630}, {6900, 4470}, {7740, 4470},
+    const int cells[8][2] = {{6900, 3630},  {7740, 3630},  {6900, 4470},  {7740, 4470},
                              {13440, 3720}, {13400, 4560}, {12520, 3720}, {12550, 4560}};
     const char *const startCells = "丸墨　翔丸漢　漢";
     const QString start = QString::fromUtf8(startCells);
@@ -166,9 +189,8 @@ void Form2::buildControls()
     // Heading labels of the sample pages, laid out like the printed blocks:
     // the title band at the page's edge, readings and radical in the model
     // column, the sentence title above the sentence strip.
-    const int headingPos[7][4] = {{8760, 240, 600, 2400},  {8760, 3000, 600, 1400},
-                                  {7740, 1920, 735, 420},  {6900, 1920, 735, 420},
-                                  {7740, 5280, 735, 300},  {6900, 5280, 735, 300},
+    const int headingPos[7][4] = {{8760, 240, 600, 2400}, {8760, 3000, 600, 1400}, {7740, 1920, 735, 420},
+                                  {6900, 1920, 735, 420}, {7740, 5280, 735, 300},  {6900, 5280, 735, 300},
                                   {4440, 240, 735, 2400}};
     for (int n = 1; n <= 14; ++n) {
         const int *p = headingPos[(n - 1) % 7];
@@ -178,10 +200,12 @@ void Form2::buildControls()
         Label14[n]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Label14[n]->setFont(small);
     }
-    Label11 = place(new QLabel(QStringLiteral("０字"), form), QStringLiteral("Label11"), 7800, 6145, 735, 255);
+    Label11 = place(new QLabel(QStringLiteral("０字"), form), QStringLiteral("Label11"), 7800, 6145, 735,
+                    255);
     Label3 = place(new QLabel(form), QStringLiteral("Label3"), 5280, 6160, 2415, 255);
     Label3->setFont(small);
-    Label15 = place(new QLabel(QStringLiteral("１頁２文字印刷"), form), QStringLiteral("Label15"), 9720, 6145, 1800, 255);
+    Label15 = place(new QLabel(QStringLiteral("１頁２文字印刷"), form), QStringLiteral("Label15"), 9720, 6145,
+                    1800, 255);
     setLabelTextColour(Label15, 255);
 
     Image1 = place(new ClickableLabel(form), QStringLiteral("Image1"), 10080, 5400, 2400, 615);
@@ -198,7 +222,7 @@ void Form2::buildControls()
     // The design-time state: nothing to print yet.
     setRunControlsEnabled(false);
     putOwnText(joinLinesCrLf(StartupUsageLines()));
-    m_holdsOwnText = true;  // the change handling is not connected yet
+    m_holdsOwnText = true;                     // the change handling is not connected yet
     Text1->document()->clearUndoRedoStacks();  // the start is not a step to undo
 
     // Captions show headings, font names and characters from the user and

@@ -44,8 +44,8 @@ void Form2::OpenDesignScreen()
         Label12[i]->setText(QString());
     setRunControlsEnabled(false);
     Command3->setText(indic->isChecked() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
-    Command5->setStyleSheet(QStringLiteral("background-color: %1;")
-                                .arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
+    Command5->setStyleSheet(
+        QStringLiteral("background-color: %1;").arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
     ow->setEnabled(true);
     // The menu marks the open panel; both ways of closing it clear the mark.
     eds->setChecked(true);
@@ -111,8 +111,14 @@ void Form2::Text51_Change()
         Label12[7 + i]->setText(characterAt(t, i));
 }
 
-void Form2::Combo3_Change() { Text50->setText(Combo3->currentText()); }
-void Form2::Combo4_Change() { Text51->setText(Combo4->currentText()); }
+void Form2::Combo3_Change()
+{
+    Text50->setText(Combo3->currentText());
+}
+void Form2::Combo4_Change()
+{
+    Text51->setText(Combo4->currentText());
+}
 
 void Form2::Combo3_Click()
 {
@@ -131,8 +137,8 @@ void Form2::Combo4_Click()
 void Form2::Command3_Click()
 {
     const PickLists lists = tkdic->isChecked()
-        ? MatchSentences(m_sentences, Label7->caption(), Label8->caption())
-        : MatchCompounds(m_dictionary, Label7->caption(), Label8->caption());
+                                ? MatchSentences(m_sentences, Label7->caption(), Label8->caption())
+                                : MatchCompounds(m_dictionary, Label7->caption(), Label8->caption());
     fillPickList(Combo3, lists.first);
     fillPickList(Combo4, lists.second);
     Combo3_Change();

@@ -17,7 +17,10 @@ namespace {
 
 constexpr int kDesignTop = 6480;  // everything from here down belongs to the design panel
 
-int inPanel(int top) { return top - kDesignTop; }
+int inPanel(int top)
+{
+    return top - kDesignTop;
+}
 
 }  // namespace
 
@@ -30,10 +33,10 @@ void Form2::buildDesignPanel(const QFont &small)
     Label5[1] = place(new QLabel(designPanel), QStringLiteral("Label5(1)"), 6960, inPanel(6480), 8415, 1935);
     setLabelBackground(Label5[0], rgbNumber(0xC0, 0xC0, 0xFF));
     setLabelBackground(Label5[1], rgbNumber(0xC0, 0xFF, 0xC0));
-    const int text3Pos[8][3] = {{0, 0, 0},          {480, 6600, 1935}, {480, 7080, 1935},
+    const int text3Pos[8][3] = {{0, 0, 0},          {480, 6600, 1935},  {480, 7080, 1935},
                                 {480, 7560, 1935},  {3000, 6600, 1935}, {3000, 7080, 1695},
                                 {5160, 7080, 1695}, {3000, 7560, 3855}};
-    const int label4Pos[7][2] = {{120, 6600}, {120, 7080}, {120, 7560}, {2640, 6600},
+    const int label4Pos[7][2] = {{120, 6600},  {120, 7080},  {120, 7560}, {2640, 6600},
                                  {2640, 7080}, {4800, 7080}, {2640, 7560}};
     static const char *const circled[7] = {"①", "②", "③", "④", "⑤", "⑥", "⑦"};
     for (int k = 1; k <= 7; ++k) {
@@ -43,8 +46,8 @@ void Form2::buildDesignPanel(const QFont &small)
         f.setPointSizeF(9.75);
         Text3[k]->setFont(f);
         Label4[k - 1] = place(new QLabel(QString::fromUtf8(circled[k - 1]), designPanel),
-                              indexed("Label4", k - 1), label4Pos[k - 1][0],
-                              inPanel(label4Pos[k - 1][1]), 375, 285);
+                              indexed("Label4", k - 1), label4Pos[k - 1][0], inPanel(label4Pos[k - 1][1]),
+                              375, 285);
         setLabelTextColour(Label4[k - 1], 255);
         // The second set of markers stands beside the sample's heading fields.
         const QRect beside = Label14[k]->geometry();
@@ -55,22 +58,26 @@ void Form2::buildDesignPanel(const QFont &small)
         setLabelTextColour(Label4[k + 6], 255);
         Label4[k + 6]->setVisible(false);  // shown with the design panel
     }
-    Command8 = place(new QPushButton(QStringLiteral("初期値"), designPanel), QStringLiteral("Command8"), 5160, inPanel(6600), 1695, 375);
-    Label88 = place(new QLabel(QStringLiteral("赤い番号の項目を入れ換えられます。空白も適用できます。"), designPanel),
+    Command8 = place(new QPushButton(QStringLiteral("初期値"), designPanel), QStringLiteral("Command8"), 5160,
+                     inPanel(6600), 1695, 375);
+    Label88 = place(new QLabel(QStringLiteral("赤い番号の項目を入れ換えられます。空白も適用できます。"),
+                               designPanel),
                     QStringLiteral("Label88"), 240, inPanel(8040), 6615, 255);
     Label88->setAlignment(Qt::AlignCenter);
 
     Label7 = place(new CaptionLabel(designPanel), QStringLiteral("Label7"), 7200, inPanel(6600), 375, 375);
     setLabelBackground(Label7, rgbNumber(0xFF, 0xC0, 0xFF));
     setLabelTextColour(Label7, 255);
-    Label13 = place(new QLabel(QStringLiteral("右ページ"), designPanel), QStringLiteral("Label13"), 7200, inPanel(6975), 975, 255);
+    Label13 = place(new QLabel(QStringLiteral("右ページ"), designPanel), QStringLiteral("Label13"), 7200,
+                    inPanel(6975), 975, 255);
     setLabelTextColour(Label13, rgbNumber(0xFF, 0x00, 0xFF));
     Text50 = place(new QLineEdit(designPanel), QStringLiteral("Text50"), 7680, inPanel(6600), 3015, 345);
     Combo3 = place(new ChoiceBox(designPanel), QStringLiteral("Combo3"), 11040, inPanel(6600), 3015, 405);
     Label8 = place(new CaptionLabel(designPanel), QStringLiteral("Label8"), 7200, inPanel(7200), 375, 375);
     setLabelBackground(Label8, rgbNumber(0x00, 0xC0, 0x00));
     setLabelTextColour(Label8, kWhite);
-    Label16 = place(new QLabel(QStringLiteral("左ページ"), designPanel), QStringLiteral("Label16"), 7200, inPanel(7680), 1095, 255);
+    Label16 = place(new QLabel(QStringLiteral("左ページ"), designPanel), QStringLiteral("Label16"), 7200,
+                    inPanel(7680), 1095, 255);
     setLabelTextColour(Label16, rgbNumber(0x00, 0x80, 0x00));
     Text51 = place(new QLineEdit(designPanel), QStringLiteral("Text51"), 7680, inPanel(7200), 3015, 360);
     Combo4 = place(new ChoiceBox(designPanel), QStringLiteral("Combo4"), 11040, inPanel(7200), 3015, 405);
@@ -85,15 +92,19 @@ void Form2::buildDesignPanel(const QFont &small)
         l->setAlignment(Qt::AlignCenter);
     Combo3->setEditable(true);
     Combo4->setEditable(true);
-    Label18 = place(new QLabel(QStringLiteral("直接入力\r\n８文字有効"), designPanel), QStringLiteral("Label18"), 9600, inPanel(7800), 975, 375);
+    Label18 = place(new QLabel(QStringLiteral("直接入力\r\n８文字有効"), designPanel),
+                    QStringLiteral("Label18"), 9600, inPanel(7800), 975, 375);
     Label18->setAlignment(Qt::AlignCenter);
     Label18->setFont(small);
-    Label17 = place(new QLabel(QStringLiteral("プルダウンで\r\n例文表示"), designPanel), QStringLiteral("Label17"), 11640, inPanel(7800), 1095, 375);
+    Label17 = place(new QLabel(QStringLiteral("プルダウンで\r\n例文表示"), designPanel),
+                    QStringLiteral("Label17"), 11640, inPanel(7800), 1095, 375);
     Label17->setFont(small);
     Label17->hide();
-    Command3 = place(new QPushButton(QStringLiteral("熟語表示"), designPanel), QStringLiteral("Command3"), 12960, inPanel(7680), 975, 495);
+    Command3 = place(new QPushButton(QStringLiteral("熟語表示"), designPanel), QStringLiteral("Command3"),
+                     12960, inPanel(7680), 975, 495);
     Command3->setEnabled(false);
-    Command6 = place(new QPushButton(QStringLiteral("単票印刷"), designPanel), QStringLiteral("Command6"), 14160, inPanel(6600), 975, 1575);
+    Command6 = place(new QPushButton(QStringLiteral("単票印刷"), designPanel), QStringLiteral("Command6"),
+                     14160, inPanel(6600), 975, 1575);
     Command6->setToolTip(QStringLiteral("例文挿入の場合の印刷実行"));
     Label5[0]->lower();
     Label5[1]->lower();

@@ -82,8 +82,14 @@ void Form2::Label21_Change()
     Label11->setText(QString::number(m_shownCount) + QStringLiteral("字"));
 }
 
-void Form2::Label7_Change() { followPreviews(0, Label7->caption()); }
-void Form2::Label8_Change() { followPreviews(4, Label8->caption()); }
+void Form2::Label7_Change()
+{
+    followPreviews(0, Label7->caption());
+}
+void Form2::Label8_Change()
+{
+    followPreviews(4, Label8->caption());
+}
 
 void Form2::followPreviews(int firstCell, const QString &character)
 {

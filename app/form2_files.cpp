@@ -32,8 +32,7 @@ void Form2::routeFileDrops()
 {
     // Every field that takes drops (the kanji box's viewport, the line
     // edits, the edit fields of the drop-downs) hands dropped files on.
-    auto *filter = new FileDropFilter([this](const QStringList &files) { Label10_OLEDragDrop(files); },
-                                      this);
+    auto *filter = new FileDropFilter([this](const QStringList &files) { Label10_OLEDragDrop(files); }, this);
     for (QWidget *w : findChildren<QWidget *>())
         if (w->acceptDrops())
             w->installEventFilter(filter);
@@ -45,8 +44,8 @@ void Form2::loadTextFromFile(const QString &path)
     const LoadResult loaded = LoadDataFile(path);
     if (!loaded.ok()) {
         // The box keeps its text; the user learns why nothing came in.
-        m_services.messageBox(loadErrorMessage(loaded.error, path),
-                              QStringLiteral("データ呼び出し"), MsgButtons::Ok, MsgIcon::Exclamation);
+        m_services.messageBox(loadErrorMessage(loaded.error, path), QStringLiteral("データ呼び出し"),
+                              MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     m_state.SaveDataText = loaded.text;
@@ -107,20 +106,27 @@ void Form2::showHelp(const QStringList &lines)
     Combo4->setEditText(QStringLiteral("墨翔丸漢字練習帳"));
 }
 
-void Form2::hps_Click() { showHelp(DesignHelpLines()); }
-void Form2::zhp_Click() { showHelp(DictionaryHelpLines()); }
+void Form2::hps_Click()
+{
+    showHelp(DesignHelpLines());
+}
+void Form2::zhp_Click()
+{
+    showHelp(DictionaryHelpLines());
+}
 
 void Form2::we_Click()
 {
     const QUrl url = WebAddress();
     if (!isOpenableWebAddress(url)) {
-        m_services.messageBox(QStringLiteral("Webサイトのアドレスが正しくないため開けません。") + QLatin1String("\r\n")
-                                  + url.toString(),
+        m_services.messageBox(QStringLiteral("Webサイトのアドレスが正しくないため開けません。")
+                                  + QLatin1String("\r\n") + url.toString(),
                               QStringLiteral("KUROFUDE工房webサイト"), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     if (!m_services.openUrl(url))
-        m_services.messageBox(QStringLiteral("Webサイトを開けませんでした。ブラウザーで次のアドレスを開いてください。")
+        m_services.messageBox(QStringLiteral(
+                                  "Webサイトを開けませんでした。ブラウザーで次のアドレスを開いてください。")
                                   + QLatin1String("\r\n") + url.toString(),
                               QStringLiteral("KUROFUDE工房webサイト"), MsgButtons::Ok, MsgIcon::Information);
 }

@@ -100,8 +100,7 @@ void Form2::Command7_Click()
     Combo1->setEditText(QStringLiteral("教科書会社"));
     Combo2->setEditText(QStringLiteral("学年"));
     putOwnText(NotFoundText());
-    m_services.messageBox(kNotFoundMessage, QStringLiteral("文字検索"), MsgButtons::Ok,
-                          MsgIcon::Information);
+    m_services.messageBox(kNotFoundMessage, QStringLiteral("文字検索"), MsgButtons::Ok, MsgIcon::Information);
     Text4->setText(QStringLiteral("墨"));
 }
 

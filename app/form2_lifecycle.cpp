@@ -116,15 +116,16 @@ void Form2::Form_Unload()
         Text4->setText(text.left(n));
     }
     QString font = Label2->text();
-    m_state.EnvironmentLine = BuildEnvironmentLine(
-        {QString(), Text3[1]->text(), Text3[2]->text(), Text3[3]->text(), Text3[4]->text(),
-         Text3[5]->text(), Text3[6]->text(), Text3[7]->text()},
-        font, Text4->text());
+    m_state.EnvironmentLine = BuildEnvironmentLine({QString(), Text3[1]->text(), Text3[2]->text(),
+                                                    Text3[3]->text(), Text3[4]->text(), Text3[5]->text(),
+                                                    Text3[6]->text(), Text3[7]->text()},
+                                                   font, Text4->text());
     if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》"))) {
         m_state.SaveDataText = text;
-        const MsgResult answer = m_services.messageBox(
-            textForQuestion(text) + QLatin1String("\r\n") + QStringLiteral("上記のデータを保存しますか？"),
-            QStringLiteral("漢字練習帳連続印刷"), MsgButtons::YesNo, MsgIcon::None);
+        const MsgResult answer = m_services.messageBox(textForQuestion(text) + QLatin1String("\r\n")
+                                                           + QStringLiteral("上記のデータを保存しますか？"),
+                                                       QStringLiteral("漢字練習帳連続印刷"),
+                                                       MsgButtons::YesNo, MsgIcon::None);
         // A failed write asks again for a place; only a cancel gives the list up.
         while (answer == MsgResult::Yes) {
             const auto name = m_services.showSave(kDataFileFilter);

@@ -57,9 +57,12 @@ void Form2::buildMenus()
     nfs = choice(FS, "nfs", QStringLiteral("90%"), false);
 
     bc = menu(nullptr, "bc", QStringLiteral("印字位置の微調整"));
-    const QStringList shifts = {QStringLiteral("中央"), QStringLiteral("右へ2ミリメートル"),
-                                QStringLiteral("右へ4ミリメートル"), QStringLiteral("右へ6ミリメートル"),
-                                QStringLiteral("左へ2ミリメートル"), QStringLiteral("左へ4ミリメートル"),
+    const QStringList shifts = {QStringLiteral("中央"),
+                                QStringLiteral("右へ2ミリメートル"),
+                                QStringLiteral("右へ4ミリメートル"),
+                                QStringLiteral("右へ6ミリメートル"),
+                                QStringLiteral("左へ2ミリメートル"),
+                                QStringLiteral("左へ4ミリメートル"),
                                 QStringLiteral("左へ6ミリメートル")};
     for (int i = 0; i < 7; ++i)
         lr[i] = choice(bc, indexed("lr", i).toLatin1().constData(), shifts[i], i == 0);

@@ -120,8 +120,14 @@ void Form2::showRightHalf(bool on)
     setLabelTextColour(Label66, on ? kButtonText : kLightGrey);
 }
 
-void Form2::Option11_Click() { m_state.LineSpacing = 0.0f; }
-void Form2::Option12_Click() { m_state.LineSpacing = 5.0f; }
+void Form2::Option11_Click()
+{
+    m_state.LineSpacing = 0.0f;
+}
+void Form2::Option12_Click()
+{
+    m_state.LineSpacing = 5.0f;
+}
 
 void Form2::Option5_Click()
 {
@@ -135,8 +141,14 @@ void Form2::Option6_Click()
         l->hide();
 }
 
-void Form2::Option7_Click() { Command1->setText(QStringLiteral("連続印刷")); }
-void Form2::Option8_Click() { Command1->setText(QStringLiteral("１０ページ\r\n連続印刷")); }
+void Form2::Option7_Click()
+{
+    Command1->setText(QStringLiteral("連続印刷"));
+}
+void Form2::Option8_Click()
+{
+    Command1->setText(QStringLiteral("１０ページ\r\n連続印刷"));
+}
 
 void Form2::Option1_Click()
 {
@@ -165,8 +177,8 @@ void Form2::Option4_Click()
     for (QWidget *w : std::initializer_list<QWidget *>{Label8, Combo4, Frame6, Option[11], Option[12]})
         w->setEnabled(false);
     if (designPanelShown() && m_text1Background == kLightCyan)
-        putOwnText(QStringLiteral("１文字の単票編集では文字列の左から１番目までが有効です。") + QLatin1String("\r\n")
-                 + QStringLiteral("画面をクッリクしてください。"));
+        putOwnText(QStringLiteral("１文字の単票編集では文字列の左から１番目までが有効です。")
+                   + QLatin1String("\r\n") + QStringLiteral("画面をクッリクしてください。"));
     m_state.FontScale = 0.9f;
     Label66->setText(QString());
     for (int i = 4; i < 8; ++i)
@@ -192,8 +204,8 @@ void Form2::Option3_Click()
     for (int i = 4; i < 8; ++i)
         Label9[i]->setText(second);
     if (designPanelShown() && m_text1Background == kLightCyan)
-        putOwnText(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。") + QLatin1String("\r\n")
-                 + QStringLiteral("画面をクッリクしてください。"));
+        putOwnText(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。")
+                   + QLatin1String("\r\n") + QStringLiteral("画面をクッリクしてください。"));
     FS->setEnabled(true);
     FS->menuAction()->setEnabled(true);
     showRightHalf(true);

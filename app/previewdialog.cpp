@@ -63,8 +63,8 @@ public:
         }
         m_position->setText(QStringLiteral("%1 / %2 枚").arg(m_index + 1).arg(n));
         const auto &sheet = m_sheets[static_cast<size_t>(m_index)];
-        const std::vector<QImage> pages =
-            RenderPreviewPages([&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
+        const std::vector<QImage> pages = RenderPreviewPages(
+            [&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
         m_page->setPixmap(pages.empty() ? QPixmap() : QPixmap::fromImage(pages.front()));
     }
 

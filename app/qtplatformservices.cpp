@@ -87,8 +87,8 @@ QString messageForDisplay(const QString &text)
     return t;
 }
 
-MsgResult QtPlatformServices::messageBox(const QString &text, const QString &title,
-                                         MsgButtons buttons, MsgIcon icon)
+MsgResult QtPlatformServices::messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                                         MsgIcon icon)
 {
     QMessageBox box(m_parent);
     box.setTextFormat(Qt::PlainText);  // messages quote lists and file names

@@ -52,7 +52,8 @@ private:
 
 QString list(int characters)
 {
-    const QString kanji = QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生");
+    const QString kanji = QStringLiteral(
+        "一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生");
     QString text;
     text.reserve(characters * 3 / 2);
     for (int i = 0; i < characters; ++i) {
@@ -127,7 +128,9 @@ int main(int argc, char **argv)
     const QString shortList = list(1000), longList = list(100000);
 
     windowRun(shortList, 20, pdf);  // fonts and the first PDF set-up, unmeasured
-    std::printf("best of five runs of %d sheets from the front of each list, one character per sheet, into PDF\n", sheets);
+    std::printf(
+        "best of five runs of %d sheets from the front of each list, one character per sheet, into PDF\n",
+        sheets);
     const double ws = best([&] { return windowRun(shortList, sheets, pdf); });
     const double wl = best([&] { return windowRun(longList, sheets, pdf); });
     std::printf("window        1,000 chars %6.2f ms/sheet   100,000 chars %6.2f ms/sheet   ratio %.2f\n",

@@ -41,8 +41,13 @@ SheetSettings benchSettings(const QString &face)
 {
     SheetSettings s;
     s.fontName = face;
-    s.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
-                  QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+    s.headings = {QString(),
+                  QStringLiteral("漢字練習帳"),
+                  QStringLiteral("名前"),
+                  QStringLiteral("音読み"),
+                  QStringLiteral("訓読み"),
+                  QStringLiteral("部首"),
+                  QStringLiteral("画数"),
                   QStringLiteral("文作りをしましょう")};
     return s;
 }
@@ -53,7 +58,9 @@ void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString
     const SheetLayout &layout = *chooseLayout(kPracticeForm, perSheet);
     qint16 number = 1;
     for (qsizetype i = 0; i < kanji.size(); i += perSheet, ++number) {
-        const SheetContent content{kanji.mid(i, perSheet), number, {QStringLiteral("学校"), QStringLiteral("先生")}};
+        const SheetContent content{kanji.mid(i, perSheet),
+                                   number,
+                                   {QStringLiteral("学校"), QStringLiteral("先生")}};
         printSheet(layout, surface, content, settings);
         surface.newPage();
     }
@@ -84,8 +91,9 @@ void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, cons
     const double pxPerMm = 1200 / 25.4;
     bool first = true;
     for (const auto &sheet : sheets) {
-        printer.setPageOrientation(sheet.front().orientation == PrintSurface::Landscape ? QPageLayout::Landscape
-                                                                                        : QPageLayout::Portrait);
+        printer.setPageOrientation(sheet.front().orientation == PrintSurface::Landscape
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
         if (first) {
             painter.begin(&printer);
             first = false;
@@ -179,7 +187,8 @@ void report(const char *name, const Figures &f)
                 f.sheets / f.surfaceSeconds, f.bytes / 1e6);
     if (f.baselineSeconds > 0)
         std::printf("  | baseline %6.2f s  %7.0f sheets/s  %6.2f MB  ratio %.2f", f.baselineSeconds,
-                    f.sheets / f.baselineSeconds, f.baselineBytes / 1e6, f.surfaceSeconds / f.baselineSeconds);
+                    f.sheets / f.baselineSeconds, f.baselineBytes / 1e6,
+                    f.surfaceSeconds / f.baselineSeconds);
     std::printf("\n");
 }
 
@@ -200,7 +209,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
         return 1;
     }
-    std::printf("%lld education kanji, PDF files in %s\n", static_cast<long long>(kanji.size()), qPrintable(dir));
+    std::printf("%lld education kanji, PDF files in %s\n", static_cast<long long>(kanji.size()),
+                qPrintable(dir));
 
     // Once unmeasured, so font loading and the first PDF set-up do not count.
     measure(kanji.left(20), 1, kDefaultFaceName, dir, true);
@@ -214,8 +224,10 @@ int main(int argc, char **argv)
     report("one per sheet, @ face", vertical);
     std::printf("peak memory %.1f MB (with the recorded sheets of the baseline)\n", peakMemoryKb() / 1024.0);
 
-    const double worst = std::max(one.surfaceSeconds / one.baselineSeconds, two.surfaceSeconds / two.baselineSeconds);
+    const double worst = std::max(one.surfaceSeconds / one.baselineSeconds,
+                                  two.surfaceSeconds / two.baselineSeconds);
     const bool met = worst <= 1.5 && peakMemoryKb() < 100 * 1024 && one.bytes < 4'000'000;
-    std::printf("targets (ratio <= 1.5, peak < 100 MB, 1,026-sheet PDF < 4 MB): %s\n", met ? "met" : "NOT met");
+    std::printf("targets (ratio <= 1.5, peak < 100 MB, 1,026-sheet PDF < 4 MB): %s\n",
+                met ? "met" : "NOT met");
     return 0;
 }

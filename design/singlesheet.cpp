@@ -31,8 +31,8 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &s
     if (!layout)
         return RunResult::NothingPrinted;
     if (settings.noFaceChosen()) {
-        services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
-                            MsgButtons::Ok, MsgIcon::Critical);
+        services.messageBox(QStringLiteral("フォントを設定してください"),
+                            QStringLiteral("インフォーメーション"), MsgButtons::Ok, MsgIcon::Critical);
         return RunResult::NothingPrinted;
     }
     if (host.saveTemp)
@@ -47,8 +47,8 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &s
     (perSheet == 1 ? state.CurrentChar : state.CurrentPair) = characters;
     for (int i = 0; i < perSheet && i < 2; ++i)
         state.SentenceTexts[i] = choice.picked[i];
-    const SheetContent content =
-        sheetContent(characters, state.sheetNumber, choice.printPicked ? state.SentenceTexts : choice.typed);
+    const SheetContent content = sheetContent(characters, state.sheetNumber,
+                                              choice.printPicked ? state.SentenceTexts : choice.typed);
 
     SheetOutput output(host, kTitle);
     if (!output.open(*printer)) {

@@ -18,8 +18,7 @@ bool Matches(const QString &entry, const QString &needle)
 // Visits slots 0 to `count` inclusive, the spare empty slot after the last
 // word included; a count out of range never reads past the array.
 template <std::size_t N>
-void AppendMatches(const std::array<QString, N> &slots, qint16 count, const QString &needle,
-                   QStringList &out)
+void AppendMatches(const std::array<QString, N> &slots, qint16 count, const QString &needle, QStringList &out)
 {
     const int last = std::min(int(count), int(N) - 1);
     for (int i = 0; i <= last; ++i) {
@@ -31,8 +30,7 @@ void AppendMatches(const std::array<QString, N> &slots, qint16 count, const QStr
 
 }  // namespace
 
-PickLists MatchCompounds(CompoundDictionary &dictionary, const QString &first,
-                         const QString &second)
+PickLists MatchCompounds(CompoundDictionary &dictionary, const QString &first, const QString &second)
 {
     PickLists lists;
     dictionary.FillCompoundListA();
@@ -46,8 +44,7 @@ PickLists MatchCompounds(CompoundDictionary &dictionary, const QString &first,
     return lists;
 }
 
-PickLists MatchSentences(const SentenceStore &sentences, const QString &first,
-                         const QString &second)
+PickLists MatchSentences(const SentenceStore &sentences, const QString &first, const QString &second)
 {
     PickLists lists;
     AppendMatches(sentences.SentenceList, sentences.SentenceCount, first, lists.first);
@@ -64,8 +61,8 @@ QStringList AllCompounds()
     all.reserve(qsizetype(a.size() + b.size()));
     for (const auto words : {a, b}) {
         for (std::u16string_view word : words)
-            all.append(QString::fromRawData(reinterpret_cast<const QChar *>(word.data()),
-                                            qsizetype(word.size())));
+            all.append(
+                QString::fromRawData(reinterpret_cast<const QChar *>(word.data()), qsizetype(word.size())));
     }
     return all;
 }

@@ -38,10 +38,8 @@ struct PickLists {
 // entry containing `second`, in slot order: the first half, then the second.
 // A character matches itself literally, never as a wildcard; an empty `first`
 // matches every entry.
-PickLists MatchCompounds(CompoundDictionary &dictionary, const QString &first,
-                         const QString &second);
-PickLists MatchSentences(const SentenceStore &sentences, const QString &first,
-                         const QString &second);
+PickLists MatchCompounds(CompoundDictionary &dictionary, const QString &first, const QString &second);
+PickLists MatchSentences(const SentenceStore &sentences, const QString &first, const QString &second);
 
 // All entries in slot order (4,625).
 QStringList AllCompounds();

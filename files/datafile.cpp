@@ -78,7 +78,7 @@ LoadResult decodeDataFile(const QByteArray &bytes)
     // all the same, although nearly every other byte is zero.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                             : QStringDecoder::Utf16BE,
+                                                            : QStringDecoder::Utf16BE,
                                QStringDecoder::Flag::Stateless);
         text = decoder.decode(bytes);
     } else {
@@ -114,8 +114,7 @@ LoadResult LoadDataFile(const QString &path)
         result.error = LoadError::NotFound;
         return result;
     }
-    if (ec || type == std::filesystem::file_type::none
-        || type == std::filesystem::file_type::unknown) {
+    if (ec || type == std::filesystem::file_type::none || type == std::filesystem::file_type::unknown) {
         result.error = LoadError::Unreadable;
         return result;
     }
@@ -150,23 +149,14 @@ QString loadErrorMessage(LoadError error, const QString &path)
 {
     QString message;
     switch (error) {
-    case LoadError::None:
-        return {};
-    case LoadError::NotFound:
-        message = QStringLiteral("ファイルが見つかりません。");
-        break;
+    case LoadError::None: return {};
+    case LoadError::NotFound: message = QStringLiteral("ファイルが見つかりません。"); break;
     case LoadError::NotAFile:
         message = QStringLiteral("フォルダなどファイルでないものは読み込めません。");
         break;
-    case LoadError::TooLarge:
-        message = QStringLiteral("ファイルが大きすぎるため読み込めません。");
-        break;
-    case LoadError::NotText:
-        message = QStringLiteral("テキストファイルではないため読み込めません。");
-        break;
-    case LoadError::Unreadable:
-        message = QStringLiteral("ファイルを読み込めませんでした。");
-        break;
+    case LoadError::TooLarge: message = QStringLiteral("ファイルが大きすぎるため読み込めません。"); break;
+    case LoadError::NotText: message = QStringLiteral("テキストファイルではないため読み込めません。"); break;
+    case LoadError::Unreadable: message = QStringLiteral("ファイルを読み込めませんでした。"); break;
     }
     return message + kCrLf + QDir::toNativeSeparators(path);
 }

@@ -18,8 +18,14 @@ const QChar kQuote = QLatin1Char('"');
 const QChar kComma = QLatin1Char(',');
 const QChar kFullWidthQuote = QChar(0xFF02);  // ＂
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 
 // Steps over one line end (CR LF, CR or LF) at `i`.
 qsizetype skipLineEnd(const QString &text, qsizetype i)
@@ -113,8 +119,7 @@ bool needsQuotes(const QString &field)
     if (field.isEmpty())
         return false;
     return field.contains(kComma) || field.startsWith(kQuote) || isBlank(field.front())
-        || isBlank(field.back()) || field.contains(QLatin1Char('\r'))
-        || field.contains(QLatin1Char('\n'));
+           || isBlank(field.back()) || field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
 }
 
 // A field is written as before unless reading would not give it back whole;

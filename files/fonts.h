@@ -20,6 +20,9 @@ void InstallFontSubstitutions();
 // The installed family a face name draws with: "@" removed and the Windows
 // names mapped.
 QString resolvedFamily(const QString &face);
-inline bool isVerticalFace(const QString &face) { return face.startsWith(QLatin1Char('@')); }
+inline bool isVerticalFace(const QString &face)
+{
+    return face.startsWith(QLatin1Char('@'));
+}
 
 }  // namespace bks

@@ -20,11 +20,23 @@ const char *const kShiftJis = "Shift_JIS";
 // itself; ICU also writes U+001A for a byte it cannot decode. None of the
 // three bytes can be the second byte of a character, so they are handled
 // here, outside the converter.
-bool isSwappedControl(uchar b) { return b == 0x1A || b == 0x1C || b == 0x7F; }
-bool isSwappedControl(QChar c) { return c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F; }
+bool isSwappedControl(uchar b)
+{
+    return b == 0x1A || b == 0x1C || b == 0x7F;
+}
+bool isSwappedControl(QChar c)
+{
+    return c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F;
+}
 
-bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(uchar b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+bool isLeadByte(uchar b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(uchar b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
 
 // Whether the bytes end in the first half of a two-byte character, which
 // the converter would drop without a word.
@@ -188,7 +200,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     const QFileInfo target(resolved);
     if (target.isDir())
         return false;
-    const std::unique_ptr<CheckedFile> file = CheckedFile::create(target.absolutePath(), target.fileName(), nullptr);
+    const std::unique_ptr<CheckedFile> file = CheckedFile::create(target.absolutePath(), target.fileName(),
+                                                                  nullptr);
     return file && file->write(bytes) == bytes.size() && file->closeChecked(true, nullptr)
            && file->replace(resolved, nullptr);
 }

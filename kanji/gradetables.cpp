@@ -9,11 +9,11 @@ namespace {
 constexpr int kPublisherCount = 4;
 constexpr int kGradeCount = 6;
 
-constexpr std::array<std::u16string_view, kPublisherCount> kPublishers = {
-    u"光村図書", u"東京書籍", u"学校図書", u"教育出版"};
+constexpr std::array<std::u16string_view, kPublisherCount> kPublishers = {u"光村図書", u"東京書籍",
+                                                                          u"学校図書", u"教育出版"};
 
-constexpr std::array<std::u16string_view, kGradeCount> kGrades = {
-    u"１年", u"２年", u"３年", u"４年", u"５年", u"６年"};
+constexpr std::array<std::u16string_view, kGradeCount> kGrades = {u"１年", u"２年", u"３年",
+                                                                  u"４年", u"５年", u"６年"};
 
 // Each publisher's education kanji by grade, in that publisher's teaching
 // order. The lists are kept as the textbooks print them, including the few

@@ -44,8 +44,8 @@ constexpr std::array<std::u16string_view, 6> kSearchLists = {
     u"詞賃障亡孝株聖宣絹鋼拡蔵拝派訳郷針灰奮将舌承恩胃腸券銭敵俵預退",
 };
 
-constexpr std::array<std::u16string_view, 6> kGradeTexts = {
-    u"一年", u"二年", u"三年", u"四年", u"五年", u"六年"};
+constexpr std::array<std::u16string_view, 6> kGradeTexts = {u"一年", u"二年", u"三年",
+                                                            u"四年", u"五年", u"六年"};
 
 constexpr std::array<std::u16string_view, 10> kNotFoundLines = {
     u"《使い方》",

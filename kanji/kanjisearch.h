@@ -7,10 +7,10 @@
 namespace bks {
 
 struct GradeHit {
-    int grade = 0;        // 1 … 6
-    QString gradeText;    // "一年" … "六年"
-    QString list;         // that grade's whole list
-    int position = 0;     // 1-based position of the searched text in the list
+    int grade = 0;      // 1 … 6
+    QString gradeText;  // "一年" … "六年"
+    QString list;       // that grade's whole list
+    int position = 0;   // 1-based position of the searched text in the list
 };
 
 // The grade lists of the search, in the order they are searched.

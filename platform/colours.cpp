@@ -13,8 +13,8 @@ QColor systemColour(int index)
 {
     const QPalette pal = QGuiApplication::palette();
     switch (index) {
-    case 5:  return pal.color(QPalette::Base);        // window background
-    case 8:  return pal.color(QPalette::WindowText);  // window text
+    case 5: return pal.color(QPalette::Base);         // window background
+    case 8: return pal.color(QPalette::WindowText);   // window text
     case 15: return pal.color(QPalette::Button);      // button face
     case 16: return pal.color(QPalette::Dark);        // button shadow
     case 18: return pal.color(QPalette::ButtonText);  // button text

@@ -10,12 +10,15 @@ namespace bks {
 // a system colour by its low byte.
 inline constexpr qint32 kButtonFace = static_cast<qint32>(0x8000000F);  // -2147483633
 inline constexpr qint32 kButtonText = static_cast<qint32>(0x80000012);  // -2147483630
-inline constexpr qint32 kLightCyan = 16777088;   // red 128, green 255, blue 255
-inline constexpr qint32 kLightGrey = 12632256;   // 192, 192, 192
-inline constexpr qint32 kPaleGrey = 14737632;    // 224, 224, 224
+inline constexpr qint32 kLightCyan = 16777088;                          // red 128, green 255, blue 255
+inline constexpr qint32 kLightGrey = 12632256;                          // 192, 192, 192
+inline constexpr qint32 kPaleGrey = 14737632;                           // 224, 224, 224
 inline constexpr qint32 kWhite = 16777215;
 
-inline constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+inline constexpr qint32 rgbNumber(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 // Turns a colour number into a colour. System colours come from the
 // application palette (button face and button text are the two the program

@@ -49,8 +49,8 @@ public:
 
     // A message box with the platform's standard buttons; multi-line texts
     // use "\r\n" between lines.
-    virtual MsgResult messageBox(const QString &text, const QString &title,
-                                 MsgButtons buttons, MsgIcon icon) = 0;
+    virtual MsgResult messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
 
     // The printer dialog; nullopt when cancelled.
     virtual std::optional<PrinterChoice> showPrinter() = 0;

@@ -90,11 +90,14 @@ QString refusal(const QByteArray &queue)
     // libcups words a missing queue and an unreachable scheduler alike; the
     // scheduler itself tells them apart.
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printerUri(queue).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-state");
     const Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
     if (!response)
-        return QStringLiteral("印刷システム（CUPS）に接続できないため、プリンター %1 に印刷できません（%2）").arg(name, cups);
+        return QStringLiteral("印刷システム（CUPS）に接続できないため、プリンター %1 に印刷できません（%2）")
+            .arg(name, cups);
     if (ippGetStatusCode(response.get()) == IPP_STATUS_ERROR_NOT_FOUND)
         return QStringLiteral("プリンター %1 が見つかりません（%2）").arg(name, cups);
     return QStringLiteral("プリンター %1 が印刷ジョブを受け付けませんでした（%2）").arg(name, cups);
@@ -124,10 +127,9 @@ void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
         return;
     }
     if (jobState == IPP_JSTATE_HELD) {
-        outcome.notice = QStringLiteral("印刷ジョブ %1 はプリンター %2 で保留されています")
-                             .arg(outcome.jobId)
-                             .arg(name)
-                         + inParentheses(jobReasons) + QStringLiteral("。");
+        outcome.notice =
+            QStringLiteral("印刷ジョブ %1 はプリンター %2 で保留されています").arg(outcome.jobId).arg(name)
+            + inParentheses(jobReasons) + QStringLiteral("。");
         return;
     }
 
@@ -157,13 +159,18 @@ std::vector<std::pair<QByteArray, QByteArray>> CupsJobOptions(const PrinterChoic
     for (const auto &[name, value] : choice.queueOptions) {
         // The dialog's own controls decide sides, copies and range; every
         // page carries its orientation itself.
-        static const QStringList decidedHere = {
-            QStringLiteral("Duplex"), QStringLiteral("sides"), QStringLiteral("copies"),
-            QStringLiteral("Collate"), QStringLiteral("collate"), QStringLiteral("landscape"),
-            QStringLiteral("orientation-requested")};
-        if (decidedHere.contains(name) || (name == QLatin1String("page-ranges") && !choice.pageRanges.isEmpty()))
+        static const QStringList decidedHere = {QStringLiteral("Duplex"),
+                                                QStringLiteral("sides"),
+                                                QStringLiteral("copies"),
+                                                QStringLiteral("Collate"),
+                                                QStringLiteral("collate"),
+                                                QStringLiteral("landscape"),
+                                                QStringLiteral("orientation-requested")};
+        if (decidedHere.contains(name)
+            || (name == QLatin1String("page-ranges") && !choice.pageRanges.isEmpty()))
             continue;
-        if (name == QLatin1String("media") || name == QLatin1String("PageSize") || name == QLatin1String("PageRegion"))
+        if (name == QLatin1String("media") || name == QLatin1String("PageSize")
+            || name == QLatin1String("PageRegion"))
             paperNamed = true;
         options.push_back({name.toUtf8(), value.toUtf8()});
     }
@@ -191,8 +198,9 @@ CupsJobOutcome SubmitPdfToCups(const QString &pdfPath, const QString &title, con
     int count = 0;
     for (const auto &[name, value] : CupsJobOptions(choice))
         count = cupsAddOption(name.constData(), value.constData(), count, &options);
-    outcome.jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), QFile::encodeName(pdfPath).constData(),
-                                   title.toUtf8().constData(), count, options);
+    outcome.jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
+                                   QFile::encodeName(pdfPath).constData(), title.toUtf8().constData(), count,
+                                   options);
     cupsFreeOptions(count, options);
     if (outcome.jobId <= 0) {
         outcome.jobId = 0;

@@ -11,20 +11,20 @@ namespace {
 
 bool inWideBlock(char32_t c)
 {
-    return (c >= 0x1100 && c <= 0x115F)                    // Hangul leading jamo
-           || (c >= 0x2E80 && c <= 0x303E)                  // radicals, CJK symbols and punctuation
-           || (c >= 0x3041 && c <= 0x33FF)                  // kana, bopomofo, CJK compatibility
-           || (c >= 0x3400 && c <= 0x4DBF)                  // CJK extension A
-           || (c >= 0x4E00 && c <= 0x9FFF)                  // CJK unified ideographs
-           || (c >= 0xA000 && c <= 0xA4CF)                  // Yi
-           || (c >= 0xAC00 && c <= 0xD7A3)                  // Hangul syllables
-           || (c >= 0xF900 && c <= 0xFAFF)                  // CJK compatibility ideographs
-           || (c >= 0xFE30 && c <= 0xFE4F)                  // CJK compatibility forms
-           || (c >= 0xFF01 && c <= 0xFF60)                  // full-width forms
-           || (c >= 0xFFE0 && c <= 0xFFE6)                  // full-width signs
-           || (c >= 0x1F300 && c <= 0x1F64F)                // pictographs and emoticons
-           || (c >= 0x1F900 && c <= 0x1F9FF)                // supplemental pictographs
-           || (c >= 0x20000 && c <= 0x3FFFD);               // CJK extensions B and beyond
+    return (c >= 0x1100 && c <= 0x115F)        // Hangul leading jamo
+           || (c >= 0x2E80 && c <= 0x303E)     // radicals, CJK symbols and punctuation
+           || (c >= 0x3041 && c <= 0x33FF)     // kana, bopomofo, CJK compatibility
+           || (c >= 0x3400 && c <= 0x4DBF)     // CJK extension A
+           || (c >= 0x4E00 && c <= 0x9FFF)     // CJK unified ideographs
+           || (c >= 0xA000 && c <= 0xA4CF)     // Yi
+           || (c >= 0xAC00 && c <= 0xD7A3)     // Hangul syllables
+           || (c >= 0xF900 && c <= 0xFAFF)     // CJK compatibility ideographs
+           || (c >= 0xFE30 && c <= 0xFE4F)     // CJK compatibility forms
+           || (c >= 0xFF01 && c <= 0xFF60)     // full-width forms
+           || (c >= 0xFFE0 && c <= 0xFFE6)     // full-width signs
+           || (c >= 0x1F300 && c <= 0x1F64F)   // pictographs and emoticons
+           || (c >= 0x1F900 && c <= 0x1F9FF)   // supplemental pictographs
+           || (c >= 0x20000 && c <= 0x3FFFD);  // CJK extensions B and beyond
 }
 
 // Every character the code page writes with two bytes, found once by

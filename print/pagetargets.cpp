@@ -91,8 +91,10 @@ void PrinterPageTarget::fail(const QString &error)
 QString PrinterPageTarget::writeError(const QString &reason) const
 {
     if (toPrinter())
-        return QStringLiteral("プリンター %1 に送る印刷データを書き込めません（%2）").arg(m_choice.printerName, reason);
-    return QStringLiteral("ファイル %1 に書き込めません（%2）").arg(QDir::toNativeSeparators(m_choice.pdfFile), reason);
+        return QStringLiteral("プリンター %1 に送る印刷データを書き込めません（%2）")
+            .arg(m_choice.printerName, reason);
+    return QStringLiteral("ファイル %1 に書き込めません（%2）")
+        .arg(QDir::toNativeSeparators(m_choice.pdfFile), reason);
 }
 
 void PrinterPageTarget::open(QPageLayout::Orientation orientation)

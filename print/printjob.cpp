@@ -62,9 +62,10 @@ int countSheets(TextQueue &text1, int perSheet, RunCounters &c)
 
 bool confirmEmptySheet(PlatformServices &services)
 {
-    return services.messageBox(QStringLiteral("印刷するものがありません") + QStringLiteral("\r\n") +
-                                   QStringLiteral("文字なしで印刷しますか？"),
-                               runTitle(), MsgButtons::YesNo, MsgIcon::Question) == MsgResult::Yes;
+    return services.messageBox(QStringLiteral("印刷するものがありません") + QStringLiteral("\r\n")
+                                   + QStringLiteral("文字なしで印刷しますか？"),
+                               runTitle(), MsgButtons::YesNo, MsgIcon::Question)
+           == MsgResult::Yes;
 }
 
 }  // namespace
@@ -84,10 +85,11 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     const bool tooLong = beyondCount(text1, options);
 
     if (!options.tenPages && c.runCharCount >= 50 && options.askBeforeLongRun) {
-        const MsgResult answer = services.messageBox(
-            QStringLiteral("印刷枚数が５０枚を超えています") + QStringLiteral("\r\n") +
-                QStringLiteral("時間がかかりますが実行しますか"),
-            QStringLiteral("印刷時間確認"), MsgButtons::OkCancel, MsgIcon::Exclamation);
+        const MsgResult answer = services.messageBox(QStringLiteral("印刷枚数が５０枚を超えています")
+                                                         + QStringLiteral("\r\n")
+                                                         + QStringLiteral("時間がかかりますが実行しますか"),
+                                                     QStringLiteral("印刷時間確認"), MsgButtons::OkCancel,
+                                                     MsgIcon::Exclamation);
         if (answer != MsgResult::Ok)
             return RunResult::NothingPrinted;  // no document was opened to end
     }

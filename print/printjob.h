@@ -17,10 +17,10 @@ struct RunOptions {
     // The layout: its family and how many characters each sheet takes.
     std::string_view form = kPracticeForm;
     int perSheet = 2;
-    bool tenPages = false;       // ten sheets a click (else every sheet)
-    bool autoNumber = true;      // numbering "ON"
+    bool tenPages = false;                      // ten sheets a click (else every sheet)
+    bool autoNumber = true;                     // numbering "ON"
     QString firstNumber = QStringLiteral("0");  // the first-sheet box, read when numbering is OFF
-    bool askBeforeLongRun = true;  // the question for 50 characters or more
+    bool askBeforeLongRun = true;               // the question for 50 characters or more
     // How many characters of the text the run is for, as the window counts
     // them (a search can set it to the found kanji's place); without it, all.
     std::optional<qint16> count;
@@ -54,11 +54,12 @@ struct RunHost {
 };
 
 enum class RunResult {
-    Printed,        // the run ended normally
-    NothingPrinted, // declined, cancelled, or no font
-    Stopped,        // a silent run-time failure or the user's cancel ended the run early
-    OutputFailed,   // the output could not be written; the message has been shown
-    CharactersLeft, // every sheet the count allows was printed, more characters wait; the message has been shown
+    Printed,         // the run ended normally
+    NothingPrinted,  // declined, cancelled, or no font
+    Stopped,         // a silent run-time failure or the user's cancel ended the run early
+    OutputFailed,    // the output could not be written; the message has been shown
+    CharactersLeft,  // every sheet the count allows was printed, more characters wait; the message has been
+                     // shown
 };
 
 // The continuous run: questions, padding, font check, temporary copy,
@@ -86,7 +87,7 @@ void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface,
 
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
-void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
-                const RunOptions &options, RunCounters counters);
+void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
+                RunCounters counters);
 
 }  // namespace bks

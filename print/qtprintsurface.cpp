@@ -195,9 +195,10 @@ std::unique_ptr<PrintSurface> openPrintSurface(const PrinterChoice &choice)
     if (choice.toPdf())
         return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(choice.pdfFile));
     const QPrinterInfo info = choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                            : QPrinterInfo::printerInfo(choice.printerName);
+                                                           : QPrinterInfo::printerInfo(choice.printerName);
     if (info.isNull())
-        throw PrintSurfaceError(QStringLiteral("プリンター %1 が見つかりません").arg(choice.printerName).toStdString());
+        throw PrintSurfaceError(
+            QStringLiteral("プリンター %1 が見つかりません").arg(choice.printerName).toStdString());
     return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(info, choice));
 }
 

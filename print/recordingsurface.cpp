@@ -18,7 +18,8 @@ void RecordingSurface::beforeCall()
 // as a printer's area converted to twips would be.
 QSizeF RecordingSurface::printableMm() const
 {
-    return settings().orientation == Landscape ? QSizeF(m_portraitH, m_portraitW) : QSizeF(m_portraitW, m_portraitH);
+    return settings().orientation == Landscape ? QSizeF(m_portraitH, m_portraitW)
+                                               : QSizeF(m_portraitW, m_portraitH);
 }
 
 RecordedOp &RecordingSurface::record(RecordedOp::Kind kind)
@@ -104,12 +105,9 @@ void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet
             surface.setCurrentY(op.y);
             surface.print(op.text);
             break;
-        case RecordedOp::Line:
-            surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour);
-            break;
+        case RecordedOp::Line: surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour); break;
         case RecordedOp::NewPage:
-        case RecordedOp::EndDoc:
-            break;
+        case RecordedOp::EndDoc: break;
         }
     }
     surface.endDoc();

@@ -63,14 +63,38 @@ struct Int16 {
     Int16(long long x) : v(checked16(x)) {}  // NOLINT: literals and counters convert freely
     double d() const { return v; }
 };
-inline Int16 operator+(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) + b.v); }
-inline Int16 operator-(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) - b.v); }
-inline Int16 operator*(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.v) * b.v); }
-inline Int16 operator+(Int16 a, int b) { return a + Int16(b); }
-inline Int16 operator+(int a, Int16 b) { return Int16(a) + b; }
-inline Int16 operator-(Int16 a, int b) { return a - Int16(b); }
-inline Int16 operator*(int a, Int16 b) { return Int16(a) * b; }
-inline Int16 operator*(Int16 a, int b) { return a * Int16(b); }
+inline Int16 operator+(Int16 a, Int16 b)
+{
+    return Int16(static_cast<long long>(a.v) + b.v);
+}
+inline Int16 operator-(Int16 a, Int16 b)
+{
+    return Int16(static_cast<long long>(a.v) - b.v);
+}
+inline Int16 operator*(Int16 a, Int16 b)
+{
+    return Int16(static_cast<long long>(a.v) * b.v);
+}
+inline Int16 operator+(Int16 a, int b)
+{
+    return a + Int16(b);
+}
+inline Int16 operator+(int a, Int16 b)
+{
+    return Int16(a) + b;
+}
+inline Int16 operator-(Int16 a, int b)
+{
+    return a - Int16(b);
+}
+inline Int16 operator*(int a, Int16 b)
+{
+    return Int16(a) * b;
+}
+inline Int16 operator*(Int16 a, int b)
+{
+    return a * Int16(b);
+}
 
 // A floating-point value turned into a 16-bit integer: rounded, halves to
 // even, and checked.

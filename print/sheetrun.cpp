@@ -16,7 +16,8 @@ void SheetRun::printSheets()
     if (!m_options.tenPages) {
         const int sheets = m_c.pageCount;
         for (int k = 1; k <= sheets; ++k) {
-            m_c.sheetNumber = m_options.autoNumber ? checked16(k) : toInt16(numericValue(m_options.firstNumber) + k);
+            m_c.sheetNumber = m_options.autoNumber ? checked16(k)
+                                                   : toInt16(numericValue(m_options.firstNumber) + k);
             printNext();
             m_c.pageCount = static_cast<qint16>((Int16(m_c.pageCount) - 1).v);
             if (afterSheet())

@@ -12,13 +12,13 @@ namespace bks {
 // snapshot of the window's print settings taken when a run starts, so the
 // window and the command line draw through the same code.
 struct SheetSettings {
-    QString fontName;                        // the print face; "@..." is a vertical face
-    float fontScale = 0.9f;                  // 0.9 ("100%") or 0.8 ("90%")
-    float lineSpacing = 0.0f;                // 0 or 5
-    float printOffset = 0.0f;                // millimetres: 0, ±2, ±4, ±6
+    QString fontName;                                  // the print face; "@..." is a vertical face
+    float fontScale = 0.9f;                            // 0.9 ("100%") or 0.8 ("90%")
+    float lineSpacing = 0.0f;                          // 0 or 5
+    float printOffset = 0.0f;                          // millimetres: 0, ±2, ±4, ±6
     QString traceShade = QString::number(kLightGrey);  // decimal colour number
-    bool tracing = true;                     // "あり" selected
-    std::array<QString, 8> headings;         // slots 1..7: the heading boxes; slot 0 unused
+    bool tracing = true;                               // "あり" selected
+    std::array<QString, 8> headings;                   // slots 1..7: the heading boxes; slot 0 unused
 
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
     // No face chosen yet ("フォント", the caption before any choice), or none

@@ -24,6 +24,8 @@ class StepSkippingSurface : public ForwardingSurface {
 public:
     using ForwardingSurface::ForwardingSurface;
 
+    // One line per call reads as the list it is.
+    // clang-format off
     void setFontName(const QString &face) override { step([&] { target().setFontName(face); }); }
     void setFontSize(double points) override { step([&] { target().setFontSize(points); }, {points}); }
     void setCurrentX(double x) override { step([&] { target().setCurrentX(x); }, {x}); }
@@ -42,6 +44,7 @@ public:
     }
     void newPage() override { step([&] { target().newPage(); }); }
     void endDoc() override { step([&] { target().endDoc(); }); }
+    // clang-format on
 
 private:
     template <typename Call>

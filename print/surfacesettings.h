@@ -45,7 +45,10 @@ public:
         keep(m_settings.orientation, orientation, orientation == Portrait || orientation == Landscape,
              "使えない用紙の向きです");
     }
-    void setPaperSize(int size) override { keep(m_settings.paperSize, size, size == A4, "用紙はA4だけが使えます"); }
+    void setPaperSize(int size) override
+    {
+        keep(m_settings.paperSize, size, size == A4, "用紙はA4だけが使えます");
+    }
     void setForeColor(qint32 colour) override { keep(m_settings.colour, colour); }
     double scaleWidth() const override { return printableMm().width() * unitsPerMm(); }
     double scaleHeight() const override { return printableMm().height() * unitsPerMm(); }

@@ -44,7 +44,8 @@ FaceBox measureFace(const QFont &font)
         return {};
     raw.setPixelSize(kProbePixels);
     const double ascent = raw.ascent(), descent = raw.descent();
-    if (!(ascent > 0) || !(descent >= 0) || std::abs(ascent + descent - kProbePixels) <= kEmTolerance * kProbePixels)
+    if (!(ascent > 0) || !(descent >= 0)
+        || std::abs(ascent + descent - kProbePixels) <= kEmTolerance * kProbePixels)
         return {};
     const double typo = typoEmAscent(raw.fontTable("OS/2"), raw.fontTable("head"));
     return {false, typo > 0 ? typo : ascent / (ascent + descent)};

@@ -75,7 +75,8 @@ struct VerticalBlock : BlockPen {
 }  // namespace
 
 // Portrait millimetres, the two blocks stacked; nothing is trapped.
-void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content, const SheetSettings &settings)
+void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content,
+                              const SheetSettings &settings)
 {
     PrintSurface &p = surface;
     p.setPaperSize(PrintSurface::A4);

@@ -262,8 +262,8 @@ QRawFont sizedRawFont(const QFont &font, double pixelSize)
 
 }  // namespace
 
-double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
-                        QPointF topLeft, const QString &text)
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
+                        const TextCell &cell, QPointF topLeft, const QString &text)
 {
     QPaintDevice *device = painter.device();
     // Each character turns about the centre of its cell, the em box.
@@ -277,7 +277,8 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
     painter.setFont(font);
     double x = topLeft.x();
     for (qsizetype i = 0; i < text.size();) {
-        const char32_t c = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+        const char32_t c = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                                   && text.at(i + 1).isLowSurrogate()
                                ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
                                : text.at(i).unicode();
         const qsizetype units = c > 0xFFFF ? 2 : 1;

@@ -32,7 +32,7 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font);
 // the first cell, in device pixels; `font` must already be sized for the
 // painter's device, `metrics` and `cell` (see EmBoxCell) belong to it.
 // Returns the horizontal advance of the whole text.
-double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
-                        QPointF topLeft, const QString &text);
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
+                        const TextCell &cell, QPointF topLeft, const QString &text);
 
 }  // namespace bks

@@ -73,15 +73,16 @@ TEST(CommandLine, PrintRejectsBadUsage)
     for (const QStringList &args :
          {QStringList{QStringLiteral("print"), QStringLiteral("山")},
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")},
-          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("--offset"),
-                      QStringLiteral("3"), QStringLiteral("山")},
-          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("--per-sheet"),
-                      QStringLiteral("3"), QStringLiteral("山")},
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+                      QStringLiteral("--offset"), QStringLiteral("3"), QStringLiteral("山")},
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+                      QStringLiteral("--per-sheet"), QStringLiteral("3"), QStringLiteral("山")},
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
                       QStringLiteral("--first-number"), QStringLiteral("abc"), QStringLiteral("山")},
           // An empty name is no output: never the default printer.
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QString(), QStringLiteral("山")},
-          QStringList{QStringLiteral("print"), QStringLiteral("--printer"), QString(), QStringLiteral("山")}}) {
+          QStringList{QStringLiteral("print"), QStringLiteral("--printer"), QString(),
+                      QStringLiteral("山")}}) {
         const Result r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -113,12 +114,14 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
                             dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
     EXPECT_EQ(bad.code, 1);
     // No input field keeps them: the message says how many and which.
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
+    EXPECT_TRUE(
+        bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
         << bad.err.toStdString();
 
     // A list file that is not there is a failure to find, as the usage says.
-    const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"), dir.filePath(QStringLiteral("x.pdf")),
-                                QStringLiteral("--file"), dir.filePath(QStringLiteral("none.txt"))});
+    const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                                dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--file"),
+                                dir.filePath(QStringLiteral("none.txt"))});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);

@@ -14,7 +14,10 @@ using namespace bks::test;
 
 namespace {
 
-QString combo(QComboBox *c, int i) { return c->itemText(i); }
+QString combo(QComboBox *c, int i)
+{
+    return c->itemText(i);
+}
 
 }  // namespace
 
@@ -79,8 +82,12 @@ TEST_F(WindowTest, HeadingBoxesMirrorAtOnceAndResetToTheInitialValues)
     f.Text3[5]->setText(QString());
     EXPECT_TRUE(f.state().HeaderItems[5].isEmpty());
     f.Command8_Click();
-    const QStringList initial = {QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
-                                 QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+    const QStringList initial = {QStringLiteral("漢字練習帳"),
+                                 QStringLiteral("名前"),
+                                 QStringLiteral("音読み"),
+                                 QStringLiteral("訓読み"),
+                                 QStringLiteral("部首"),
+                                 QStringLiteral("画数"),
                                  QStringLiteral("文作りをしましょう")};
     for (int k = 1; k <= 7; ++k) {
         EXPECT_EQ(f.Text3[k]->text(), initial[k - 1]);
@@ -104,7 +111,7 @@ TEST_F(WindowTest, CompoundButtonFillsThePickLists)
     EXPECT_FALSE(f.Label17->isHidden());
 
     f.setText1(QStringLiteral("水山"));
-    EXPECT_EQ(f.Combo3->count(), 0);  // a new text empties the lists
+    EXPECT_EQ(f.Combo3->count(), 0);                          // a new text empties the lists
     EXPECT_EQ(f.Text50->text(), QStringLiteral("現地集合"));  // the example stays
     f.Command3_Click();
     EXPECT_EQ(f.Combo3->count(), 36);
@@ -207,7 +214,7 @@ TEST_F(WindowTest, ExampleTextsComeFromTheChosenSource)
     f.Option[4]->setChecked(true);
     f.Command5_Click();
     f.setText1(QStringLiteral("集集"));
-    f.Command3_Click();                            // picks 現地集合
+    f.Command3_Click();                             // picks 現地集合
     f.Text50->setText(QStringLiteral("山のぼり"));  // typed over the pick
     auto printed = [this](const QString &c) {
         int n = 0;

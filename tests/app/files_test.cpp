@@ -48,8 +48,8 @@ TEST_F(WindowTest, UnreadableDropsLeaveTheTextAndSayWhy)
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(50LL * 1024 * 1024));
     big.close();
-    for (const QString &name : {dir.path(), dir.filePath(QStringLiteral("bin.txt")),
-                                dir.filePath(QStringLiteral("big.txt"))}) {
+    for (const QString &name :
+         {dir.path(), dir.filePath(QStringLiteral("bin.txt")), dir.filePath(QStringLiteral("big.txt"))}) {
         services.messages.clear();
         f.Label10_OLEDragDrop({name});
         EXPECT_EQ(f.text1(), QStringLiteral("山川")) << name.toStdString();

@@ -57,18 +57,30 @@ TEST_F(WindowTest, NoPrintButtonPrintsTheProgramsOwnTexts)
         services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     const std::vector<std::pair<const char *, std::function<void()>>> ways = {
         {"start-up usage", [] {}},
-        {"publisher before grade", [&] { pick(f.Combo1, QStringLiteral("光村図書")); f.Combo1_Click(); }},
+        {"publisher before grade",
+         [&] {
+             pick(f.Combo1, QStringLiteral("光村図書"));
+             f.Combo1_Click();
+         }},
         {"grade before publisher",
          [&] {
              f.ScreenReset();  // forgets the publisher
              pick(f.Combo2, QStringLiteral("２年"));
              f.Combo2_Click();
          }},
-        {"search finds nothing", [&] { f.Text4->setText(QStringLiteral("A")); f.Command7_Click(); }},
+        {"search finds nothing",
+         [&] {
+             f.Text4->setText(QStringLiteral("A"));
+             f.Command7_Click();
+         }},
         {"design help", [&] { f.hps_Click(); }},
         {"dictionary help", [&] { f.zhp_Click(); }},
         {"screen reset", [&] { f.ScreenReset(); }},
-        {"one-character hint", [&] { f.Command5_Click(); f.Option[4]->setChecked(true); }},
+        {"one-character hint",
+         [&] {
+             f.Command5_Click();
+             f.Option[4]->setChecked(true);
+         }},
         {"two-character hint", [&] { f.Option[3]->setChecked(true); }},
     };
     for (const auto &[name, put] : ways) {

@@ -55,8 +55,8 @@ TEST(QtServices, MessageBoxReturnsTheButtonPressedAndSpeaksJapanese)
         EXPECT_EQ(box->text(), QStringLiteral("一行目\n二行目"));
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_EQ(services.messageBox(QStringLiteral("一行目\r\n二行目"), QStringLiteral("題"),
-                                  MsgButtons::YesNo, MsgIcon::Question),
+    EXPECT_EQ(services.messageBox(QStringLiteral("一行目\r\n二行目"), QStringLiteral("題"), MsgButtons::YesNo,
+                                  MsgIcon::Question),
               MsgResult::No);
     EXPECT_TRUE(yesText.contains(QStringLiteral("はい"))) << yesText.toStdString();
 }

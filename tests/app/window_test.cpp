@@ -20,7 +20,10 @@ using namespace bks::test;
 
 namespace {
 
-QColor background(QWidget *w) { return w->palette().color(QPalette::Window); }
+QColor background(QWidget *w)
+{
+    return w->palette().color(QPalette::Window);
+}
 
 }  // namespace
 
@@ -82,9 +85,9 @@ TEST_F(WindowTest, JunkSettingsFilesNeverStopTheStart)
 TEST_F(WindowTest, ControlsAndMenusCarryTheirNamesAndCaptions)
 {
     open();
-    for (const char *name : {"Label9(0)", "Label9(7)", "Label12(13)", "Label14(1)", "Label14(14)",
-                             "Text3(1)", "Text3(7)", "Label4(0)", "Label4(13)", "Label5(1)",
-                             "Command1", "Command8", "Combo4", "Text51", "Image2", "Label100"})
+    for (const char *name : {"Label9(0)", "Label9(7)", "Label12(13)", "Label14(1)", "Label14(14)", "Text3(1)",
+                             "Text3(7)", "Label4(0)", "Label4(13)", "Label5(1)", "Command1", "Command8",
+                             "Combo4", "Text51", "Image2", "Label100"})
         EXPECT_NE(window->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(child<QPushButton>("Command1")->toolTip(), QStringLiteral("連続印刷の実行"));
     EXPECT_EQ(child<QLineEdit>("Text4")->toolTip(), QStringLiteral("前回操作時の最終文字"));

@@ -60,17 +60,15 @@ TEST_F(CompoundDictionaryTest, SlotsHoldTheWordsInOrder)
     dict->FillCompoundListB();
     const auto &a = dict->CompoundListA;
     const auto &b = dict->CompoundListB;
-    EXPECT_EQ(Slots(a, 0, 8), Strings({u"あま酒", u"一本調子", u"上底", u"裏表紙", u"お寺",
-                                        u"お店", u"お墓", u"開会宣言"}));
-    EXPECT_EQ(Slots(a, 35, 6),
-              Strings({u"不許可", u"不注意", u"もう腸", u"愛好", u"愛情", u"愛想"}));
+    EXPECT_EQ(Slots(a, 0, 8),
+              Strings({u"あま酒", u"一本調子", u"上底", u"裏表紙", u"お寺", u"お店", u"お墓", u"開会宣言"}));
+    EXPECT_EQ(Slots(a, 35, 6), Strings({u"不許可", u"不注意", u"もう腸", u"愛好", u"愛情", u"愛想"}));
     EXPECT_EQ(a[38], QStringLiteral("愛好"));
-    EXPECT_EQ(Slots(a, 1993, 7), Strings({u"住民", u"十だい", u"十ぴき", u"従う", u"従事",
-                                           u"従者", u"従順"}));
+    EXPECT_EQ(Slots(a, 1993, 7),
+              Strings({u"住民", u"十だい", u"十ぴき", u"従う", u"従事", u"従者", u"従順"}));
     EXPECT_EQ(Slots(b, 0, 4), Strings({u"従容", u"従来", u"縦横", u"縦糸"}));
     EXPECT_EQ(Slots(b, 6, 2), Strings({u"重い", u"重荷"}));
-    EXPECT_EQ(Slots(b, 2618, 7), Strings({u"和紙", u"和室", u"和風", u"和服", u"和訳",
-                                           u"話す", u"話題"}));
+    EXPECT_EQ(Slots(b, 2618, 7), Strings({u"和紙", u"和室", u"和風", u"和服", u"和訳", u"話す", u"話題"}));
 }
 
 TEST_F(CompoundDictionaryTest, AllCompoundsIsBothHalvesInSlotOrder)
@@ -110,8 +108,7 @@ TEST(CompoundWords, LengthClasses)
             five.append(word);
     }
     EXPECT_EQ(byLength, (std::map<qsizetype, int>{{1, 11}, {2, 3848}, {3, 643}, {4, 114}, {5, 9}}));
-    EXPECT_EQ(single, Strings({u"岩", u"器", u"結", u"元", u"蚕", u"枝", u"傷", u"泉", u"敵",
-                               u"頭", u"訳"}));
+    EXPECT_EQ(single, Strings({u"岩", u"器", u"結", u"元", u"蚕", u"枝", u"傷", u"泉", u"敵", u"頭", u"訳"}));
     for (const char16_t *word : {u"二酸化炭素", u"天然記念物", u"国土交通省", u"中秋の名月"})
         EXPECT_TRUE(five.contains(QString::fromUtf16(word)));
 }
@@ -133,8 +130,8 @@ TEST_F(CompoundDictionaryTest, MatchesInSlotOrder)
 
 TEST_F(CompoundDictionaryTest, MatchCounts)
 {
-    const std::pair<const char16_t *, int> cases[] = {
-        {u"水", 36}, {u"山", 23}, {u"学", 23}, {u"火", 21}, {u"木", 22}, {u"集", 14}};
+    const std::pair<const char16_t *, int> cases[] = {{u"水", 36}, {u"山", 23}, {u"学", 23},
+                                                      {u"火", 21}, {u"木", 22}, {u"集", 14}};
     for (const auto &[kanji, count] : cases) {
         const QString c = QString::fromUtf16(kanji);
         EXPECT_EQ(MatchCompounds(*dict, c, QString()).first.size(), count) << c.toStdString();
@@ -180,8 +177,7 @@ TEST_F(CompoundDictionaryTest, FillingAgainChangesNothing)
 {
     dict->FillCompoundListA();
     dict->FillCompoundListB();
-    const QStringList before = Slots(dict->CompoundListA, 0, 2001)
-                               + Slots(dict->CompoundListB, 0, 2626);
+    const QStringList before = Slots(dict->CompoundListA, 0, 2001) + Slots(dict->CompoundListB, 0, 2626);
     const QChar *firstData = dict->CompoundListA[0].constData();
     dict->FillCompoundListA();
     dict->FillCompoundListB();
@@ -223,8 +219,7 @@ TEST(Sentences, CountOutOfRangeStaysInsideTheList)
     auto store = std::make_unique<SentenceStore>();
     store->SentenceList[2000] = QStringLiteral("最後の山");
     store->SentenceCount = 32767;
-    EXPECT_EQ(MatchSentences(*store, QStringLiteral("山"), QString()).first,
-              Strings({u"最後の山"}));
+    EXPECT_EQ(MatchSentences(*store, QStringLiteral("山"), QString()).first, Strings({u"最後の山"}));
     store->SentenceList[0] = QStringLiteral("山");
     store->SentenceCount = -1;
     EXPECT_TRUE(MatchSentences(*store, QStringLiteral("山"), QString()).first.isEmpty());

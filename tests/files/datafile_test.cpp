@@ -71,8 +71,8 @@ TEST_F(DataFileTest, UnmappableCharacterIsSavedAsQuestionMarkAndTheRestKept)
     // Control codes among letters beyond the BMP: the text is judged the same
     // way before and after saving turns each such letter into one "？", so a
     // list the program loaded and saved loads again.
-    const QString mixed = QStringLiteral("\x1A\x1C\x7Frek\x1F") + QString(6, QChar(0x6F22)) +
-                          QString::fromUcs4(U"\U0001D516\U0001D516\U0001D516\U0001D516\U0001D516");
+    const QString mixed = QStringLiteral("\x1A\x1C\x7Frek\x1F") + QString(6, QChar(0x6F22))
+                          + QString::fromUcs4(U"\U0001D516\U0001D516\U0001D516\U0001D516\U0001D516");
     ASSERT_TRUE(SaveDataFile(file, mixed));
     EXPECT_EQ(LoadDataFile(file).ok(), decodeDataFile(mixed.toUtf8()).ok());
 }
@@ -139,7 +139,8 @@ TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
         if (const char b = char(random() & 0xFF); b != 0)
             noise += b;
     EXPECT_EQ(decodeDataFile(noise).error, LoadError::NotText);
-    EXPECT_EQ(decodeDataFile(QByteArray("\x1B[0m\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12"))
+    EXPECT_EQ(decodeDataFile(
+                  QByteArray("\x1B[0m\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12"))
                   .error,
               LoadError::NotText);
     EXPECT_EQ(decodeDataFile(encodeShiftJis(QStringLiteral("山川\x01海\r\n空"))).text,
@@ -229,8 +230,8 @@ TEST_F(DataFileTest, FailedSaveInAReadOnlyFolderLeavesThePreviousFile)
     ASSERT_TRUE(SaveDataFile(file, QStringLiteral("前")));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     EXPECT_FALSE(SaveDataFile(file, QStringLiteral("後")));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("前"));
 }
 

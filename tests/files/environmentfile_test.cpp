@@ -71,9 +71,10 @@ TEST(ReadListFields, QuotedFieldRunsToTheNextQuoteAndWhatFollowsItIsDropped)
 
 TEST(BuildEnvironmentLine, PlainFieldsAreWrittenExactlyAsBefore)
 {
-    const QString line =
-        BuildEnvironmentLine(defaultHeadings(), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("山"));
-    EXPECT_EQ(line, QStringLiteral("漢字練習帳,名前,音読み,訓読み,部首,画数,文作りをしましょう,ＭＳ Ｐ明朝,山"));
+    const QString line = BuildEnvironmentLine(defaultHeadings(), QStringLiteral("ＭＳ Ｐ明朝"),
+                                              QStringLiteral("山"));
+    EXPECT_EQ(line,
+              QStringLiteral("漢字練習帳,名前,音読み,訓読み,部首,画数,文作りをしましょう,ＭＳ Ｐ明朝,山"));
 
     auto headings = defaultHeadings();
     headings[2] = QString();
@@ -101,19 +102,18 @@ TEST(EnvironmentFile, ExampleLineIsWrittenByteForByteInShiftJis)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(kEnvironmentFileName);
-    const QString line =
-        BuildEnvironmentLine(defaultHeadings(), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("山"));
+    const QString line = BuildEnvironmentLine(defaultHeadings(), QStringLiteral("ＭＳ Ｐ明朝"),
+                                              QStringLiteral("山"));
     ASSERT_TRUE(WriteEnvironmentFile(line, path));
-    const QByteArray expected =
-        "\x8A\xBF\x8E\x9A\x97\xFB\x8F\x4B\x92\xA0,"  // 漢字練習帳
-        "\x96\xBC\x91\x4F,"                          // 名前
-        "\x89\xB9\x93\xC7\x82\xDD,"                  // 音読み
-        "\x8C\x50\x93\xC7\x82\xDD,"                  // 訓読み
-        "\x95\x94\x8E\xF1,"                          // 部首
-        "\x89\xE6\x90\x94,"                          // 画数
-        "\x95\xB6\x8D\xEC\x82\xE8\x82\xF0\x82\xB5\x82\xDC\x82\xB5\x82\xE5\x82\xA4,"
-        "\x82\x6C\x82\x72\x20\x82\x6F\x96\xBE\x92\xA9,"  // ＭＳ Ｐ明朝
-        "\x8E\x52\r\n";                                   // 山
+    const QByteArray expected = "\x8A\xBF\x8E\x9A\x97\xFB\x8F\x4B\x92\xA0,"  // 漢字練習帳
+                                "\x96\xBC\x91\x4F,"                          // 名前
+                                "\x89\xB9\x93\xC7\x82\xDD,"                  // 音読み
+                                "\x8C\x50\x93\xC7\x82\xDD,"                  // 訓読み
+                                "\x95\x94\x8E\xF1,"                          // 部首
+                                "\x89\xE6\x90\x94,"                          // 画数
+                                "\x95\xB6\x8D\xEC\x82\xE8\x82\xF0\x82\xB5\x82\xDC\x82\xB5\x82\xE5\x82\xA4,"
+                                "\x82\x6C\x82\x72\x20\x82\x6F\x96\xBE\x92\xA9,"  // ＭＳ Ｐ明朝
+                                "\x8E\x52\r\n";                                  // 山
     EXPECT_EQ(test::readBytes(path), expected);
 
     const EnvironmentData data = ReadEnvironmentFile(path);
@@ -126,10 +126,20 @@ TEST(EnvironmentFile, ExampleLineIsWrittenByteForByteInShiftJis)
 TEST(EnvironmentFile, EveryHeadingComesBackWhole)
 {
     const QStringList samples = {
-        QString(), QStringLiteral("a,b"), QStringLiteral(",,"), QStringLiteral("\"quoted\""),
-        QStringLiteral("\"x"), QStringLiteral("mid\"dle"), QStringLiteral("  both  "),
-        QStringLiteral(" "), QStringLiteral("\t"), QStringLiteral("《"), QStringLiteral("　全角　"),
-        QStringLiteral("two\nlines"), QStringLiteral("\r"), QStringLiteral("漢字,練習\"帳 "),
+        QString(),
+        QStringLiteral("a,b"),
+        QStringLiteral(",,"),
+        QStringLiteral("\"quoted\""),
+        QStringLiteral("\"x"),
+        QStringLiteral("mid\"dle"),
+        QStringLiteral("  both  "),
+        QStringLiteral(" "),
+        QStringLiteral("\t"),
+        QStringLiteral("《"),
+        QStringLiteral("　全角　"),
+        QStringLiteral("two\nlines"),
+        QStringLiteral("\r"),
+        QStringLiteral("漢字,練習\"帳 "),
         QStringLiteral("\"a,b\"c"),
     };
     QTemporaryDir dir;
@@ -143,8 +153,7 @@ TEST(EnvironmentFile, EveryHeadingComesBackWhole)
             std::array<QString, 8> headings;
             for (int k = 0; k < 7; ++k)
                 headings[std::size_t(k) + 1] = written[k];
-            ASSERT_TRUE(WriteEnvironmentFile(BuildEnvironmentLine(headings, written[7], written[8]),
-                                             path));
+            ASSERT_TRUE(WriteEnvironmentFile(BuildEnvironmentLine(headings, written[7], written[8]), path));
 
             const EnvironmentData data = ReadEnvironmentFile(path);
             QStringList read;
@@ -154,10 +163,9 @@ TEST(EnvironmentFile, EveryHeadingComesBackWhole)
             read.append(data.character);
             QStringList expected;
             for (const QString &field : written) {
-                const bool quoted = BuildEnvironmentLine({}, field, {}).startsWith(
-                    QStringLiteral(",,,,,,,\""));
-                expected.append(quoted ? QString(field).replace(QLatin1Char('"'), QChar(0xFF02))
-                                       : field);
+                const bool quoted = BuildEnvironmentLine({}, field, {})
+                                        .startsWith(QStringLiteral(",,,,,,,\""));
+                expected.append(quoted ? QString(field).replace(QLatin1Char('"'), QChar(0xFF02)) : field);
             }
             EXPECT_EQ(data.fieldsRead, 9) << place << ' ' << s;
             EXPECT_EQ(read, expected) << place << ' ' << s;
@@ -212,8 +220,8 @@ TEST(EnvironmentFile, UtfEightFileFromAnEditorIsRead)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(kEnvironmentFileName);
-    ASSERT_TRUE(test::writeBytes(
-        path, QByteArray("\xEF\xBB\xBF") + QStringLiteral("一,二,三,四,五,六,七,Klee One,九\n").toUtf8()));
+    ASSERT_TRUE(test::writeBytes(path, QByteArray("\xEF\xBB\xBF")
+                                           + QStringLiteral("一,二,三,四,五,六,七,Klee One,九\n").toUtf8()));
     const EnvironmentData data = ReadEnvironmentFile(path);
     EXPECT_TRUE(data.complete());
     EXPECT_EQ(data.headings[1], QStringLiteral("一"));

@@ -37,9 +37,8 @@ TEST(KanjiFontFamilies, ListsFacesThatPrintKanjiEachWithItsVerticalEntry)
         horizontal.append(families[i]);
     }
     QStringList sorted = horizontal;
-    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(horizontal, sorted);
     EXPECT_EQ(horizontal.removeDuplicates(), 0);
 }
@@ -52,8 +51,7 @@ TEST(FontSubstitutions, WindowsNamesDrawWithAnInstalledFace)
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"))).family(), QStringLiteral("BIZ UDPMincho"));
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ 明朝"))).family(), QStringLiteral("BIZ UDMincho"));
     for (const char *name : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック", "MS PGothic", "MS Gothic"}) {
-        EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(name))).family(), QStringLiteral("IPAexGothic"))
-            << name;
+        EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(name))).family(), QStringLiteral("IPAexGothic")) << name;
     }
     EXPECT_EQ(QFontInfo(QFont(kDefaultFaceName)).family(), QStringLiteral("BIZ UDPMincho"));
 }

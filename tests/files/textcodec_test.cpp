@@ -32,7 +32,8 @@ TEST(DecodeTextFile, WindowsCharactersComeBackAsOnWindows)
 TEST(DecodeTextFile, BadBytesBecomeReplacementCharactersNotDropped)
 {
     // 0xFF is no Shift-JIS byte; 0x82 at the end is half a character.
-    const QString decoded = decodeTextFile(QByteArray("\x8A\xBF\xFF" "a\x82"));
+    const QString decoded = decodeTextFile(QByteArray("\x8A\xBF\xFF"
+                                                      "a\x82"));
     EXPECT_EQ(decoded, QStringLiteral("漢\uFFFDa\uFFFD"));
 }
 
@@ -40,11 +41,16 @@ TEST(DecodeTextFile, ControlBytesMapToThemselvesAsOnWindows)
 {
     // The converter's own table swaps 0x1A, 0x1C and 0x7F and writes U+001A
     // for a bad byte; neither may show through.
-    const QByteArray bytes("\x1A\xFF\x1C" "b\x7F\x82\x1A", 7);
-    const QString text = QString::fromUtf16(u"\x001A\xFFFD\x001C" u"b\x007F\xFFFD\x001A");
+    const QByteArray bytes("\x1A\xFF\x1C"
+                           "b\x7F\x82\x1A",
+                           7);
+    const QString text = QString::fromUtf16(u"\x001A\xFFFD\x001C"
+                                            u"b\x007F\xFFFD\x001A");
     EXPECT_EQ(decodeTextFile(bytes), text);
-    const QString controls = QString::fromUtf16(u"\x001A\x001C\x007F" u"a");
-    EXPECT_EQ(encodeShiftJis(controls), QByteArray("\x1A\x1C\x7F" "a"));
+    const QString controls = QString::fromUtf16(u"\x001A\x001C\x007F"
+                                                u"a");
+    EXPECT_EQ(encodeShiftJis(controls), QByteArray("\x1A\x1C\x7F"
+                                                   "a"));
 }
 
 TEST(DecodeTextFile, UtfEightCutOffAtTheEndIsNotTakenForUtfEight)
@@ -68,7 +74,10 @@ TEST(EncodeShiftJis, UnmappableCharactersBecomeFullWidthQuestionMarks)
                    + QStringLiteral("c\u2016") + QChar(0xD800) + QStringLiteral("d");
     const QByteArray bytes = encodeShiftJis(text, &replaced);
     EXPECT_TRUE(replaced);
-    EXPECT_EQ(bytes, QByteArray("a\x81\x48" "b\x81\x48" "c\x81\x48\x81\x48" "d"));
+    EXPECT_EQ(bytes, QByteArray("a\x81\x48"
+                                "b\x81\x48"
+                                "c\x81\x48\x81\x48"
+                                "d"));
     EXPECT_FALSE(bytes.contains("\xFC\xFC"));
 }
 

@@ -27,7 +27,8 @@ const QString kQueueFile = QStringLiteral("/tmp/bkstest.prn");
 int completedJobs()
 {
     const auto out = test::RunTool(QStringLiteral("lpstat"),
-                                   {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), kQueue});
+                                   {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"),
+                                    kQueue});
     return out ? int(out->split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) : -1;
 }
 
@@ -49,8 +50,13 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
 
     LayoutInput settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    settings.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
-                         QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+    settings.headings = {QString(),
+                         QStringLiteral("漢字練習帳"),
+                         QStringLiteral("名前"),
+                         QStringLiteral("音読み"),
+                         QStringLiteral("訓読み"),
+                         QStringLiteral("部首"),
+                         QStringLiteral("画数"),
                          QStringLiteral("文作りをしましょう")};
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});

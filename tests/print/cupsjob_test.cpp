@@ -62,8 +62,8 @@ PrinterChoice queueChoice(const QString &name)
     return choice;
 }
 
-#define NEED_QUEUE(queue)                                                                          \
-    if (!(queue).ok())                                                                             \
+#define NEED_QUEUE(queue)                                                                                    \
+    if (!(queue).ok())                                                                                       \
     GTEST_SKIP() << "no CUPS scheduler to add a queue to (run .ci/cups-setup.sh as root)"
 
 struct IppDeleter {
@@ -74,7 +74,8 @@ struct IppDeleter {
 std::unique_ptr<ipp_t, IppDeleter> newestJob(const QString &queue)
 {
     cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0,
+                                   CUPS_WHICHJOBS_ACTIVE);
     int id = 0;
     for (int i = 0; i < count; ++i)
         id = std::max(id, jobs[i].id);
@@ -151,7 +152,8 @@ TEST(CupsJob, DialogChoicesTravelWithTheJob)
 {
     // A queue that prints both sides unless told otherwise, stopped so the
     // jobs stay to be looked at.
-    ScratchQueue queue(QStringLiteral("bks-choices"), {QStringLiteral("Option1=True"), QStringLiteral("Duplex=DuplexNoTumble")});
+    ScratchQueue queue(QStringLiteral("bks-choices"),
+                       {QStringLiteral("Option1=True"), QStringLiteral("Duplex=DuplexNoTumble")});
     NEED_QUEUE(queue);
     ASSERT_TRUE(RunCupsTool(QStringLiteral("cupsdisable"), {queue.name()}));
 

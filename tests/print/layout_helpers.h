@@ -39,7 +39,8 @@ struct LayoutInput : SheetSettings {
 inline void printPractice(PrintSurface &s, const LayoutInput &input, int perSheet, const QString &characters,
                           qint16 number)
 {
-    printSheet(*chooseLayout(kPracticeForm, perSheet), s, SheetContent{characters, number, input.examples()}, input);
+    printSheet(*chooseLayout(kPracticeForm, perSheet), s, SheetContent{characters, number, input.examples()},
+               input);
 }
 inline void printOneChar(PrintSurface &s, const LayoutInput &input, const QString &character, qint16 number)
 {
@@ -54,8 +55,8 @@ inline LayoutInput sheetSettings(const QString &face = QStringLiteral("IPAexMinc
 {
     LayoutInput s;
     s.fontName = face;
-    const char16_t *headings[] = {u"", u"漢字練習帳", u"名前", u"音読み", u"訓読み", u"部首", u"画数",
-                                  u"文作りをしましょう"};
+    const char16_t *headings[] = {u"",       u"漢字練習帳", u"名前", u"音読み",
+                                  u"訓読み", u"部首",       u"画数", u"文作りをしましょう"};
     for (int k = 0; k < 8; ++k)
         s.headings[k] = QString::fromUtf16(headings[k]);
     return s;

@@ -29,7 +29,8 @@ std::vector<RecordedOp> drawLayout(const SheetLayout &layout, float offset = 0)
                                                                   : QStringLiteral("IPAexMincho"));
     settings.printOffset = offset;
     RecordingSurface surface;
-    printSheet(layout, surface, SheetContent{QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}},
+    printSheet(layout, surface,
+               SheetContent{QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}},
                settings);
     return surface.sheets().at(0);
 }
@@ -43,7 +44,8 @@ double mmPerUnit(const RecordedOp &op)
 QRectF pageMm(const RecordedOp &op)
 {
     const QSizeF portrait(200, 287);
-    return QRectF(QPointF(0, 0), op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
+    return QRectF(QPointF(0, 0),
+                  op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
 }
 
 // A text's one-em boxes side by side from the pen, in millimetres.
@@ -66,7 +68,8 @@ TEST(EveryLayout, DrawsOnlyOnThePrintableArea)
                     EXPECT_TRUE(page.contains(op.x1 * k, op.y1 * k) && page.contains(op.x2 * k, op.y2 * k))
                         << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2;
                 } else {
-                    EXPECT_TRUE(page.contains(textMm(op))) << op.text.toStdString() << " at " << op.x << "," << op.y;
+                    EXPECT_TRUE(page.contains(textMm(op)))
+                        << op.text.toStdString() << " at " << op.x << "," << op.y;
                 }
             }
         }
@@ -84,7 +87,8 @@ QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
         (v <= at[a] ? low[a] : high[a]) = v <= at[a] ? std::max(low[a], v) : std::min(high[a], v);
     };
     for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid || op.flags == PrintSurface::Box)
+        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid
+            || op.flags == PrintSurface::Box)
             continue;
         if (op.x1 == op.x2)
             crossing(0, op.x1, op.y1, op.y2);
@@ -105,9 +109,11 @@ TEST(EveryLayout, TracingAndPracticeCharactersSitInSquares)
             if (op.kind != RecordedOp::Print || (!tracing && !kExample.contains(op.text)))
                 continue;
             ++placed;
-            const double em = op.fontSize / 72 * 1440 * (op.scaleMode == PrintSurface::Twips ? 1 : 25.4 / 1440);
+            const double em = op.fontSize / 72 * 1440
+                              * (op.scaleMode == PrintSurface::Twips ? 1 : 25.4 / 1440);
             const QRectF cell = cellAround(sheet, QPointF(op.x + em / 2, op.y + em / 2));
-            EXPECT_NEAR(cell.width(), cell.height(), 1e-9) << op.text.toStdString() << " at " << op.x << "," << op.y;
+            EXPECT_NEAR(cell.width(), cell.height(), 1e-9)
+                << op.text.toStdString() << " at " << op.x << "," << op.y;
             EXPECT_GT(cell.width(), em) << op.text.toStdString();
         }
         EXPECT_EQ(placed, layout.charactersPerSheet * (6 + 8));
@@ -151,8 +157,11 @@ std::set<Segment> visible(const std::multiset<Segment> &segments)
         bool covered = false;
         for (const Segment &o : segments) {
             const auto [ox1, oy1, ox2, oy2, ostyle] = o;
-            covered = covered || (o != s && style == ostyle && x1 == x2 && ox1 == ox2 && x1 == ox1 && oy1 <= y1 && y2 <= oy2)
-                      || (o != s && style == ostyle && y1 == y2 && oy1 == oy2 && y1 == oy1 && ox1 <= x1 && x2 <= ox2);
+            covered = covered
+                      || (o != s && style == ostyle && x1 == x2 && ox1 == ox2 && x1 == ox1 && oy1 <= y1
+                          && y2 <= oy2)
+                      || (o != s && style == ostyle && y1 == y2 && oy1 == oy2 && y1 == oy1 && ox1 <= x1
+                          && x2 <= ox2);
         }
         if (!covered)
             out.insert(s);
@@ -180,7 +189,9 @@ TEST(EveryVerticalForm, IsItsUprightGridTurnedAQuarter)
         const QRectF a = bounds(from), b = bounds(to);
         // Turned clockwise: the upright's top edge becomes the left edge,
         // its right edge the top.
-        auto turn = [&](double x, double y) { return QPointF(b.left() + (y - a.top()), b.top() + (a.right() - x)); };
+        auto turn = [&](double x, double y) {
+            return QPointF(b.left() + (y - a.top()), b.top() + (a.right() - x));
+        };
         std::multiset<Segment> turned, drawn;
         for (const RecordedOp &l : from)
             turned.insert(segment(turn(l.x1, l.y1), turn(l.x2, l.y2), l.drawStyle == 0 ? 0 : 1));
@@ -216,7 +227,8 @@ TEST(OneCharacterLayouts, ASheetLosesOnlyWhatAFailedMeasurementFeeds)
         EXPECT_GE(lines.size(), all.size() - 4);
         for (const RecordedOp &op : lines)
             EXPECT_TRUE(all.count(segment({op.x1, op.y1}, {op.x2, op.y2}, op.drawStyle)));
-        EXPECT_EQ(opsOf(surface.ops(), RecordedOp::Print).size(), opsOf(measured.ops(), RecordedOp::Print).size());
+        EXPECT_EQ(opsOf(surface.ops(), RecordedOp::Print).size(),
+                  opsOf(measured.ops(), RecordedOp::Print).size());
         EXPECT_EQ(surface.ops().back().kind, RecordedOp::EndDoc);
     }
 }
@@ -227,8 +239,10 @@ TEST(OneCharacterLayouts, AnOutputLostMidSheetStillFailsTheOutput)
     for (const SheetLayout &layout : sheetLayouts()) {
         SCOPED_TRACE(std::string(layout.id));
         // A PDF in a folder that does not exist cannot be begun.
-        QtPrintSurface surface(std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
-        EXPECT_THROW(printSheet(layout, surface, SheetContent{kModel, 1, {}}, sheetSettings()), PrintSurfaceError);
+        QtPrintSurface surface(
+            std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
+        EXPECT_THROW(printSheet(layout, surface, SheetContent{kModel, 1, {}}, sheetSettings()),
+                     PrintSurfaceError);
         QString error;
         EXPECT_FALSE(surface.finish(&error));
         EXPECT_FALSE(error.isEmpty());

@@ -33,7 +33,10 @@ QString num(double v)
 
 QString page(const SurfaceSettings &op)
 {
-    return QStringLiteral("scale %1 orientation %2 paper %3").arg(op.scaleMode).arg(op.orientation).arg(op.paperSize);
+    return QStringLiteral("scale %1 orientation %2 paper %3")
+        .arg(op.scaleMode)
+        .arg(op.orientation)
+        .arg(op.paperSize);
 }
 
 QString describe(const RecordedOp &op)
@@ -51,10 +54,8 @@ QString describe(const RecordedOp &op)
             .arg(op.drawStyle)
             .arg(op.colour)
             .arg(page(op));
-    case RecordedOp::NewPage:
-        return QStringLiteral("new page");
-    case RecordedOp::EndDoc:
-        return QStringLiteral("end of document");
+    case RecordedOp::NewPage: return QStringLiteral("new page");
+    case RecordedOp::EndDoc: return QStringLiteral("end of document");
     }
     return {};
 }
@@ -96,7 +97,8 @@ RecordingSurface drawRepresentative(const SheetLayout &layout)
                                                                   : QStringLiteral("IPAexMincho"));
     settings.tracing = true;
     settings.printOffset = 4;
-    const SheetContent content{QStringLiteral("山川").left(layout.charactersPerSheet), 42,
+    const SheetContent content{QStringLiteral("山川").left(layout.charactersPerSheet),
+                               42,
                                {QStringLiteral("山道を歩く"), QStringLiteral("川の水がきれいで冷たい")}};
     RecordingSurface surface;
     printSheet(layout, surface, content, settings);
@@ -116,7 +118,8 @@ TEST(LayoutRecording, EveryLayoutDrawsItsReviewedSheet)
             continue;
         }
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no recording; see the top of this file";
-        const QStringList reviewed = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList reviewed = QString::fromUtf8(file.readAll())
+                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (qsizetype i = 0; i < std::min(drawn.size(), reviewed.size()); ++i) {
             ASSERT_EQ(drawn[i], reviewed[i]) << "first difference at line " << i + 1;
         }

@@ -84,7 +84,8 @@ TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
     EXPECT_EQ(settings.printOffset, 4);
 
     settings.printOffset = -6;
-    EXPECT_NEAR((printsOf(drawOne(settings), QStringLiteral("山"))[1].x - (W - 3800)) / kTwipsPerMm, -6, 0.01);
+    EXPECT_NEAR((printsOf(drawOne(settings), QStringLiteral("山"))[1].x - (W - 3800)) / kTwipsPerMm, -6,
+                0.01);
 
     settings.tracing = false;
     const auto off = drawOne(settings);
@@ -125,7 +126,8 @@ TEST(OneCharSheet, SheetNumberIsFullWidth)
     const std::pair<qint16, const char16_t *> cases[] = {
         {7, u"　７"}, {12, u"　１２"}, {0, u"　０"}, {-5, u"－５"}, {32767, u"　３２７６７"}};
     for (const auto &[number, text] : cases) {
-        const auto found = printsOf(drawOne(settings, QStringLiteral("山"), number), QString::fromUtf16(text));
+        const auto found = printsOf(drawOne(settings, QStringLiteral("山"), number),
+                                    QString::fromUtf16(text));
         ASSERT_EQ(found.size(), 1u) << number;
         EXPECT_EQ(Pos(found[0].x, found[0].y), Pos(1500, H - 1000));
         EXPECT_EQ(found[0].colour, 0);

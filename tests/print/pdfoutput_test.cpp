@@ -30,8 +30,13 @@ LayoutInput settingsFor(const QString &face)
 {
     LayoutInput s;
     s.fontName = face;
-    s.headings = {QString(), QStringLiteral("漢字練習帳"), QStringLiteral("名前"), QStringLiteral("音読み"),
-                  QStringLiteral("訓読み"), QStringLiteral("部首"), QStringLiteral("画数"),
+    s.headings = {QString(),
+                  QStringLiteral("漢字練習帳"),
+                  QStringLiteral("名前"),
+                  QStringLiteral("音読み"),
+                  QStringLiteral("訓読み"),
+                  QStringLiteral("部首"),
+                  QStringLiteral("画数"),
                   QStringLiteral("文作りをしましょう")};
     s.text50 = QStringLiteral("学校");
     s.text51 = QStringLiteral("草花");
@@ -99,7 +104,8 @@ void expectInOrder(const QString &text, const QStringList &pieces)
     qsizetype at = 0;
     for (const QString &piece : pieces) {
         const qsizetype found = text.indexOf(piece, at);
-        ASSERT_GE(found, 0) << "missing or out of order: " << piece.toStdString() << " in " << text.toStdString();
+        ASSERT_GE(found, 0) << "missing or out of order: " << piece.toStdString() << " in "
+                            << text.toStdString();
         at = found + piece.size();
     }
 }
@@ -123,7 +129,8 @@ TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 
     const auto fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
     ASSERT_TRUE(fonts);
-    EXPECT_TRUE(fonts->contains(QRegularExpression(QStringLiteral("BIZUDMincho\\S*\\s+CID TrueType.*\\syes\\s"))))
+    EXPECT_TRUE(
+        fonts->contains(QRegularExpression(QStringLiteral("BIZUDMincho\\S*\\s+CID TrueType.*\\syes\\s"))))
         << fonts->toStdString();
 
     const QStringList chars = {QStringLiteral("右"), QStringLiteral("左"), QStringLiteral("森")};
@@ -147,9 +154,9 @@ TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
     expectPages(pdf, 2, true);
     // The left block (second character) is drawn first, then the number,
     // then the right block.
-    expectInOrder(pageText(pdf, 1), {QStringLiteral("左"), QStringLiteral("草花"), QStringLiteral("漢字練習帳"),
-                                     QStringLiteral("1"), QStringLiteral("右"), QStringLiteral("学校"),
-                                     QStringLiteral("漢字練習帳")});
+    expectInOrder(pageText(pdf, 1), {QStringLiteral("左"), QStringLiteral("草花"),
+                                     QStringLiteral("漢字練習帳"), QStringLiteral("1"), QStringLiteral("右"),
+                                     QStringLiteral("学校"), QStringLiteral("漢字練習帳")});
     expectInOrder(pageText(pdf, 2), {QStringLiteral("林"), QStringLiteral("2"), QStringLiteral("森")});
 }
 
@@ -158,7 +165,8 @@ TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
     const LayoutInput settings = settingsFor(QLatin1Char('@') + kFace);
     const QString one = writePdf(QStringLiteral("one-at.pdf"), oneCharRun(settings, QStringLiteral("右左")));
     expectPages(one, 2, true);
-    const QString two = writePdf(QStringLiteral("two-at.pdf"), twoCharRun(settings, QStringLiteral("右左森林")));
+    const QString two = writePdf(QStringLiteral("two-at.pdf"),
+                                 twoCharRun(settings, QStringLiteral("右左森林")));
     expectPages(two, 2, false);
     const auto fonts = RunTool(QStringLiteral("pdffonts"), {two});
     ASSERT_TRUE(fonts);
@@ -201,7 +209,8 @@ void expectLinesWhereTheLayoutPutsThem(const QString &pdf, const std::vector<Rec
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
                 const int x = qRound(p.x()) + dx, y = qRound(p.y()) + dy;
-                if (x >= 0 && y >= 0 && x < page->width() && y < page->height() && qGray(page->pixel(x, y)) < 128)
+                if (x >= 0 && y >= 0 && x < page->width() && y < page->height()
+                    && qGray(page->pixel(x, y)) < 128)
                     return true;
             }
         }
@@ -215,7 +224,9 @@ void expectLinesWhereTheLayoutPutsThem(const QString &pdf, const std::vector<Rec
         std::vector<std::pair<QPointF, QPointF>> segments;
         const QPointF a = toPx(op, op.x1, op.y1), b = toPx(op, op.x2, op.y2);
         if (op.flags == PrintSurface::Box)
-            segments = {{a, QPointF(b.x(), a.y())}, {QPointF(b.x(), a.y()), b}, {b, QPointF(a.x(), b.y())},
+            segments = {{a, QPointF(b.x(), a.y())},
+                        {QPointF(b.x(), a.y()), b},
+                        {b, QPointF(a.x(), b.y())},
                         {QPointF(a.x(), b.y()), a}};
         else
             segments = {{a, b}};

@@ -77,7 +77,10 @@ QStringList entries(const QString &folder)
 // as on a full disk.
 class SmallDisk {
 public:
-    SmallDisk() { m_mounted = ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0, "size=64k") == 0; }
+    SmallDisk()
+    {
+        m_mounted = ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
     ~SmallDisk()
     {
         if (m_mounted) {
@@ -115,7 +118,10 @@ public:
         m_limited = true;
     }
     // The files a test sees, without the filler.
-    QStringList files() const { return entries(path()).filter(QRegularExpression(QStringLiteral("^(?!filler)"))); }
+    QStringList files() const
+    {
+        return entries(path()).filter(QRegularExpression(QStringLiteral("^(?!filler)")));
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -140,10 +146,11 @@ TEST(PdfReplacement, CompleteRunTakesThePlaceOfTheOldFileAndKeepsItsPermissions)
     if (test::HaveTool(QStringLiteral("pdfinfo"))) {
         EXPECT_EQ(test::PdfPageCount(pdf), 2);
     }
-    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                        | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                                        | QFile::WriteOther | QFile::ExeOther;
-    EXPECT_EQ(QFileInfo(pdf).permissions() & everyone, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                        | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(pdf).permissions() & everyone,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("練習帳.pdf")}) << "no temporary file left";
 }
 

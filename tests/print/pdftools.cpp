@@ -31,7 +31,8 @@ std::optional<int> PdfPageCount(const QString &pdf)
     if (!out)
         return std::nullopt;
     const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption).match(*out);
+                                          QRegularExpression::MultilineOption)
+                           .match(*out);
     if (!match.hasMatch())
         return std::nullopt;
     return match.captured(1).toInt();
@@ -42,9 +43,8 @@ std::optional<QList<QSizeF>> PdfPageSizes(const QString &pdf)
     const auto count = PdfPageCount(pdf);
     if (!count)
         return std::nullopt;
-    const auto out = RunTool(QStringLiteral("pdfinfo"),
-                             {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                              QString::number(*count), pdf});
+    const auto out = RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                         QStringLiteral("-l"), QString::number(*count), pdf});
     if (!out)
         return std::nullopt;
     QList<QSizeF> sizes;
@@ -59,11 +59,12 @@ std::optional<QList<QSizeF>> PdfPageSizes(const QString &pdf)
 
 std::optional<QImage> RenderPdfPage(const QString &pdf, int page, int dpi, QRect crop)
 {
-    const QString base = ScratchPath(QStringLiteral("render-%1").arg(QString::number(qHash(pdf + QString::number(page)))));
-    QStringList args = {QStringLiteral("-gray"), QStringLiteral("-aa"), QStringLiteral("no"),
-                        QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-r"),
-                        QString::number(dpi), QStringLiteral("-f"), QString::number(page),
-                        QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile")};
+    const QString base = ScratchPath(
+        QStringLiteral("render-%1").arg(QString::number(qHash(pdf + QString::number(page)))));
+    QStringList args = {QStringLiteral("-gray"),     QStringLiteral("-aa"), QStringLiteral("no"),
+                        QStringLiteral("-aaVector"), QStringLiteral("no"),  QStringLiteral("-r"),
+                        QString::number(dpi),        QStringLiteral("-f"),  QString::number(page),
+                        QStringLiteral("-l"),        QString::number(page), QStringLiteral("-singlefile")};
     if (!crop.isNull())
         args << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
              << QString::number(crop.y()) << QStringLiteral("-W") << QString::number(crop.width())

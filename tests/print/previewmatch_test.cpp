@@ -19,9 +19,13 @@ TEST(Preview, EveryLayoutPaintsTheSameFromItsRecordingAsDirectly)
         SheetSettings settings = sheetSettings(layout.forVerticalFace ? QStringLiteral("@IPAexMincho")
                                                                       : QStringLiteral("IPAexMincho"));
         settings.printOffset = 4;
-        const SheetContent content{QStringLiteral("国語").left(layout.charactersPerSheet), 12,
+        const SheetContent content{QStringLiteral("国語").left(layout.charactersPerSheet),
+                                   12,
                                    {QStringLiteral("国の旗"), QStringLiteral("語る")}};
-        auto draw = [&](PrintSurface &s) { layout.draw(s, content, settings); s.endDoc(); };
+        auto draw = [&](PrintSurface &s) {
+            layout.draw(s, content, settings);
+            s.endDoc();
+        };
 
         const QSizeF area = pdfPrintableSizeMm();
         RecordingSurface recording(area.width(), area.height());
@@ -30,8 +34,8 @@ TEST(Preview, EveryLayoutPaintsTheSameFromItsRecordingAsDirectly)
         // from its cache afterwards, a pixel apart: compare warm renders.
         RenderPreviewPages(draw, 48);
         const std::vector<QImage> direct = RenderPreviewPages(draw, 48);
-        const std::vector<QImage> replayed =
-            RenderPreviewPages([&](PrintSurface &s) { replayRecording(s, recording.sheets().at(0)); }, 48);
+        const std::vector<QImage> replayed = RenderPreviewPages(
+            [&](PrintSurface &s) { replayRecording(s, recording.sheets().at(0)); }, 48);
         ASSERT_EQ(direct.size(), 1u) << layout.id;
         ASSERT_EQ(replayed.size(), 1u) << layout.id;
         EXPECT_TRUE(direct[0] == replayed[0]) << layout.id;

@@ -7,7 +7,8 @@
 namespace bks::test {
 namespace {
 
-const QString kKanji = QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
+const QString kKanji = QStringLiteral(
+    "一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
 
 std::vector<QString> fullWidth(int from, int to)
 {
@@ -76,7 +77,8 @@ TEST(PrintRun, NoFontAfterPaddingStopsWithoutPrinting)
 
 TEST(PrintRun, FiftyCharactersAskFirstInAllPagesModeOnly)
 {
-    const QString question = QStringLiteral("印刷枚数が５０枚を超えています\r\n時間がかかりますが実行しますか");
+    const QString question = QStringLiteral(
+        "印刷枚数が５０枚を超えています\r\n時間がかかりますが実行しますか");
     {
         Job job(kKanji.left(49));
         job.options.perSheet = 1;
@@ -243,8 +245,7 @@ TEST(PrintRun, LongRunShowsProgressAndCanBeCancelled)
     job.services.cancelProgressAfter = 3;
     EXPECT_EQ(job.click(), RunResult::Stopped);
     EXPECT_EQ(job.services.progressStarted, 1);
-    EXPECT_EQ(job.services.progressUpdates,
-              (std::vector<std::pair<int, int>>{{1, 12}, {2, 12}, {3, 12}}));
+    EXPECT_EQ(job.services.progressUpdates, (std::vector<std::pair<int, int>>{{1, 12}, {2, 12}, {3, 12}}));
     // Stopping abandons the run: its output is never finished (no file, no
     // job) and the list is whole again.
     EXPECT_EQ(job.surface.finishCount(), 0);

@@ -83,17 +83,16 @@ TEST_P(BlankPages, OnlyPagesWithDrawingAppear)
     EXPECT_EQ(s.pageCount(), GetParam().pages);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryOrder, BlankPages,
-                         ::testing::Values(CallOrder{"", 0}, CallOrder{"E", 0}, CallOrder{"N", 0},
-                                           CallOrder{"EN", 0}, CallOrder{"NE", 0}, CallOrder{"NNEE", 0},
-                                           CallOrder{"L", 1}, CallOrder{"LE", 1}, CallOrder{"LEN", 1},
-                                           CallOrder{"LENE", 1}, CallOrder{"LNE", 1}, CallOrder{"LNEN", 1},
-                                           CallOrder{"LLPL", 1}, CallOrder{"LNL", 2}, CallOrder{"LEL", 2},
-                                           CallOrder{"LENLENE", 2}, CallOrder{"ELENLENEN", 2},
-                                           CallOrder{"PENNEEPEENE", 2}, CallOrder{"LNNNLEEELNE", 3}),
-                         [](const auto &info) {
-                             return *info.param.calls ? std::string(info.param.calls) : std::string("nothing");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryOrder, BlankPages,
+    ::testing::Values(CallOrder{"", 0}, CallOrder{"E", 0}, CallOrder{"N", 0}, CallOrder{"EN", 0},
+                      CallOrder{"NE", 0}, CallOrder{"NNEE", 0}, CallOrder{"L", 1}, CallOrder{"LE", 1},
+                      CallOrder{"LEN", 1}, CallOrder{"LENE", 1}, CallOrder{"LNE", 1}, CallOrder{"LNEN", 1},
+                      CallOrder{"LLPL", 1}, CallOrder{"LNL", 2}, CallOrder{"LEL", 2}, CallOrder{"LENLENE", 2},
+                      CallOrder{"ELENLENEN", 2}, CallOrder{"PENNEEPEENE", 2}, CallOrder{"LNNNLEEELNE", 3}),
+    [](const auto &info) {
+        return *info.param.calls ? std::string(info.param.calls) : std::string("nothing");
+    });
 
 TEST(PdfSurface, OneFileForTheRunWithEachSheetInItsOwnOrientation)
 {
@@ -107,7 +106,7 @@ TEST(PdfSurface, OneFileForTheRunWithEachSheetInItsOwnOrientation)
     drawSomething(*s);
     s->endDoc();
     s->newPage();
-    s->endDoc();  // an empty document: no sheet
+    s->endDoc();        // an empty document: no sheet
     drawSomething(*s);  // a new document starts in portrait
     s->endDoc();
     s->newPage();
@@ -351,8 +350,9 @@ TEST(PdfSurface, AtFaceTurnsFullWidthCharactersInThePdfToo)
     EXPECT_GT(kanji.height(), 4 * kanji.width());
     EXPECT_GT(dashes.width(), 4 * dashes.height());
     const int half = triangle.width() / 2;
-    EXPECT_LT(2 * test::InkBounds(triangle.copy(0, 0, half / 2, triangle.height())).height(),
-              test::InkBounds(triangle.copy(triangle.width() - half / 2, 0, half / 2, triangle.height())).height());
+    EXPECT_LT(
+        2 * test::InkBounds(triangle.copy(0, 0, half / 2, triangle.height())).height(),
+        test::InkBounds(triangle.copy(triangle.width() - half / 2, 0, half / 2, triangle.height())).height());
 }
 
 QImage previewOf(const std::function<void(PrintSurface &)> &draw, double dpi = 100)
@@ -363,13 +363,15 @@ QImage previewOf(const std::function<void(PrintSurface &)> &draw, double dpi = 1
 
 TEST(PreviewSurface, PagesAreWholeSheetsWithTheirOrientation)
 {
-    const auto pages = RenderPreviewPages([](PrintSurface &s) {
-        drawSomething(s);
-        s.endDoc();
-        s.setOrientation(PrintSurface::Landscape);
-        drawSomething(s);
-        s.endDoc();
-    }, 96);
+    const auto pages = RenderPreviewPages(
+        [](PrintSurface &s) {
+            drawSomething(s);
+            s.endDoc();
+            s.setOrientation(PrintSurface::Landscape);
+            drawSomething(s);
+            s.endDoc();
+        },
+        96);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].size(), QSize(794, 1123));
     EXPECT_EQ(pages[1].size(), QSize(1123, 794));

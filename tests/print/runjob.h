@@ -47,8 +47,8 @@ struct Job {
         std::vector<QString> out;
         for (const auto &sheet : s.sheets())
             for (const RecordedOp &op : sheet)
-                if (op.kind == RecordedOp::Print &&
-                    ((op.x == 1500 && op.fontSize == 13) || (op.x == 142 && op.y == 189)))
+                if (op.kind == RecordedOp::Print
+                    && ((op.x == 1500 && op.fontSize == 13) || (op.x == 142 && op.y == 189)))
                     out.push_back(op.text);
         return out;
     }

@@ -14,7 +14,10 @@ namespace {
 class HeldJobSurface : public ForwardingSurface {
 public:
     using ForwardingSurface::ForwardingSurface;
-    QString notice() const override { return QStringLiteral("印刷ジョブ 7 はプリンターで保留されています。"); }
+    QString notice() const override
+    {
+        return QStringLiteral("印刷ジョブ 7 はプリンターで保留されています。");
+    }
 };
 
 TEST(RunNotice, HeldJobIsToldAndTheSheetsCountAsPrinted)
@@ -24,7 +27,9 @@ TEST(RunNotice, HeldJobIsToldAndTheSheetsCountAsPrinted)
     RecordingSurface recording;
     RunHost host;
     host.services = &services;
-    host.openSurface = [&recording](const PrinterChoice &) { return std::make_unique<HeldJobSurface>(recording); };
+    host.openSurface = [&recording](const PrinterChoice &) {
+        return std::make_unique<HeldJobSurface>(recording);
+    };
     TextQueue text1(QStringLiteral("右左森"));
     RunOptions options;
     options.perSheet = 1;

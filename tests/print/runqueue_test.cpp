@@ -46,7 +46,8 @@ TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
     // holds a line break.
     Job pairs(list);
     EXPECT_EQ(pairs.click(), RunResult::Printed);
-    EXPECT_EQ(pairs.models(), (Sheets{{QStringLiteral("山"), kShikaru}, {QStringLiteral("川"), QStringLiteral("　")}}));
+    EXPECT_EQ(pairs.models(),
+              (Sheets{{QStringLiteral("山"), kShikaru}, {QStringLiteral("川"), QStringLiteral("　")}}));
     EXPECT_EQ(pairs.surface.sheets().size(), 2u);
 }
 
@@ -170,7 +171,8 @@ TEST(RunQueue, CharactersBeyondTheSixteenBitCountAreKeptAndNamed)
         const QString &message = services.messages[0].text;
         EXPECT_TRUE(message.contains(QStringLiteral("残りの%1文字").arg(text1.printableCount())))
             << message.toStdString();
-        EXPECT_TRUE(message.endsWith(QStringLiteral("字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
+        EXPECT_TRUE(
+            message.endsWith(QStringLiteral("字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
             << message.toStdString();
     }
 }

@@ -29,8 +29,10 @@ struct Layout {
     const char *name;
     bool twoChars, vertical;
 };
-constexpr Layout kLayouts[] = {{"one character", false, false}, {"two characters", true, false},
-                               {"one character, @ face", false, true}, {"two characters, @ face", true, true}};
+constexpr Layout kLayouts[] = {{"one character", false, false},
+                               {"two characters", true, false},
+                               {"one character, @ face", false, true},
+                               {"two characters, @ face", true, true}};
 
 // A model or tracing character, the square it belongs in and its one-em
 // box at the pen, in millimetres from the paper's corner.
@@ -83,7 +85,8 @@ std::vector<Placed> placedCharacters(const Layout &layout, const QString &face, 
     std::vector<Placed> placed;
     const auto sheet = recording.sheets().at(0);
     for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Print || (op.text != QStringLiteral("国") && op.text != QStringLiteral("園")))
+        if (op.kind != RecordedOp::Print
+            || (op.text != QStringLiteral("国") && op.text != QStringLiteral("園")))
             continue;
         const double mm = op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
         const double em = op.fontSize / 72 * 25.4 / mm;
@@ -96,7 +99,8 @@ std::vector<Placed> placedCharacters(const Layout &layout, const QString &face, 
                 cell |= cellAround(sheet, middle + corner * em / 4);
         }
         auto onPaper = [mm](const QRectF &r) {
-            return QRectF(kMarginMm + r.left() * mm, kMarginMm + r.top() * mm, r.width() * mm, r.height() * mm);
+            return QRectF(kMarginMm + r.left() * mm, kMarginMm + r.top() * mm, r.width() * mm,
+                          r.height() * mm);
         };
         placed.push_back({op, onPaper(cell), onPaper(QRectF(op.x, op.y, em, em))});
     }
@@ -172,14 +176,16 @@ TEST_F(SheetInk, EveryModelAndTracingCharacterSitsInItsSquareInEveryFace)
             double least = 1e9;
             for (size_t k = 0; k < placed.size(); ++k) {
                 ASSERT_FALSE(ink[k].isEmpty()) << "no ink for character " << k;
-                EXPECT_GT(smallestMargin(ink[k], placed[k].em), -0.2) << "character " << k << " leaves its em box";
+                EXPECT_GT(smallestMargin(ink[k], placed[k].em), -0.2)
+                    << "character " << k << " leaves its em box";
                 // More than a line's width and a pixel from every side.
                 if (smallestMargin(placed[k].em, placed[k].cell) > -0.1) {
                     EXPECT_GT(smallestMargin(ink[k], placed[k].cell), 0.3) << "character " << k;
                 }
                 least = std::min(least, smallestMargin(ink[k], placed[k].cell));
             }
-            RecordProperty(face.toStdString() + ", " + layout.name, QString::number(least, 'f', 2).toStdString());
+            RecordProperty(face.toStdString() + ", " + layout.name,
+                           QString::number(least, 'f', 2).toStdString());
         }
     }
 }
@@ -188,7 +194,8 @@ TEST_F(SheetInk, ShiftMovesTheCharactersByTheMillimetresTheMenuNames)
 {
     for (const Layout &layout : kLayouts) {
         SCOPED_TRACE(layout.name);
-        const QString face = QStringLiteral("BIZ UDMincho"), name = QStringLiteral("shift%1-").arg(&layout - kLayouts);
+        const QString face = QStringLiteral("BIZ UDMincho"),
+                      name = QStringLiteral("shift%1-").arg(&layout - kLayouts);
         const auto before = inkOf(placedCharacters(layout, face), name + QLatin1Char('0'));
         const auto after = inkOf(placedCharacters(layout, face, 4), name + QLatin1Char('4'));
         ASSERT_EQ(before.size(), after.size());

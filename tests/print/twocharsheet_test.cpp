@@ -50,8 +50,12 @@ TEST(TwoCharSheet, WorkedPositions)
         EXPECT_EQ(model[0].fontSize, 107);
         EXPECT_EQ(model[0].colour, 0);
         const std::vector<Pos> tracing(positions({model.begin() + 1, model.end()}));
-        EXPECT_EQ(tracing, (std::vector<Pos>{{X0 + 77, 99}, {X0 + 77, 121}, {X0 + 77, 143},
-                                             {X0 + 99, 99}, {X0 + 99, 121}, {X0 + 99, 143}}));
+        EXPECT_EQ(tracing, (std::vector<Pos>{{X0 + 77, 99},
+                                             {X0 + 77, 121},
+                                             {X0 + 77, 143},
+                                             {X0 + 99, 99},
+                                             {X0 + 99, 121},
+                                             {X0 + 99, 143}}));
         EXPECT_EQ(model[1].fontSize, 53);
         EXPECT_EQ(model[1].colour, 12632256);
 
@@ -103,7 +107,8 @@ TEST(TwoCharSheet, ScaleSpacingAndOffset)
     EXPECT_EQ(Pos(right[1].x, right[1].y), Pos(140 + 12 + 66 - 6, 12 + 88));
     EXPECT_EQ(right[4].x, 140 + 12 + 88 - 6);
     EXPECT_EQ(right[1].fontSize, 48);
-    EXPECT_EQ(Pos(printsOf(b.second, QStringLiteral("一"))[0].x, printsOf(b.second, QStringLiteral("一"))[0].y),
+    EXPECT_EQ(Pos(printsOf(b.second, QStringLiteral("一"))[0].x,
+                  printsOf(b.second, QStringLiteral("一"))[0].y),
               Pos(140 + 12 + 44, 12));  // the sentence column is not shifted
     EXPECT_EQ(spelled(b.second, QStringLiteral("漢字"))[0].fontSize, 16);
     EXPECT_EQ(spelled(b.second, QStringLiteral("音読"))[0].fontSize, 8);

@@ -33,7 +33,8 @@ TEST(OneCharSheetVertical, ModelTracingPracticeLineAndHeadings)
     EXPECT_EQ(model[0].orientation, PrintSurface::Landscape);
     EXPECT_EQ(model[0].scaleMode, PrintSurface::Twips);
     EXPECT_EQ(positions({model.begin() + 1, model.end()}),
-              (std::vector<Pos>{{7750, 1750}, {9550, 1750}, {11350, 1750}, {7750, 3550}, {9550, 3550}, {11350, 3550}}));
+              (std::vector<Pos>{
+                  {7750, 1750}, {9550, 1750}, {11350, 1750}, {7750, 3550}, {9550, 3550}, {11350, 3550}}));
     EXPECT_EQ(model[1].fontSize, 89);
     EXPECT_EQ(model[1].colour, 14737632);
     const auto line = spelled(ops, QStringLiteral("上下"));
@@ -42,7 +43,8 @@ TEST(OneCharSheetVertical, ModelTracingPracticeLineAndHeadings)
 
     // Heading 1 keeps the tracing shade; the others are black.
     const auto title = spelled(ops, QStringLiteral("漢字練習帳"));
-    EXPECT_EQ(positions(title), (std::vector<Pos>{{850, 1000}, {1350, 1000}, {1850, 1000}, {2350, 1000}, {2850, 1000}}));
+    EXPECT_EQ(positions(title),
+              (std::vector<Pos>{{850, 1000}, {1350, 1000}, {1850, 1000}, {2350, 1000}, {2850, 1000}}));
     EXPECT_EQ(title[0].colour, 14737632);
     const auto name = spelled(ops, QStringLiteral("名前"));
     EXPECT_EQ(Pos(name[1].x, name[1].y), Pos(10130, 850));
@@ -116,18 +118,24 @@ TEST(TwoCharSheetVertical, WorkedPositions)
     settings.text50 = QStringLiteral("一二");
     settings.text51 = QStringLiteral("上");
     const auto ops = drawTwoVertical(settings);
-    for (const auto &[ch, Y0] : {std::pair{QStringLiteral("山"), 0.0}, std::pair{QStringLiteral("川"), 146.0}}) {
+    for (const auto &[ch, Y0] :
+         {std::pair{QStringLiteral("山"), 0.0}, std::pair{QStringLiteral("川"), 146.0}}) {
         const auto model = printsOf(ops, ch);
         ASSERT_EQ(model.size(), 7u);
         EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(11, Y0 + 21));
         EXPECT_EQ(model[0].fontSize, 125);
         EXPECT_EQ(model[0].orientation, PrintSurface::Portrait);
         EXPECT_EQ(model[0].scaleMode, PrintSurface::Millimetres);
-        EXPECT_EQ(positions({model.begin() + 1, model.end()}),
-                  (std::vector<Pos>{{99, Y0 + 43}, {121, Y0 + 43}, {143, Y0 + 43}, {99, Y0 + 21}, {121, Y0 + 21}, {143, Y0 + 21}}));
+        EXPECT_EQ(positions({model.begin() + 1, model.end()}), (std::vector<Pos>{{99, Y0 + 43},
+                                                                                 {121, Y0 + 43},
+                                                                                 {143, Y0 + 43},
+                                                                                 {99, Y0 + 21},
+                                                                                 {121, Y0 + 21},
+                                                                                 {143, Y0 + 21}}));
         EXPECT_EQ(model[1].fontSize, 53);
         EXPECT_EQ(model[1].colour, 12632256);
-        const Pos headings[] = {{15, Y0 + 5}, {98, Y0 + 5}, {54, Y0 + 21}, {54, Y0 + 43}, {164, Y0 + 21}, {164, Y0 + 43}, {10, Y0 + 109}};
+        const Pos headings[] = {{15, Y0 + 5},   {98, Y0 + 5},   {54, Y0 + 21}, {54, Y0 + 43},
+                                {164, Y0 + 21}, {164, Y0 + 43}, {10, Y0 + 109}};
         for (int k = 1; k <= 7; ++k) {
             std::vector<RecordedOp> found;
             for (const RecordedOp &op : printsOf(ops, settings.headings[k]))
@@ -142,7 +150,8 @@ TEST(TwoCharSheetVertical, WorkedPositions)
     const auto top = spelled(ops, QStringLiteral("一二"));
     EXPECT_EQ(positions(top), (std::vector<Pos>{{11, 66}, {33, 66}}));
     EXPECT_EQ(top[0].colour, 12632256);
-    EXPECT_EQ(Pos(printsOf(ops, QStringLiteral("上"))[0].x, printsOf(ops, QStringLiteral("上"))[0].y), Pos(11, 146 + 66));
+    EXPECT_EQ(Pos(printsOf(ops, QStringLiteral("上"))[0].x, printsOf(ops, QStringLiteral("上"))[0].y),
+              Pos(11, 146 + 66));
     const auto number = printsOf(ops, QStringLiteral(" 7"));
     ASSERT_EQ(number.size(), 1u);
     EXPECT_EQ(Pos(number[0].x, number[0].y), Pos(175, 131));

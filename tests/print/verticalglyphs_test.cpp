@@ -45,9 +45,9 @@ private:
 };
 
 struct Lookup {
-    int type;           // 1, or 7 wrapping 1
-    int format;         // 1 delta, 2 list
-    int coverageFormat; // 1 list, 2 ranges
+    int type;                        // 1, or 7 wrapping 1
+    int format;                      // 1 delta, 2 list
+    int coverageFormat;              // 1 list, 2 ranges
     QList<std::pair<int, int>> map;  // glyph -> substitute; format 1 uses the first delta
 };
 
@@ -150,9 +150,9 @@ QByteArray buildGsub(const char *script, const QList<std::pair<const char *, QLi
 TEST(VerticalSubstitutionParser, ReadsEverySingleSubstitutionForm)
 {
     const QList<Lookup> lookups = {
-        {1, 1, 1, {{10, 110}, {11, 111}}},        // delta, glyph list
-        {1, 2, 2, {{20, 220}, {21, 330}}},        // list, ranges
-        {7, 2, 1, {{30, 303}}},                   // extension
+        {1, 1, 1, {{10, 110}, {11, 111}}},  // delta, glyph list
+        {1, 2, 2, {{20, 220}, {21, 330}}},  // list, ranges
+        {7, 2, 1, {{30, 303}}},             // extension
     };
     const auto map = ParseVerticalSubstitutions(buildGsub("kana", {{"vert", {0, 1, 2}}}, lookups));
     EXPECT_EQ(map.size(), 5);
@@ -208,24 +208,41 @@ QByteArray inflatedGsub(int lookups, int ranges)
 {
     Table t;
     t.u32(0x00010000);
-    t.u16(10);                 // script list
-    t.u16(30);                 // feature list
-    t.u16(42 + 2 * lookups);   // lookup list
-    t.u16(1); t.tag("kana"); t.u16(8);              // script at 18
-    t.u16(4); t.u16(0);                             // default language system at 22
-    t.u16(0); t.u16(0xFFFF); t.u16(1); t.u16(0);    // feature 0
-    t.u16(1); t.tag("vert"); t.u16(8);              // feature at 38
-    t.u16(0); t.u16(lookups);
+    t.u16(10);                // script list
+    t.u16(30);                // feature list
+    t.u16(42 + 2 * lookups);  // lookup list
+    t.u16(1);
+    t.tag("kana");
+    t.u16(8);  // script at 18
+    t.u16(4);
+    t.u16(0);  // default language system at 22
+    t.u16(0);
+    t.u16(0xFFFF);
+    t.u16(1);
+    t.u16(0);  // feature 0
+    t.u16(1);
+    t.tag("vert");
+    t.u16(8);  // feature at 38
+    t.u16(0);
+    t.u16(lookups);
     for (int i = 0; i < lookups; ++i)
         t.u16(i);
     t.u16(lookups);
     for (int i = 0; i < lookups; ++i)
         t.u16(2 + 2 * lookups);
-    t.u16(1); t.u16(0); t.u16(1); t.u16(8);         // single substitution lookup
-    t.u16(1); t.u16(6); t.u16(1);                   // format 1, delta 1
-    t.u16(2); t.u16(ranges);
+    t.u16(1);
+    t.u16(0);
+    t.u16(1);
+    t.u16(8);  // single substitution lookup
+    t.u16(1);
+    t.u16(6);
+    t.u16(1);  // format 1, delta 1
+    t.u16(2);
+    t.u16(ranges);
     for (int r = 0; r < ranges; ++r) {
-        t.u16(0); t.u16(0xFFFF); t.u16(0);
+        t.u16(0);
+        t.u16(0xFFFF);
+        t.u16(0);
     }
     return t.bytes();
 }
@@ -280,7 +297,7 @@ TEST_P(InstalledFont, HasVerticalFormsOfJapanesePunctuation)
     const GlyphSubstitutions &map = VerticalSubstitutions(font);
     EXPECT_EQ(map.size(), GetParam().entries);
     for (const QString &c : {QStringLiteral("「"), QStringLiteral("」"), QStringLiteral("、"),
-                            QStringLiteral("。"), QStringLiteral("ー")}) {
+                             QStringLiteral("。"), QStringLiteral("ー")}) {
         const quint32 g = glyphOf(font, c);
         ASSERT_TRUE(map.contains(g)) << c.toStdString();
         EXPECT_NE(map.value(g), g);
@@ -291,12 +308,13 @@ TEST_P(InstalledFont, HasVerticalFormsOfJapanesePunctuation)
     EXPECT_EQ(&VerticalSubstitutions(font), &map);
 }
 
-INSTANTIATE_TEST_SUITE_P(Japanese, InstalledFont,
-                         ::testing::Values(FontCase{"IPAexMincho", 212}, FontCase{"Klee One", 1449},
-                                           FontCase{"BIZ UDMincho", 351}),
-                         [](const auto &info) {
-                             return QString::fromLatin1(info.param.family).remove(QLatin1Char(' ')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Japanese, InstalledFont,
+    ::testing::Values(FontCase{"IPAexMincho", 212}, FontCase{"Klee One", 1449},
+                      FontCase{"BIZ UDMincho", 351}),
+    [](const auto &info) {
+        return QString::fromLatin1(info.param.family).remove(QLatin1Char(' ')).toStdString();
+    });
 
 TEST(VerticalSubstitutionParser, DamagedTablesOfARealFontNeverCrash)
 {
@@ -330,8 +348,8 @@ TEST(FullWidth, JapaneseCharactersAreFullAndAsciiHalf)
     for (char32_t c : {U'漢', U'あ', U'ア', U'「', U'、', U'ー', U'Ａ', U'１', U'　', U'𠮷', U'〜'})
         EXPECT_TRUE(isFullWidth(c)) << unsigned(c);
     // Symbols that take a full cell in Japanese text, outside the CJK blocks.
-    for (char32_t c : {U'○', U'△', U'□', U'◎', U'→', U'⇔', U'※', U'×', U'÷', U'±', U'α', U'Ω', U'Я', U'①',
-                       U'⑳', U'Ⅲ', U'─', U'♪', U'∞', U'§'})
+    for (char32_t c : {U'○', U'△', U'□', U'◎', U'→', U'⇔', U'※', U'×', U'÷', U'±',
+                       U'α', U'Ω', U'Я', U'①', U'⑳', U'Ⅲ', U'─', U'♪', U'∞', U'§'})
         EXPECT_TRUE(isFullWidth(c)) << unsigned(c);
     for (char32_t c : {U'A', U'1', U'-', U' ', U'~', U'ｱ', U'ﾞ', U'é', U'¥'})
         EXPECT_FALSE(isFullWidth(c)) << unsigned(c);
@@ -340,14 +358,16 @@ TEST(FullWidth, JapaneseCharactersAreFullAndAsciiHalf)
 // One text drawn on a preview page at 200 dpi.
 QImage drawn(const QString &face, const QString &text, double points = 72)
 {
-    const auto pages = RenderPreviewPages([&](PrintSurface &s) {
-        s.setScaleMode(PrintSurface::Millimetres);
-        s.setFontName(face);
-        s.setFontSize(points);
-        s.setCurrentX(20);
-        s.setCurrentY(20);
-        s.print(text);
-    }, 200);
+    const auto pages = RenderPreviewPages(
+        [&](PrintSurface &s) {
+            s.setScaleMode(PrintSurface::Millimetres);
+            s.setFontName(face);
+            s.setFontSize(points);
+            s.setCurrentX(20);
+            s.setCurrentY(20);
+            s.print(text);
+        },
+        200);
     return pages.empty() ? QImage() : pages.front();
 }
 

@@ -30,9 +30,14 @@ ScratchQueue::ScratchQueue(const QString &name, const QStringList &options) : m_
 {
     if (!CupsAvailable())
         return;
-    QStringList args = {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                        QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
-                        QStringLiteral("drv:///sample.drv/generic.ppd"), QStringLiteral("-o"),
+    QStringList args = {QStringLiteral("-p"),
+                        name,
+                        QStringLiteral("-E"),
+                        QStringLiteral("-v"),
+                        QStringLiteral("file:///dev/null"),
+                        QStringLiteral("-m"),
+                        QStringLiteral("drv:///sample.drv/generic.ppd"),
+                        QStringLiteral("-o"),
                         QStringLiteral("PageSize=A4")};
     for (const QString &option : options)
         args << QStringLiteral("-o") << option;

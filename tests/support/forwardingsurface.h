@@ -11,8 +11,7 @@ namespace bks::test {
 
 // Hands a run a surface that it may own and destroy, while the test keeps
 // the recording.
-inline std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)>
-openInto(RecordingSurface &target)
+inline std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openInto(RecordingSurface &target)
 {
     return [&target](const PrinterChoice &) { return std::make_unique<ForwardingSurface>(target); };
 }

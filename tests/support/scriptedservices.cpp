@@ -35,8 +35,8 @@ private:
 
 }  // namespace
 
-MsgResult ScriptedServices::messageBox(const QString &text, const QString &title,
-                                       MsgButtons buttons, MsgIcon icon)
+MsgResult ScriptedServices::messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                                       MsgIcon icon)
 {
     messages.push_back({text, title, buttons, icon});
     if (answers.empty())
