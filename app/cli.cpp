@@ -221,8 +221,8 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     if (font)
         p.settings.fontName = *font;
     p.options.perSheet = perSheet;
-    // One-character sheets always print at full size, as in the window.
-    p.settings.fontScale = ninety && perSheet == 2 ? 0.8f : 0.9f;
+    // Only layouts that offer the smaller size print at 90%, as in the window.
+    p.settings.fontScale = ninety && chooseLayout(kPracticeForm, perSheet)->offersSmallerSize ? 0.8f : 0.9f;
     p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
     p.settings.printOffset = offset;
     p.settings.traceShade = QString::number(light ? kPaleGrey : kLightGrey);

@@ -127,6 +127,7 @@ public:
     RunOptions runOptions() const;
     // The characters-per-sheet frame: "１文字" or "２文字".
     int charactersPerSheet() const;
+    void offerSizeMenu(int perSheet);
     std::array<QString, 2> typedExamples() const;
 
     // Design screen and single sheets.

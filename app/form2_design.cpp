@@ -166,15 +166,19 @@ void Form2::PrintSingleSheet()
         return;
     RunHost host = runHost();
     Text1Queue queue(*this);
-    SingleSheetState sheet{m_state.CurrentChar, m_state.CurrentPair, m_state.SentenceTexts,
-                           m_state.run.sheetNumber};
     SingleSheetChoice choice;
     choice.perSheet = charactersPerSheet();
     choice.picked = {Combo3->currentText(), Combo4->currentText()};
     choice.printPicked = tkdic->isChecked();
     choice.typed = typedExamples();
-    RunSingleSheet(host, queue, sheetSettings(), choice, sheet);
+    choice.number = m_state.run.sheetNumber;
+    const SingleSheetResult done = RunSingleSheet(host, queue, sheetSettings(), choice);
     queue.commit();
+    if (done.drawn) {
+        (choice.perSheet == 1 ? m_state.CurrentChar : m_state.CurrentPair) = done.characters;
+        for (int i = 0; i < choice.perSheet; ++i)
+            m_state.SentenceTexts[size_t(i)] = choice.picked[size_t(i)];
+    }
 }
 
 }  // namespace bks

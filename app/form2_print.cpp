@@ -76,7 +76,13 @@ void Form2::Preview_Click()
     }
     RunCounters counters = m_state.run;
     counters.runCharCount = m_state.CharCount;
-    ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), counters);
+    try {
+        ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), counters);
+    } catch (const std::exception &e) {
+        m_services.messageBox(QStringLiteral("プレビューを表示できませんでした。") + QStringLiteral("\r\n")
+                                  + QString::fromUtf8(e.what()),
+                              QStringLiteral("印刷プレビュー"), MsgButtons::Ok, MsgIcon::Critical);
+    }
 }
 
 }  // namespace bks

@@ -184,9 +184,7 @@ void Form2::Option4_Click()
     for (int i = 4; i < 8; ++i)
         Label9[i]->setText(QString());
     fullSize(36);
-    // One-character sheets always print at full size.
-    FS->setEnabled(false);
-    FS->menuAction()->setEnabled(false);
+    offerSizeMenu(1);
     showRightHalf(false);
 }
 
@@ -206,9 +204,17 @@ void Form2::Option3_Click()
     if (designPanelShown() && m_text1Background == kLightCyan)
         putOwnText(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。")
                    + QLatin1String("\r\n") + QStringLiteral("画面をクッリクしてください。"));
-    FS->setEnabled(true);
-    FS->menuAction()->setEnabled(true);
+    offerSizeMenu(2);
     showRightHalf(true);
+}
+
+// The size menu is there for the layouts that offer the smaller size.
+void Form2::offerSizeMenu(int perSheet)
+{
+    const SheetLayout *layout = chooseLayout(kPracticeForm, perSheet);
+    const bool offered = layout && layout->offersSmallerSize;
+    FS->setEnabled(offered);
+    FS->menuAction()->setEnabled(offered);
 }
 
 }  // namespace bks

@@ -23,38 +23,36 @@ QString sheetCharacters(const TextQueue &text1, int perSheet)
 
 }  // namespace
 
-RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &settings,
-                         const SingleSheetChoice &choice, SingleSheetState &state)
+SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+                                 const SingleSheetChoice &choice)
 {
     PlatformServices &services = *host.services;
+    SingleSheetResult done;
     const SheetLayout *layout = chooseLayout(choice.form, choice.perSheet);
     if (!layout)
-        return RunResult::NothingPrinted;
+        return done;
     if (settings.noFaceChosen()) {
-        services.messageBox(QStringLiteral("フォントを設定してください"),
-                            QStringLiteral("インフォーメーション"), MsgButtons::Ok, MsgIcon::Critical);
-        return RunResult::NothingPrinted;
+        services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
+                            MsgButtons::Ok, MsgIcon::Critical);
+        return done;
     }
     if (host.saveTemp)
         host.saveTemp(text1.text());
     const std::optional<PrinterChoice> printer = services.showPrinter();
     if (!printer)
-        return RunResult::NothingPrinted;
+        return done;
 
     const int perSheet = layout->charactersPerSheet;
-    const QString characters = sheetCharacters(text1, perSheet);
-    // The window remembers the last single sheet's characters by their count.
-    (perSheet == 1 ? state.CurrentChar : state.CurrentPair) = characters;
-    for (int i = 0; i < perSheet && i < 2; ++i)
-        state.SentenceTexts[i] = choice.picked[i];
-    const SheetContent content = sheetContent(characters, state.sheetNumber,
-                                              choice.printPicked ? state.SentenceTexts : choice.typed);
-
     SheetOutput output(host, kTitle);
     if (!output.open(*printer)) {
         output.reportFailure(text1);
-        return RunResult::OutputFailed;
+        done.result = RunResult::OutputFailed;
+        return done;
     }
+    done.drawn = true;
+    done.characters = sheetCharacters(text1, perSheet);
+    const SheetContent content =
+        sheetContent(done.characters, choice.number, choice.printPicked ? choice.picked : choice.typed);
     bool stopped = false;
     try {
         printSheet(*layout, output.surface(), content, settings);
@@ -67,17 +65,21 @@ RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &s
     }
     if (!output.finish()) {
         output.reportFailure(text1);
-        return RunResult::OutputFailed;
+        done.result = RunResult::OutputFailed;
+        return done;
     }
-    if (stopped)
-        return RunResult::Stopped;
+    if (stopped) {
+        done.result = RunResult::Stopped;
+        return done;
+    }
     output.reportNotice();
 
     text1.takeFront(perSheet);
     const qsizetype left = text1.printableCount();
     if (left > 0 && left < perSheet && text1.characters() == left)
         text1.append(QString(perSheet - left, kBlank));
-    return RunResult::Printed;
+    done.result = RunResult::Printed;
+    return done;
 }
 
 }  // namespace bks

@@ -8,14 +8,6 @@
 
 namespace bks {
 
-// Window state a single sheet writes (and the number it prints).
-struct SingleSheetState {
-    QString &CurrentChar;
-    QString &CurrentPair;
-    std::array<QString, 2> &SentenceTexts;
-    qint16 sheetNumber;
-};
-
 // What the single sheet is asked to print besides the text's front.
 struct SingleSheetChoice {
     std::string_view form = kPracticeForm;
@@ -26,13 +18,23 @@ struct SingleSheetChoice {
     bool printPicked = false;
     // ... or the typed example texts are.
     std::array<QString, 2> typed;
+    // Printed at the sheet's foot.
+    qint16 number = 0;
+};
+
+struct SingleSheetResult {
+    RunResult result = RunResult::NothingPrinted;
+    // Once the output was open, the sheet's characters: what the window
+    // remembers as the last single sheet, together with the picked texts.
+    bool drawn = false;
+    QString characters;
 };
 
 // "単票印刷": one sheet for the first characters of the text, with the picked
 // texts, into one output of its own; the printed characters are then cut
 // from the text. A cancelled dialog or a failed drawing leaves the text as it
 // was; a failed output is reported.
-RunResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &settings,
-                         const SingleSheetChoice &choice, SingleSheetState &state);
+SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSettings &settings,
+                                 const SingleSheetChoice &choice);
 
 }  // namespace bks

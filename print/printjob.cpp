@@ -51,12 +51,13 @@ qint16 printedCount(const TextQueue &text1, const RunOptions &options, int perSh
 // a searched kanji) lets the last sheet take its partners from the text.
 int countSheets(TextQueue &text1, int perSheet, RunCounters &c)
 {
-    const int missing = (perSheet - c.runCharCount % perSheet) % perSheet;
-    if (missing > 0 && text1.printableCount() == c.runCharCount) {
+    const int counted = c.runCharCount;
+    const int missing = (perSheet - counted % perSheet) % perSheet;
+    if (missing > 0 && text1.printableCount() == counted) {
         text1.append(QString(missing, kBlank));
-        c.runCharCount = saturatedCount(c.runCharCount + missing);
+        c.runCharCount = saturatedCount(counted + missing);
     }
-    c.pageCount = static_cast<qint16>((c.runCharCount + missing) / perSheet);
+    c.pageCount = static_cast<qint16>((counted + perSheet - 1) / perSheet);
     return c.pageCount;
 }
 
@@ -132,6 +133,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!output.open(*choice))
         return outputFailed();
 
+    if (layout->startsNumberAtOne)
+        c.sheetNumber = 1;
     SheetRun run(output.surface(), text1, *layout, settings, options, c);
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
@@ -153,7 +156,7 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     } catch (const PrintSurfaceError &e) {
         output.fail(QString::fromUtf8(e.what()));
     } catch (const std::exception &) {
-        // Text2 not a number, a 16-bit overflow: the run ends silently and
+        // A first number that is not a number, a 16-bit overflow: the run ends silently and
         // the sheets already ended stay printed.
         result = RunResult::Stopped;
     }
@@ -190,6 +193,8 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     if (settings.noFaceChosen())
         return;
 
+    if (layout->startsNumberAtOne)
+        c.sheetNumber = 1;
     SheetRun run(surface, queue, *layout, settings, options, c);
     try {
         if (c.runCharCount == 0)

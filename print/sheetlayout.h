@@ -29,9 +29,13 @@ struct SheetLayout {
     // A failing drawing step (a face the printer lacks, a value out of range)
     // is skipped and the sheet goes on; otherwise it ends the run.
     bool skipsFailingSteps;
-    // A run without characters prints its one blank sheet as number 1
-    // rather than with the number the last run left.
-    bool numbersBlankSheetOne;
+    // A run of this layout sets the sheet number to 1 before anything else,
+    // so its blank sheet (a run without characters) is number 1 rather than
+    // the number the last run left.
+    bool startsNumberAtOne;
+    // Offers the smaller ("90%") face size; otherwise it always prints at
+    // full size.
+    bool offersSmallerSize;
     DrawSheet draw;
 };
 

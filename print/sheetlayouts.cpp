@@ -15,13 +15,20 @@ namespace {
 
 using S = PrintSurface;
 
-// id, form, characters per sheet, orientation, vertical form, only in place
-// of another, skips failing steps, blank sheet numbered one, drawing.
+// The fields are named in every row: a row is read, and added, on its own.
 constexpr SheetLayout kLayouts[] = {
-    {"one-char", kPracticeForm, 1, S::Portrait, "one-char-vertical", false, true, false, drawOneCharSheet},
-    {"two-char", kPracticeForm, 2, S::Landscape, "two-char-vertical", false, false, true, drawTwoCharSheet},
-    {"one-char-vertical", kPracticeForm, 1, S::Landscape, {}, true, true, false, drawOneCharSheetVertical},
-    {"two-char-vertical", kPracticeForm, 2, S::Portrait, {}, true, false, true, drawTwoCharSheetVertical},
+    {.id = "one-char", .form = kPracticeForm, .charactersPerSheet = 1, .orientation = S::Portrait,
+     .verticalForm = "one-char-vertical", .forVerticalFace = false, .skipsFailingSteps = true,
+     .startsNumberAtOne = false, .offersSmallerSize = false, .draw = drawOneCharSheet},
+    {.id = "two-char", .form = kPracticeForm, .charactersPerSheet = 2, .orientation = S::Landscape,
+     .verticalForm = "two-char-vertical", .forVerticalFace = false, .skipsFailingSteps = false,
+     .startsNumberAtOne = true, .offersSmallerSize = true, .draw = drawTwoCharSheet},
+    {.id = "one-char-vertical", .form = kPracticeForm, .charactersPerSheet = 1, .orientation = S::Landscape,
+     .verticalForm = {}, .forVerticalFace = true, .skipsFailingSteps = true, .startsNumberAtOne = false,
+     .offersSmallerSize = false, .draw = drawOneCharSheetVertical},
+    {.id = "two-char-vertical", .form = kPracticeForm, .charactersPerSheet = 2, .orientation = S::Portrait,
+     .verticalForm = {}, .forVerticalFace = true, .skipsFailingSteps = false, .startsNumberAtOne = true,
+     .offersSmallerSize = true, .draw = drawTwoCharSheetVertical},
 };
 
 }  // namespace

@@ -32,7 +32,7 @@ bool SheetOutput::finish()
         return false;
     try {
         m_surface->endDoc();
-    } catch (const PrintSurfaceError &e) {
+    } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
     }
     QString error;

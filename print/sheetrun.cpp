@@ -6,8 +6,6 @@ namespace bks {
 
 void SheetRun::printBlankSheet()
 {
-    if (m_layout.numbersBlankSheetOne)
-        m_c.sheetNumber = 1;
     printSheet(m_layout, m_surface, contentFor(QString(kBlank)), m_settings);
 }
 

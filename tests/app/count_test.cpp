@@ -85,3 +85,21 @@ TEST_F(WindowTest, RunWithNumberingOnStopsAtTheSearchedKanji)
     EXPECT_EQ(countsOf(f), QStringLiteral("45 45字 45"));
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("林森")));
 }
+
+// With two per sheet the run still ends at the searched kanji's sheet: the
+// odd 35th kanji takes the 36th as its partner, and no blank is appended to
+// the end of the list.
+TEST_F(WindowTest, PairRunWithNumberingOnEndsOnTheSearchedKanjisSheet)
+{
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    f.Option[3]->setChecked(true);
+    f.Text4->setText(QStringLiteral("川"));
+    f.Command7_Click();
+    const QString list = f.text1();
+    services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
+    EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
+    EXPECT_EQ(paper.sheets().size(), 18u);
+    EXPECT_EQ(countsOf(f), QStringLiteral("44 44字 44"));
+    EXPECT_EQ(f.text1(), list.right(44));
+}

@@ -15,4 +15,6 @@ bks_add_test(print_output_tests
     ${CMAKE_CURRENT_LIST_DIR}/cupsjob_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runnotice_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/previewmatch_test.cpp
-  LIBS bks_print Cups::Cups)
+  LIBS bks_print Cups::Cups
+  # The CUPS cases count the spooler's jobs: one at a time.
+  LOCK cups)

@@ -18,7 +18,9 @@ TEST(SheetLayoutTable, EveryChoiceHasOneLayoutAndEveryVerticalFormFits)
     std::set<std::string_view> ids, verticalForms;
     for (const SheetLayout &row : sheetLayouts()) {
         EXPECT_TRUE(ids.insert(row.id).second) << row.id;
+        // A sheet carries one example text for each of at most two characters.
         EXPECT_GE(row.charactersPerSheet, 1) << row.id;
+        EXPECT_LE(row.charactersPerSheet, 2) << row.id;
         EXPECT_NE(row.draw, nullptr) << row.id;
         if (row.forVerticalFace) {
             EXPECT_TRUE(row.verticalForm.empty()) << row.id;
@@ -35,6 +37,7 @@ TEST(SheetLayoutTable, EveryChoiceHasOneLayoutAndEveryVerticalFormFits)
         EXPECT_EQ(vertical->form, row.form);
         EXPECT_EQ(vertical->charactersPerSheet, row.charactersPerSheet) << row.id;
         EXPECT_EQ(vertical->skipsFailingSteps, row.skipsFailingSteps) << row.id;
+        EXPECT_EQ(vertical->offersSmallerSize, row.offersSmallerSize) << row.id;
     }
     for (const SheetLayout &row : sheetLayouts()) {
         if (row.forVerticalFace) {
@@ -42,6 +45,22 @@ TEST(SheetLayoutTable, EveryChoiceHasOneLayoutAndEveryVerticalFormFits)
         }
     }
     EXPECT_EQ(chooseLayout(kPracticeForm, 3), nullptr);
+}
+
+// The row's orientation is what the preview and the printer dialog rely on;
+// the drawing sets it itself, and the two must agree.
+TEST(SheetLayoutTable, EveryRowDrawsInTheOrientationItNames)
+{
+    for (const SheetLayout &row : sheetLayouts()) {
+        RecordingSurface surface;
+        const SheetSettings settings =
+            sheetSettings(row.forVerticalFace ? QStringLiteral("@IPAexMincho") : QStringLiteral("IPAexMincho"));
+        row.draw(surface, SheetContent{QStringLiteral("山川").left(row.charactersPerSheet), 1, {}}, settings);
+        const auto sheets = surface.sheets();
+        ASSERT_FALSE(sheets.empty()) << row.id;
+        for (const RecordedOp &op : sheets.front())
+            EXPECT_EQ(op.orientation, row.orientation) << row.id;
+    }
 }
 
 TEST(SheetLayoutTable, TheFaceDecidesBetweenUprightAndVertical)
