@@ -32,8 +32,8 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     if (!layout)
         return done;
     if (settings.noFaceChosen()) {
-        services.messageBox(QStringLiteral("フォントを設定してください"), QStringLiteral("インフォーメーション"),
-                            MsgButtons::Ok, MsgIcon::Critical);
+        services.messageBox(QStringLiteral("フォントを設定してください"),
+                            QStringLiteral("インフォーメーション"), MsgButtons::Ok, MsgIcon::Critical);
         return done;
     }
     if (host.saveTemp)
@@ -51,8 +51,8 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     }
     done.drawn = true;
     done.characters = sheetCharacters(text1, perSheet);
-    const SheetContent content =
-        sheetContent(done.characters, choice.number, choice.printPicked ? choice.picked : choice.typed);
+    const SheetContent content = sheetContent(done.characters, choice.number,
+                                              choice.printPicked ? choice.picked : choice.typed);
     bool stopped = false;
     try {
         printSheet(*layout, output.surface(), content, settings);

@@ -53,8 +53,8 @@ TEST(SheetLayoutTable, EveryRowDrawsInTheOrientationItNames)
 {
     for (const SheetLayout &row : sheetLayouts()) {
         RecordingSurface surface;
-        const SheetSettings settings =
-            sheetSettings(row.forVerticalFace ? QStringLiteral("@IPAexMincho") : QStringLiteral("IPAexMincho"));
+        const SheetSettings settings = sheetSettings(row.forVerticalFace ? QStringLiteral("@IPAexMincho")
+                                                                         : QStringLiteral("IPAexMincho"));
         row.draw(surface, SheetContent{QStringLiteral("山川").left(row.charactersPerSheet), 1, {}}, settings);
         const auto sheets = surface.sheets();
         ASSERT_FALSE(sheets.empty()) << row.id;
