@@ -9,11 +9,11 @@ namespace {
 const double W = kPortraitW;
 const double H = kPortraitH;
 
-std::vector<RecordedOp> drawOne(const LayoutInput &settings, const QString &ch = QStringLiteral("山"),
-                                qint16 number = 7)
+std::vector<RecordedOp> drawOne(const SheetSettings &settings, const QString &ch = QStringLiteral("山"),
+                                qint16 number = 7, const QString &example = {})
 {
     RecordingSurface s;
-    printOneChar(s, settings, ch, number);
+    printPractice(s, 1, SheetContent{ch, number, {example, {}}}, settings);
     EXPECT_EQ(s.ops().back().kind, RecordedOp::EndDoc);
     return s.ops();
 }
@@ -28,10 +28,9 @@ class OneCharSizes : public testing::TestWithParam<Sizes> {};
 TEST_P(OneCharSizes, EveryTextHasItsSize)
 {
     const Sizes z = GetParam();
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.fontScale = z.scale;
-    settings.text50 = QStringLiteral("山川");
-    const auto ops = drawOne(settings);
+    const auto ops = drawOne(settings, QStringLiteral("山"), 7, QStringLiteral("山川"));
     const auto model = printsOf(ops, QStringLiteral("山"));
     ASSERT_EQ(model.size(), 8u);  // model, six tracing copies, the practice line's first
     EXPECT_EQ(model[0].fontSize, z.model);
@@ -48,9 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Scales, OneCharSizes,
 
 TEST(OneCharSheet, ModelTracingAndPracticeLine)
 {
-    LayoutInput settings = sheetSettings();
-    settings.text50 = QStringLiteral("上下左");
-    const auto ops = drawOne(settings);
+    SheetSettings settings = sheetSettings();
+    const auto ops = drawOne(settings, QStringLiteral("山"), 7, QStringLiteral("上下左"));
     const auto model = printsOf(ops, QStringLiteral("山"));
     ASSERT_EQ(model.size(), 7u);
     EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(W - 5400, 900));
@@ -71,7 +69,7 @@ TEST(OneCharSheet, ModelTracingAndPracticeLine)
 
 TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.printOffset = 4;
     for (int run = 0; run < 2; ++run) {  // twice in a row: the same place
         const auto model = printsOf(drawOne(settings), QStringLiteral("山"));
@@ -95,7 +93,7 @@ TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 
 TEST(OneCharSheet, HeadingsRunDownwardsInTheirOrder)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.headings[6].clear();  // an empty heading prints nothing
     const auto ops = drawOne(settings, QString());
     const auto prints = opsOf(ops, RecordedOp::Print);
@@ -122,7 +120,7 @@ TEST(OneCharSheet, HeadingsRunDownwardsInTheirOrder)
 
 TEST(OneCharSheet, SheetNumberIsFullWidth)
 {
-    const LayoutInput settings = sheetSettings();
+    const SheetSettings settings = sheetSettings();
     const std::pair<qint16, const char16_t *> cases[] = {
         {7, u"　７"}, {12, u"　１２"}, {0, u"　０"}, {-5, u"－５"}, {32767, u"　３２７６７"}};
     for (const auto &[number, text] : cases) {
@@ -178,13 +176,13 @@ public:
 
 TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     for (const bool vertical : {false, true}) {
         settings.fontName = vertical ? QStringLiteral("@IPAexMincho") : QStringLiteral("IPAexMincho");
         PickySurface s;
         s.failFont = true;
         s.failText = QStringLiteral("字");
-        printOneChar(s, settings, QStringLiteral("山"), 7);
+        printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
         const auto &ops = s.ops();
         EXPECT_EQ(opsOf(ops, RecordedOp::Line).size(), vertical ? 32u : 33u);
         EXPECT_EQ(printsOf(ops, QStringLiteral("山")).size(), 7u);
@@ -197,19 +195,20 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
     settings.fontName = QStringLiteral("IPAexMincho");
     settings.traceShade = QStringLiteral("grey");
     RecordingSurface s;
-    printOneChar(s, settings, QStringLiteral("山"), 7);
+    printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
     EXPECT_EQ(printsOf(s.ops(), QStringLiteral("山"))[1].colour, 0);
     EXPECT_EQ(opsOf(s.ops(), RecordedOp::Line).size(), 33u);
 
     // The end of the document is the dispatcher's and reaches the caller.
     PickySurface gone;
     gone.failEndDoc = true;
-    EXPECT_THROW(printOneChar(gone, settings, QStringLiteral("山"), 7), PrintSurfaceError);
+    EXPECT_THROW(printPractice(gone, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings),
+                 PrintSurfaceError);
 }
 
 TEST(OneCharSheet, AtFaceSelectsTheVerticalLayoutShiftedByTheSameMillimetres)
 {
-    LayoutInput settings = sheetSettings(QStringLiteral("@IPAexMincho"));
+    SheetSettings settings = sheetSettings(QStringLiteral("@IPAexMincho"));
     settings.printOffset = 2;
     const auto vertical = drawOne(settings);
     const auto model = printsOf(vertical, QStringLiteral("山"));

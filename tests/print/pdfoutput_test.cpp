@@ -15,9 +15,7 @@
 namespace bks {
 namespace {
 
-using test::LayoutInput;
-using test::printOneChar;
-using test::printTwoChar;
+using test::printPractice;
 
 using test::RunTool;
 using test::ScratchPath;
@@ -26,9 +24,9 @@ using test::ScratchPath;
 // to Kangxi radicals.
 const QString kFace = QStringLiteral("BIZ UDMincho");
 
-LayoutInput settingsFor(const QString &face)
+SheetSettings settingsFor(const QString &face)
 {
-    LayoutInput s;
+    SheetSettings s;
     s.fontName = face;
     s.headings = {QString(),
                   QStringLiteral("漢字練習帳"),
@@ -38,31 +36,42 @@ LayoutInput settingsFor(const QString &face)
                   QStringLiteral("部首"),
                   QStringLiteral("画数"),
                   QStringLiteral("文作りをしましょう")};
-    s.text50 = QStringLiteral("学校");
-    s.text51 = QStringLiteral("草花");
     return s;
+}
+
+// The example texts of every sheet here: the first character's, the second's.
+const std::array<QString, 2> kExamples{QStringLiteral("学校"), QStringLiteral("草花")};
+
+void printOne(PrintSurface &s, const SheetSettings &settings, const QString &character, qint16 number)
+{
+    printPractice(s, 1, SheetContent{character, number, kExamples}, settings);
+}
+
+void printTwo(PrintSurface &s, const SheetSettings &settings, const QString &pair, qint16 number)
+{
+    printPractice(s, 2, SheetContent{pair, number, kExamples}, settings);
 }
 
 using Run = std::function<void(PrintSurface &)>;
 
 // A run's order of calls: each sheet, its EndDoc inside, then NewPage; one
 // EndDoc at the end.
-Run oneCharRun(const LayoutInput &settings, const QString &chars)
+Run oneCharRun(const SheetSettings &settings, const QString &chars)
 {
     return [=](PrintSurface &s) {
         for (qsizetype i = 0; i < chars.size(); ++i) {
-            printOneChar(s, settings, chars.mid(i, 1), qint16(i + 1));
+            printOne(s, settings, chars.mid(i, 1), qint16(i + 1));
             s.newPage();
         }
         s.endDoc();
     };
 }
 
-Run twoCharRun(const LayoutInput &settings, const QString &chars)
+Run twoCharRun(const SheetSettings &settings, const QString &chars)
 {
     return [=](PrintSurface &s) {
         for (qsizetype i = 0; i < chars.size(); i += 2) {
-            printTwoChar(s, settings, chars.mid(i, 2), qint16(i / 2 + 1));
+            printTwo(s, settings, chars.mid(i, 2), qint16(i / 2 + 1));
             s.newPage();
         }
         s.endDoc();
@@ -123,7 +132,7 @@ void expectPages(const QString &pdf, int count, bool landscape)
 
 TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("one.pdf"), oneCharRun(settings, QStringLiteral("右左森")));
     expectPages(pdf, 3, false);
 
@@ -149,7 +158,7 @@ TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 
 TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("two.pdf"), twoCharRun(settings, QStringLiteral("右左森林")));
     expectPages(pdf, 2, true);
     // The left block (second character) is drawn first, then the number,
@@ -162,7 +171,7 @@ TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 
 TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 {
-    const LayoutInput settings = settingsFor(QLatin1Char('@') + kFace);
+    const SheetSettings settings = settingsFor(QLatin1Char('@') + kFace);
     const QString one = writePdf(QStringLiteral("one-at.pdf"), oneCharRun(settings, QStringLiteral("右左")));
     expectPages(one, 2, true);
     const QString two = writePdf(QStringLiteral("two-at.pdf"),
@@ -175,13 +184,13 @@ TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 
 TEST_F(SheetPdf, MixedRunKeepsEachSheetsOrientation)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("mixed.pdf"), [&](PrintSurface &s) {
-        printTwoChar(s, settings, QStringLiteral("右左"), 1);
+        printTwo(s, settings, QStringLiteral("右左"), 1);
         s.newPage();
-        printOneChar(s, settings, QStringLiteral("森"), 2);
+        printOne(s, settings, QStringLiteral("森"), 2);
         s.newPage();
-        printTwoChar(s, settings, QStringLiteral("林　"), 3);
+        printTwo(s, settings, QStringLiteral("林　"), 3);
         s.endDoc();
     });
     const auto sizes = test::PdfPageSizes(pdf);
@@ -254,8 +263,8 @@ void checkGrid(const QString &name, const Run &run)
 
 TEST_F(SheetPdf, GridLinesLieWhereEachLayoutPutsThem)
 {
-    const LayoutInput horizontal = settingsFor(kFace);
-    const LayoutInput vertical = settingsFor(QLatin1Char('@') + kFace);
+    const SheetSettings horizontal = settingsFor(kFace);
+    const SheetSettings vertical = settingsFor(QLatin1Char('@') + kFace);
     {
         SCOPED_TRACE("one character");
         checkGrid(QStringLiteral("grid1.pdf"), oneCharRun(horizontal, QStringLiteral("森")));
@@ -278,7 +287,7 @@ TEST_F(SheetPdf, ModelCharacterFillsItsBox)
 {
     // One-character sheet: the model box spans x 5800-9400 and y 600-4200
     // twips; a 143-point character printed at (W - 5400, 900) lies inside.
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("model.pdf"), oneCharRun(settings, QStringLiteral("国")));
     const int dpi = 100;
     const auto page = test::RenderPdfPage(pdf, 1, dpi);
@@ -341,7 +350,7 @@ TEST(ContinuousRunOutput, UnwritablePdfIsReportedAndTheTextKept)
 
 TEST(SheetPreview, RunDrawsOneImagePerSheet)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const auto pages = RenderPreviewPages(twoCharRun(settings, QStringLiteral("右左森")), 48);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_GT(pages[0].width(), pages[0].height());

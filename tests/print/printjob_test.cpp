@@ -317,7 +317,7 @@ TEST(PrintRun, OutputFailuresAreReportedAndKeepTheText)
 
 TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
 {
-    LayoutInput settings = sheetSettings();
+    const SheetSettings settings = sheetSettings();
     RunOptions options;
     options.perSheet = 1;
     options.tenPages = true;

@@ -13,11 +13,11 @@ struct TwoBlocks {
     RecordedOp number;
 };
 
-TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLiteral("山川"),
-                  qint16 number = 7, double widthMm = 200)
+TwoBlocks drawTwo(const SheetSettings &settings, const QString &pair = QStringLiteral("山川"),
+                  qint16 number = 7, double widthMm = 200, const std::array<QString, 2> &examples = {})
 {
     RecordingSurface s(widthMm);
-    printTwoChar(s, settings, pair, number);
+    printPractice(s, 2, SheetContent{pair, number, examples}, settings);
     TwoBlocks b;
     b.all = s.ops();
     bool after = false;
@@ -36,10 +36,9 @@ TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLite
 // The worked positions for U = 11, D = 145, scale 0.9, no offset.
 TEST(TwoCharSheet, WorkedPositions)
 {
-    LayoutInput settings = sheetSettings();
-    settings.text50 = QStringLiteral("一二三四五六七八九十");
-    settings.text51 = QStringLiteral("上下");
-    const TwoBlocks b = drawTwo(settings);
+    SheetSettings settings = sheetSettings();
+    const TwoBlocks b = drawTwo(settings, QStringLiteral("山川"), 7, 200,
+                                {QStringLiteral("一二三四五六七八九十"), QStringLiteral("上下")});
     for (const int block : {0, 1}) {
         const double X0 = block == 0 ? 0 : 145;
         const auto &ops = block == 0 ? b.first : b.second;
@@ -94,12 +93,11 @@ TEST(TwoCharSheet, WorkedPositions)
 
 TEST(TwoCharSheet, ScaleSpacingAndOffset)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.fontScale = 0.8f;
     settings.lineSpacing = 5;
     settings.printOffset = -6;
-    settings.text50 = QStringLiteral("一");
-    const TwoBlocks b = drawTwo(settings);
+    const TwoBlocks b = drawTwo(settings, QStringLiteral("山川"), 7, 200, {QStringLiteral("一"), {}});
     const auto right = printsOf(b.second, QStringLiteral("山"));
     // m = 12; the first-character block starts 140 mm to the right.
     EXPECT_EQ(Pos(right[0].x, right[0].y), Pos(140 + 12 + 66, 12));
@@ -122,7 +120,7 @@ TEST(TwoCharSheet, ScaleSpacingAndOffset)
 
 TEST(TwoCharSheet, BothBlocksDrawTheSameLinesTheBlockShiftApart)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     for (const float spacing : {0.0f, 5.0f}) {
         settings.lineSpacing = spacing;
         const TwoBlocks b = drawTwo(settings);
@@ -142,18 +140,15 @@ TEST(TwoCharSheet, BothBlocksDrawTheSameLinesTheBlockShiftApart)
 
 TEST(TwoCharSheet, PairsOfOneOrNoCharacterAndTracingOff)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     EXPECT_EQ(printsOf(drawTwo(settings, QStringLiteral("山")).all, QStringLiteral("山")).size(), 14u);
     const TwoBlocks none = drawTwo(settings, QString());
     EXPECT_EQ(opsOf(none.all, RecordedOp::Line).size(), 58u);
     EXPECT_EQ(opsOf(none.all, RecordedOp::Print).size(), 2u * 26 + 1);  // headings and the number
     settings.tracing = false;
-    settings.useSentenceTexts = true;
-    settings.text50 = QStringLiteral("日");
-    settings.sentenceTexts = {QStringLiteral("上"), QStringLiteral("下")};
-    const TwoBlocks off = drawTwo(settings);
+    const TwoBlocks off = drawTwo(settings, QStringLiteral("山川"), 7, 200,
+                                  {QStringLiteral("上"), QStringLiteral("下")});
     EXPECT_EQ(printsOf(off.all, QStringLiteral("山")).size(), 1u);
-    EXPECT_TRUE(printsOf(off.all, QStringLiteral("日")).empty());
     EXPECT_EQ(printsOf(off.first, QStringLiteral("下")).size(), 1u);
     EXPECT_EQ(printsOf(off.second, QStringLiteral("上"))[0].colour, 12632256);
 }
@@ -164,24 +159,27 @@ TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
 
     // Every sheet reads the portrait width of its new document.
     RecordingSurface twice;
-    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 1);
-    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 2);
+    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings());
+    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 2, {}}, sheetSettings());
     const auto sheets = twice.sheets();
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(printsOf(sheets[1], QStringLiteral("川"))[0].x, 77);
 
     RecordingSurface failing;
     failing.failFrom(20);
-    EXPECT_THROW(printTwoChar(failing, sheetSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
+    EXPECT_THROW(printPractice(failing, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+                 PrintSurfaceError);
     EXPECT_EQ(failing.ops().size(), 8u);  // the lines drawn before the failing call
 
     // Coordinates are 16-bit: an absurd width overflows.
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(printTwoChar(huge, sheetSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
-    LayoutInput badShade = sheetSettings();
+    EXPECT_THROW(printPractice(huge, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+                 RunTimeFailure);
+    SheetSettings badShade = sheetSettings();
     badShade.traceShade = QStringLiteral("grey");
     RecordingSurface shade;
-    EXPECT_THROW(printTwoChar(shade, badShade, QStringLiteral("山川"), 1), RunTimeFailure);
+    EXPECT_THROW(printPractice(shade, 2, SheetContent{QStringLiteral("山川"), 1, {}}, badShade),
+                 RunTimeFailure);
 }
 
 }  // namespace

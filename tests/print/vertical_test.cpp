@@ -7,24 +7,24 @@
 namespace bks::test {
 namespace {
 
-LayoutInput verticalSettings()
+SheetSettings verticalSettings()
 {
     return sheetSettings(QStringLiteral("@IPAexMincho"));
 }
 
-std::vector<RecordedOp> drawOneVertical(const LayoutInput &settings, qint16 number = 7)
+std::vector<RecordedOp> drawOneVertical(const SheetSettings &settings, qint16 number = 7,
+                                        const QString &example = {})
 {
     RecordingSurface s;
-    printOneChar(s, settings, QStringLiteral("山"), number);
+    printPractice(s, 1, SheetContent{QStringLiteral("山"), number, {example, {}}}, settings);
     return s.ops();
 }
 
 TEST(OneCharSheetVertical, ModelTracingPracticeLineAndHeadings)
 {
-    LayoutInput settings = verticalSettings();
-    settings.text50 = QStringLiteral("上下");
+    SheetSettings settings = verticalSettings();
     settings.traceShade = QStringLiteral("14737632");
-    const auto ops = drawOneVertical(settings);
+    const auto ops = drawOneVertical(settings, 7, QStringLiteral("上下"));
     const auto model = printsOf(ops, QStringLiteral("山"));
     ASSERT_EQ(model.size(), 7u);
     EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(700, 2000));
@@ -103,21 +103,20 @@ TEST(OneCharSheetVertical, SheetNumberRisesCharacterByCharacter)
     }
 }
 
-std::vector<RecordedOp> drawTwoVertical(const LayoutInput &settings, qint16 number = 7)
+std::vector<RecordedOp> drawTwoVertical(const SheetSettings &settings, qint16 number = 7,
+                                        const std::array<QString, 2> &examples = {})
 {
     RecordingSurface s;
     s.setOrientation(PrintSurface::Landscape);  // whatever the surface held before
-    printTwoChar(s, settings, QStringLiteral("山川"), number);
+    printPractice(s, 2, SheetContent{QStringLiteral("山川"), number, examples}, settings);
     EXPECT_EQ(s.sheets().size(), 1u);
     return s.ops();
 }
 
 TEST(TwoCharSheetVertical, WorkedPositions)
 {
-    LayoutInput settings = verticalSettings();
-    settings.text50 = QStringLiteral("一二");
-    settings.text51 = QStringLiteral("上");
-    const auto ops = drawTwoVertical(settings);
+    SheetSettings settings = verticalSettings();
+    const auto ops = drawTwoVertical(settings, 7, {QStringLiteral("一二"), QStringLiteral("上")});
     for (const auto &[ch, Y0] :
          {std::pair{QStringLiteral("山"), 0.0}, std::pair{QStringLiteral("川"), 146.0}}) {
         const auto model = printsOf(ops, ch);
@@ -170,7 +169,7 @@ TEST(TwoCharSheetVertical, WorkedPositions)
 
 TEST(TwoCharSheetVertical, ScaleSpacingAndOffset)
 {
-    LayoutInput settings = verticalSettings();
+    SheetSettings settings = verticalSettings();
     settings.lineSpacing = 5;
     settings.printOffset = 4;
     auto ops = drawTwoVertical(settings);
@@ -191,7 +190,7 @@ TEST(TwoCharSheetVertical, ScaleSpacingAndOffset)
 
 TEST(TwoCharSheetVertical, BothBlocksDrawTheSameLinesTheBlockShiftApart)
 {
-    LayoutInput settings = verticalSettings();
+    SheetSettings settings = verticalSettings();
     for (const float spacing : {0.0f, 5.0f}) {
         settings.lineSpacing = spacing;
         const auto lines = opsOf(drawTwoVertical(settings), RecordedOp::Line);
@@ -210,9 +209,11 @@ TEST(TwoCharSheetVertical, FailuresPropagate)
 {
     RecordingSurface s;
     s.failFrom(3);
-    EXPECT_THROW(printTwoChar(s, verticalSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
+    EXPECT_THROW(printPractice(s, 2, SheetContent{QStringLiteral("山川"), 1, {}}, verticalSettings()),
+                 PrintSurfaceError);
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(printTwoChar(huge, verticalSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
+    EXPECT_THROW(printPractice(huge, 2, SheetContent{QStringLiteral("山川"), 1, {}}, verticalSettings()),
+                 RunTimeFailure);
 }
 
 }  // namespace
