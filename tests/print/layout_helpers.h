@@ -91,4 +91,22 @@ inline std::vector<RecordedOp> spelled(const std::vector<RecordedOp> &ops, const
     return {};
 }
 
+// Prints placed one under the other, top to bottom, in one column.
+inline bool runsDown(const std::vector<RecordedOp> &ops)
+{
+    for (size_t i = 1; i < ops.size(); ++i)
+        if (ops[i].x != ops[0].x || ops[i].y <= ops[i - 1].y)
+            return false;
+    return !ops.empty();
+}
+
+// Prints placed side by side, left to right, on one line.
+inline bool runsRight(const std::vector<RecordedOp> &ops)
+{
+    for (size_t i = 1; i < ops.size(); ++i)
+        if (ops[i].y != ops[0].y || ops[i].x <= ops[i - 1].x)
+            return false;
+    return !ops.empty();
+}
+
 }  // namespace bks::test
