@@ -8,10 +8,10 @@
 namespace bks {
 namespace {
 
+using test::kFace;
 using test::oneCharRun;
 using test::Run;
 using test::settingsFor;
-using test::kFace;
 using test::SheetPdf;
 using test::twoCharRun;
 using test::writePdf;
