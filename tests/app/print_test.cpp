@@ -5,6 +5,7 @@
 #include "files/textcodec.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,4 +145,34 @@ TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
     EXPECT_EQ(f.text1(), QStringLiteral("一二三"));
     EXPECT_EQ(services.printerDialogs, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
+}
+
+TEST_F(WindowTest, WithoutTheBuiltInDictionaryARunPrintsThePickedTexts)
+{
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    f.Option[4]->setChecked(true);
+    f.Command5_Click();
+    f.tkdic_Click();
+    f.setText1(QStringLiteral("集集"));
+    f.Combo3->setEditText(QStringLiteral("現地集合"));
+    services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
+    f.Command6_Click();  // the single sheet remembers what was picked
+    f.Text50->setText(QStringLiteral("集まり"));
+    EXPECT_EQ(f.runOptions().examples[0], QStringLiteral("現地集合"));
+
+    services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
+    EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
+    ASSERT_EQ(paper.sheets().size(), 2u);
+    const std::vector<RecordedOp> run = paper.sheets()[1];
+    auto printed = [&run](const QString &c) {
+        return std::count_if(run.begin(), run.end(), [&](const RecordedOp &op) {
+            return op.kind == RecordedOp::Print && op.text == c;
+        });
+    };
+    EXPECT_EQ(printed(QStringLiteral("現")), 1);
+    EXPECT_EQ(printed(QStringLiteral("ま")), 0);
+
+    f.indic_Click();  // the dictionary again: the typed text
+    EXPECT_EQ(f.runOptions().examples[0], QStringLiteral("集まり"));
 }

@@ -16,9 +16,7 @@
 namespace bks {
 namespace {
 
-using test::LayoutInput;
-using test::printOneChar;
-using test::printTwoChar;
+using test::printPractice;
 
 // .ci/cups-setup.sh creates this queue; it writes every job to one file.
 const QString kQueue = QStringLiteral("bkstest");
@@ -48,7 +46,7 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     ASSERT_GE(before, 0);
     const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
 
-    LayoutInput settings;
+    SheetSettings settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
     settings.headings = {QString(),
                          QStringLiteral("漢字練習帳"),
@@ -61,9 +59,9 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
         // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.
-        printTwoChar(*surface, settings, QStringLiteral("一二"), 1);
+        printPractice(*surface, 2, SheetContent{QStringLiteral("一二"), 1, {}}, settings);
         surface->newPage();
-        printTwoChar(*surface, settings, QStringLiteral("三　"), 2);
+        printPractice(*surface, 2, SheetContent{QStringLiteral("三　"), 2, {}}, settings);
         surface->newPage();
         surface->endDoc();
         QString error;

@@ -16,9 +16,7 @@
 namespace bks {
 namespace {
 
-using test::LayoutInput;
-using test::printOneChar;
-using test::printTwoChar;
+using test::printPractice;
 
 using test::RunCupsTool;
 using test::ScratchQueue;
@@ -31,11 +29,11 @@ struct Outcome {
 
 void drawRun(PrintSurface &s)
 {
-    LayoutInput settings;
+    SheetSettings settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    printOneChar(s, settings, QStringLiteral("右"), 1);
+    printPractice(s, 1, SheetContent{QStringLiteral("右"), 1, {}}, settings);
     s.newPage();
-    printOneChar(s, settings, QStringLiteral("左"), 2);
+    printPractice(s, 1, SheetContent{QStringLiteral("左"), 2, {}}, settings);
     s.newPage();
     s.endDoc();
 }

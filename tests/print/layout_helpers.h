@@ -21,39 +21,17 @@ inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
 inline constexpr double kPortraitW = 200.0 * kTwipsPerMm;
 inline constexpr double kPortraitH = 287.0 * kTwipsPerMm;
 
-// A sheet's settings together with the example texts the window offers
-// with them: the typed ones, or the picked ones when the built-in dictionary
-// is not used.
-struct LayoutInput : SheetSettings {
-    QString text50, text51;
-    bool useSentenceTexts = false;
-    std::array<QString, 2> sentenceTexts;
-
-    std::array<QString, 2> examples() const
-    {
-        return useSentenceTexts ? sentenceTexts : std::array<QString, 2>{text50, text51};
-    }
-};
-
-// One sheet of the practice form, drawn as the run draws it.
-inline void printPractice(PrintSurface &s, const LayoutInput &input, int perSheet, const QString &characters,
-                          qint16 number)
+// One sheet of the practice form with `perSheet` characters, drawn as the
+// run draws it.
+inline void printPractice(PrintSurface &s, int perSheet, const SheetContent &content,
+                          const SheetSettings &settings)
 {
-    printSheet(*chooseLayout(kPracticeForm, perSheet), s, SheetContent{characters, number, input.examples()},
-               input);
-}
-inline void printOneChar(PrintSurface &s, const LayoutInput &input, const QString &character, qint16 number)
-{
-    printPractice(s, input, 1, character, number);
-}
-inline void printTwoChar(PrintSurface &s, const LayoutInput &input, const QString &pair, qint16 number)
-{
-    printPractice(s, input, 2, pair, number);
+    printSheet(*chooseLayout(kPracticeForm, perSheet), s, content, settings);
 }
 
-inline LayoutInput sheetSettings(const QString &face = QStringLiteral("IPAexMincho"))
+inline SheetSettings sheetSettings(const QString &face = QStringLiteral("IPAexMincho"))
 {
-    LayoutInput s;
+    SheetSettings s;
     s.fontName = face;
     const char16_t *headings[] = {u"",       u"漢字練習帳", u"名前", u"音読み",
                                   u"訓読み", u"部首",       u"画数", u"文作りをしましょう"};
@@ -111,6 +89,24 @@ inline std::vector<RecordedOp> spelled(const std::vector<RecordedOp> &ops, const
             return {prints.begin() + qsizetype(i), prints.begin() + qsizetype(i) + text.size()};
     }
     return {};
+}
+
+// Prints placed one under the other, top to bottom, in one column.
+inline bool runsDown(const std::vector<RecordedOp> &ops)
+{
+    for (size_t i = 1; i < ops.size(); ++i)
+        if (ops[i].x != ops[0].x || ops[i].y <= ops[i - 1].y)
+            return false;
+    return !ops.empty();
+}
+
+// Prints placed side by side, left to right, on one line.
+inline bool runsRight(const std::vector<RecordedOp> &ops)
+{
+    for (size_t i = 1; i < ops.size(); ++i)
+        if (ops[i].y != ops[0].y || ops[i].x <= ops[i - 1].x)
+            return false;
+    return !ops.empty();
 }
 
 }  // namespace bks::test

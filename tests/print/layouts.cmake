@@ -8,6 +8,7 @@ bks_add_test(print_layout_tests
     ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vertical_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/printjob_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/runoutput_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runqueue_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sheetlayouts_test.cpp
   LIBS bks_print)

@@ -6,14 +6,13 @@
 namespace bks::test {
 namespace {
 
-const double W = kPortraitW;
 const double H = kPortraitH;
 
-std::vector<RecordedOp> drawOne(const LayoutInput &settings, const QString &ch = QStringLiteral("山"),
-                                qint16 number = 7)
+std::vector<RecordedOp> drawOne(const SheetSettings &settings, const QString &ch = QStringLiteral("山"),
+                                qint16 number = 7, const QString &example = {})
 {
     RecordingSurface s;
-    printOneChar(s, settings, ch, number);
+    printPractice(s, 1, SheetContent{ch, number, {example, {}}}, settings);
     EXPECT_EQ(s.ops().back().kind, RecordedOp::EndDoc);
     return s.ops();
 }
@@ -28,10 +27,9 @@ class OneCharSizes : public testing::TestWithParam<Sizes> {};
 TEST_P(OneCharSizes, EveryTextHasItsSize)
 {
     const Sizes z = GetParam();
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.fontScale = z.scale;
-    settings.text50 = QStringLiteral("山川");
-    const auto ops = drawOne(settings);
+    const auto ops = drawOne(settings, QStringLiteral("山"), 7, QStringLiteral("山川"));
     const auto model = printsOf(ops, QStringLiteral("山"));
     ASSERT_EQ(model.size(), 8u);  // model, six tracing copies, the practice line's first
     EXPECT_EQ(model[0].fontSize, z.model);
@@ -48,44 +46,68 @@ INSTANTIATE_TEST_SUITE_P(Scales, OneCharSizes,
 
 TEST(OneCharSheet, ModelTracingAndPracticeLine)
 {
-    LayoutInput settings = sheetSettings();
-    settings.text50 = QStringLiteral("上下左");
-    const auto ops = drawOne(settings);
+    const auto ops = drawOne(sheetSettings(), QStringLiteral("山"), 7, QStringLiteral("上下左"));
     const auto model = printsOf(ops, QStringLiteral("山"));
     ASSERT_EQ(model.size(), 7u);
-    EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(W - 5400, 900));
     EXPECT_EQ(model[0].colour, 0);  // the colour the surface held: black
-    const std::vector<Pos> tracing(positions({model.begin() + 1, model.end()}));
-    const std::vector<Pos> expected{{W - 3800, 7650}, {W - 3800, 9450}, {W - 3800, 11250},
-                                    {W - 5550, 7650}, {W - 5550, 9450}, {W - 5550, 11250}};
-    EXPECT_EQ(tracing, expected);
-    for (size_t i = 1; i < model.size(); ++i)
+    // Two columns of three tracing copies below the model, the first on the right.
+    EXPECT_TRUE(runsDown({model.begin() + 1, model.begin() + 4}));
+    EXPECT_TRUE(runsDown({model.begin() + 4, model.end()}));
+    EXPECT_LT(model[4].x, model[1].x);
+    for (size_t i = 1; i < model.size(); ++i) {
+        EXPECT_GT(model[i].y, model[0].y);
         EXPECT_EQ(model[i].colour, 12632256);
-
+    }
+    // The practice line runs down its own column to the left of them all.
     const auto line = spelled(ops, QStringLiteral("上下左"));
     ASSERT_EQ(line.size(), 3u);
-    EXPECT_EQ(positions(line), (std::vector<Pos>{{W - 7350, 500}, {W - 7350, 2300}, {W - 7350, 4100}}));
+    EXPECT_TRUE(runsDown(line));
+    EXPECT_LT(line[0].x, model[4].x);
     EXPECT_EQ(line[2].colour, 12632256);
-    EXPECT_EQ(ops.size(), 1u + 6 + 3 + 26 + 1 + 33 + 1);  // nothing below the third character
+    // Nothing below the third character: the empty squares of the line stay blank.
+    const auto empty = drawOne(sheetSettings());
+    EXPECT_EQ(opsOf(ops, RecordedOp::Print).size(), opsOf(empty, RecordedOp::Print).size() + 3);
+}
+
+// Where the tracing copies moved to, in millimetres, from a sheet without a shift.
+std::vector<double> tracingShiftMm(const SheetSettings &settings)
+{
+    SheetSettings still = settings;
+    still.printOffset = 0;
+    const auto from = printsOf(drawOne(still), QStringLiteral("山"));
+    const auto to = printsOf(drawOne(settings), QStringLiteral("山"));
+    std::vector<double> out;
+    for (size_t i = 0; i < from.size() && i < to.size(); ++i) {
+        EXPECT_EQ(to[i].y, from[i].y);
+        out.push_back((to[i].x - from[i].x) / kTwipsPerMm);
+    }
+    return out;
 }
 
 TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.printOffset = 4;
     for (int run = 0; run < 2; ++run) {  // twice in a row: the same place
-        const auto model = printsOf(drawOne(settings), QStringLiteral("山"));
-        ASSERT_EQ(model.size(), 7u);
-        EXPECT_EQ(model[0].x, W - 5400);
+        const auto shift = tracingShiftMm(settings);
+        ASSERT_EQ(shift.size(), 7u);
+        EXPECT_EQ(shift[0], 0);  // the model stays
         // "右へ4ミリメートル" is 4 mm on paper.
-        EXPECT_NEAR((model[1].x - (W - 3800)) / kTwipsPerMm, 4, 0.01);
-        EXPECT_NEAR((model[4].x - (W - 5550)) / kTwipsPerMm, 4, 0.01);
+        for (size_t i = 1; i < shift.size(); ++i)
+            EXPECT_NEAR(shift[i], 4, 0.01) << i;
     }
     EXPECT_EQ(settings.printOffset, 4);
+    // The practice line, the headings and the grid stay where they were.
+    SheetSettings still = settings;
+    still.printOffset = 0;
+    const auto moved = drawOne(settings, QStringLiteral("山"), 7, QStringLiteral("上"));
+    const auto unmoved = drawOne(still, QStringLiteral("山"), 7, QStringLiteral("上"));
+    for (const QString &text : {QStringLiteral("上"), QStringLiteral("名"), QStringLiteral("漢")})
+        EXPECT_EQ(positions(printsOf(moved, text)), positions(printsOf(unmoved, text)));
+    EXPECT_EQ(positions(opsOf(moved, RecordedOp::Line)), positions(opsOf(unmoved, RecordedOp::Line)));
 
     settings.printOffset = -6;
-    EXPECT_NEAR((printsOf(drawOne(settings), QStringLiteral("山"))[1].x - (W - 3800)) / kTwipsPerMm, -6,
-                0.01);
+    EXPECT_NEAR(tracingShiftMm(settings).at(1), -6, 0.01);
 
     settings.tracing = false;
     const auto off = drawOne(settings);
@@ -95,42 +117,42 @@ TEST(OneCharSheet, ShiftMovesOnlyTheTracingColumnsAndTracingCanBeOff)
 
 TEST(OneCharSheet, HeadingsRunDownwardsInTheirOrder)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     settings.headings[6].clear();  // an empty heading prints nothing
     const auto ops = drawOne(settings, QString());
     const auto prints = opsOf(ops, RecordedOp::Print);
     // No model or tracing character for an empty CurrentChar: the name comes first.
     EXPECT_EQ(prints[0].text, QStringLiteral("名"));
-    const auto title = spelled(ops, QStringLiteral("漢字練習帳"));
-    ASSERT_EQ(title.size(), 5u);
-    EXPECT_EQ(Pos(title[0].x, title[0].y), Pos(W - 1350, 900));
-    EXPECT_EQ(Pos(title[4].x, title[4].y), Pos(W - 1350, 2900));
-    EXPECT_EQ(title[0].colour, 0);
-    const auto name = spelled(ops, QStringLiteral("名前"));
-    EXPECT_EQ(positions(name), (std::vector<Pos>{{W - 1350, 9400}, {W - 1350, 9900}}));
-    EXPECT_EQ(spelled(ops, QStringLiteral("音読み"))[2].y, 5900);
-    EXPECT_EQ(spelled(ops, QStringLiteral("音読み"))[0].x, W - 2450);
-    EXPECT_EQ(spelled(ops, QStringLiteral("訓読み"))[0].x, W - 4350);
-    EXPECT_EQ(Pos(spelled(ops, QStringLiteral("部首"))[1].x, spelled(ops, QStringLiteral("部首"))[1].y),
-              Pos(W - 2450, 13900));
-    EXPECT_TRUE(spelled(ops, QStringLiteral("画数")).empty());
-    const auto sentence = spelled(ops, QStringLiteral("文作りをしましょう"));
-    EXPECT_EQ(Pos(sentence[8].x, sentence[8].y), Pos(1850, 900 + 8 * 300));
     // The order 2, 1, 3, ...: the name is printed before the title.
     EXPECT_EQ(prints[2].text, QStringLiteral("漢"));
+    for (const int k : {1, 2, 3, 4, 5, 7}) {
+        const auto heading = spelled(ops, settings.headings[size_t(k)]);
+        EXPECT_TRUE(runsDown(heading)) << k;
+        EXPECT_EQ(heading.at(0).colour, 0) << k;
+    }
+    EXPECT_TRUE(spelled(ops, QStringLiteral("画数")).empty());
+    // The name sits under the title in the same band.
+    EXPECT_EQ(spelled(ops, QStringLiteral("名前"))[0].x, spelled(ops, QStringLiteral("漢字練習帳"))[0].x);
+    EXPECT_GT(spelled(ops, QStringLiteral("名前"))[0].y, spelled(ops, QStringLiteral("漢字練習帳"))[4].y);
 }
 
 TEST(OneCharSheet, SheetNumberIsFullWidth)
 {
-    const LayoutInput settings = sheetSettings();
+    const SheetSettings settings = sheetSettings();
     const std::pair<qint16, const char16_t *> cases[] = {
         {7, u"　７"}, {12, u"　１２"}, {0, u"　０"}, {-5, u"－５"}, {32767, u"　３２７６７"}};
+    std::vector<Pos> places;
     for (const auto &[number, text] : cases) {
         const auto found = printsOf(drawOne(settings, QStringLiteral("山"), number),
                                     QString::fromUtf16(text));
         ASSERT_EQ(found.size(), 1u) << number;
-        EXPECT_EQ(Pos(found[0].x, found[0].y), Pos(1500, H - 1000));
         EXPECT_EQ(found[0].colour, 0);
+        places.push_back(Pos(found[0].x, found[0].y));
+    }
+    // Always printed whole, in one place at the sheet's foot.
+    for (const Pos &p : places) {
+        EXPECT_EQ(p, places[0]);
+        EXPECT_GT(p.y, H / 2);
     }
 }
 
@@ -178,13 +200,13 @@ public:
 
 TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
 {
-    LayoutInput settings = sheetSettings();
+    SheetSettings settings = sheetSettings();
     for (const bool vertical : {false, true}) {
         settings.fontName = vertical ? QStringLiteral("@IPAexMincho") : QStringLiteral("IPAexMincho");
         PickySurface s;
         s.failFont = true;
         s.failText = QStringLiteral("字");
-        printOneChar(s, settings, QStringLiteral("山"), 7);
+        printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
         const auto &ops = s.ops();
         EXPECT_EQ(opsOf(ops, RecordedOp::Line).size(), vertical ? 32u : 33u);
         EXPECT_EQ(printsOf(ops, QStringLiteral("山")).size(), 7u);
@@ -197,34 +219,39 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
     settings.fontName = QStringLiteral("IPAexMincho");
     settings.traceShade = QStringLiteral("grey");
     RecordingSurface s;
-    printOneChar(s, settings, QStringLiteral("山"), 7);
+    printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
     EXPECT_EQ(printsOf(s.ops(), QStringLiteral("山"))[1].colour, 0);
     EXPECT_EQ(opsOf(s.ops(), RecordedOp::Line).size(), 33u);
 
     // The end of the document is the dispatcher's and reaches the caller.
     PickySurface gone;
     gone.failEndDoc = true;
-    EXPECT_THROW(printOneChar(gone, settings, QStringLiteral("山"), 7), PrintSurfaceError);
+    EXPECT_THROW(printPractice(gone, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings),
+                 PrintSurfaceError);
 }
 
 TEST(OneCharSheet, AtFaceSelectsTheVerticalLayoutShiftedByTheSameMillimetres)
 {
-    LayoutInput settings = sheetSettings(QStringLiteral("@IPAexMincho"));
+    SheetSettings settings = sheetSettings(QStringLiteral("@IPAexMincho"));
+    const auto still = printsOf(drawOne(settings), QStringLiteral("山"));
     settings.printOffset = 2;
-    const auto vertical = drawOne(settings);
-    const auto model = printsOf(vertical, QStringLiteral("山"));
+    const auto model = printsOf(drawOne(settings), QStringLiteral("山"));
+    ASSERT_EQ(model.size(), still.size());
     EXPECT_EQ(model[0].orientation, PrintSurface::Landscape);
-    // The turned sheet moves its model left and its tracing rows up, 2 mm.
-    EXPECT_NEAR((700 - model[0].x) / kTwipsPerMm, 2, 0.01);
-    EXPECT_EQ(model[0].y, 2000);
-    EXPECT_NEAR((1750 - model[1].y) / kTwipsPerMm, 2, 0.01);
-    EXPECT_NEAR((3550 - model[4].y) / kTwipsPerMm, 2, 0.01);
     EXPECT_EQ(model[0].fontName, QStringLiteral("@IPAexMincho"));
+    // The turned sheet moves its model left and its tracing rows up, 2 mm.
+    EXPECT_NEAR((still[0].x - model[0].x) / kTwipsPerMm, 2, 0.01);
+    EXPECT_EQ(model[0].y, still[0].y);
+    for (size_t i = 1; i < model.size(); ++i) {
+        EXPECT_EQ(model[i].x, still[i].x);
+        EXPECT_NEAR((still[i].y - model[i].y) / kTwipsPerMm, 2, 0.01) << i;
+    }
 
+    // An "@" inside the name is no vertical face.
     settings.fontName = QStringLiteral("IPAex@Mincho");
     const auto portrait = printsOf(drawOne(settings), QStringLiteral("山"));
     EXPECT_EQ(portrait[0].orientation, PrintSurface::Portrait);
-    EXPECT_NEAR((portrait[1].x - (W - 3800)) / kTwipsPerMm, 2, 0.01);
+    EXPECT_NEAR(tracingShiftMm(settings).at(1), 2, 0.01);
 }
 
 }  // namespace

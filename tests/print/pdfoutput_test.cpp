@@ -1,94 +1,25 @@
 #include "print/printjob.h"
-#include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
-#include "tests/print/layout_helpers.h"
-#include "tests/print/pdftools.h"
+#include "tests/print/sheetpdf.h"
 #include "tests/support/scriptedservices.h"
 
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace bks {
 namespace {
 
-using test::LayoutInput;
-using test::printOneChar;
-using test::printTwoChar;
-
+using test::kFace;
+using test::oneCharRun;
+using test::printOne;
+using test::printTwo;
 using test::RunTool;
 using test::ScratchPath;
-
-// BIZ UDMincho extracts kanji as themselves; other faces map some of them
-// to Kangxi radicals.
-const QString kFace = QStringLiteral("BIZ UDMincho");
-
-LayoutInput settingsFor(const QString &face)
-{
-    LayoutInput s;
-    s.fontName = face;
-    s.headings = {QString(),
-                  QStringLiteral("漢字練習帳"),
-                  QStringLiteral("名前"),
-                  QStringLiteral("音読み"),
-                  QStringLiteral("訓読み"),
-                  QStringLiteral("部首"),
-                  QStringLiteral("画数"),
-                  QStringLiteral("文作りをしましょう")};
-    s.text50 = QStringLiteral("学校");
-    s.text51 = QStringLiteral("草花");
-    return s;
-}
-
-using Run = std::function<void(PrintSurface &)>;
-
-// A run's order of calls: each sheet, its EndDoc inside, then NewPage; one
-// EndDoc at the end.
-Run oneCharRun(const LayoutInput &settings, const QString &chars)
-{
-    return [=](PrintSurface &s) {
-        for (qsizetype i = 0; i < chars.size(); ++i) {
-            printOneChar(s, settings, chars.mid(i, 1), qint16(i + 1));
-            s.newPage();
-        }
-        s.endDoc();
-    };
-}
-
-Run twoCharRun(const LayoutInput &settings, const QString &chars)
-{
-    return [=](PrintSurface &s) {
-        for (qsizetype i = 0; i < chars.size(); i += 2) {
-            printTwoChar(s, settings, chars.mid(i, 2), qint16(i / 2 + 1));
-            s.newPage();
-        }
-        s.endDoc();
-    };
-}
-
-QString writePdf(const QString &name, const Run &run)
-{
-    const QString path = ScratchPath(name);
-    auto surface = openPrintSurface(PrinterChoice{QString(), path});
-    run(*surface);
-    QString error;
-    EXPECT_TRUE(surface->finish(&error)) << error.toStdString();
-    return path;
-}
-
-class SheetPdf : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (const char *tool : {"pdfinfo", "pdffonts", "pdftotext", "pdftoppm"}) {
-            if (!test::HaveTool(QString::fromLatin1(tool)))
-                GTEST_SKIP() << tool << " not installed (poppler-utils)";
-        }
-    }
-};
+using test::settingsFor;
+using test::SheetPdf;
+using test::twoCharRun;
+using test::writePdf;
 
 QString pageText(const QString &pdf, int page)
 {
@@ -123,7 +54,7 @@ void expectPages(const QString &pdf, int count, bool landscape)
 
 TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("one.pdf"), oneCharRun(settings, QStringLiteral("右左森")));
     expectPages(pdf, 3, false);
 
@@ -149,7 +80,7 @@ TEST_F(SheetPdf, OneCharacterRunIsOnePortraitPageASheetWithItsTexts)
 
 TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("two.pdf"), twoCharRun(settings, QStringLiteral("右左森林")));
     expectPages(pdf, 2, true);
     // The left block (second character) is drawn first, then the number,
@@ -162,7 +93,7 @@ TEST_F(SheetPdf, TwoCharacterRunIsOneLandscapePageASheetReadFromTheRight)
 
 TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 {
-    const LayoutInput settings = settingsFor(QLatin1Char('@') + kFace);
+    const SheetSettings settings = settingsFor(QLatin1Char('@') + kFace);
     const QString one = writePdf(QStringLiteral("one-at.pdf"), oneCharRun(settings, QStringLiteral("右左")));
     expectPages(one, 2, true);
     const QString two = writePdf(QStringLiteral("two-at.pdf"),
@@ -175,13 +106,13 @@ TEST_F(SheetPdf, VerticalFaceSheetsTurnTheirPages)
 
 TEST_F(SheetPdf, MixedRunKeepsEachSheetsOrientation)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const QString pdf = writePdf(QStringLiteral("mixed.pdf"), [&](PrintSurface &s) {
-        printTwoChar(s, settings, QStringLiteral("右左"), 1);
+        printTwo(s, settings, QStringLiteral("右左"), 1);
         s.newPage();
-        printOneChar(s, settings, QStringLiteral("森"), 2);
+        printOne(s, settings, QStringLiteral("森"), 2);
         s.newPage();
-        printTwoChar(s, settings, QStringLiteral("林　"), 3);
+        printTwo(s, settings, QStringLiteral("林　"), 3);
         s.endDoc();
     });
     const auto sizes = test::PdfPageSizes(pdf);
@@ -192,105 +123,6 @@ TEST_F(SheetPdf, MixedRunKeepsEachSheetsOrientation)
     EXPECT_GT(sizes->at(2).width(), sizes->at(2).height());
 }
 
-// Samples every line the layout draws on a sheet and looks for ink there
-// in the rendered page: solid lines must be unbroken, dashed and dotted
-// ones present, and nothing off by more than a pixel.
-void expectLinesWhereTheLayoutPutsThem(const QString &pdf, const std::vector<RecordedOp> &sheet)
-{
-    const int dpi = 150;
-    const auto page = test::RenderPdfPage(pdf, 1, dpi);
-    ASSERT_TRUE(page);
-    const double pxPerMm = dpi / 25.4;
-    auto toPx = [&](const RecordedOp &op, double x, double y) {
-        const double mm = op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
-        return QPointF((5 + x * mm) * pxPerMm, (5 + y * mm) * pxPerMm);
-    };
-    auto inkNear = [&](QPointF p) {
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int x = qRound(p.x()) + dx, y = qRound(p.y()) + dy;
-                if (x >= 0 && y >= 0 && x < page->width() && y < page->height()
-                    && qGray(page->pixel(x, y)) < 128)
-                    return true;
-            }
-        }
-        return false;
-    };
-    int lines = 0;
-    for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Line)
-            continue;
-        ++lines;
-        std::vector<std::pair<QPointF, QPointF>> segments;
-        const QPointF a = toPx(op, op.x1, op.y1), b = toPx(op, op.x2, op.y2);
-        if (op.flags == PrintSurface::Box)
-            segments = {{a, QPointF(b.x(), a.y())},
-                        {QPointF(b.x(), a.y()), b},
-                        {b, QPointF(a.x(), b.y())},
-                        {QPointF(a.x(), b.y()), a}};
-        else
-            segments = {{a, b}};
-        for (const auto &[from, to] : segments) {
-            const int samples = 40;
-            int inked = 0;
-            for (int i = 1; i < samples; ++i)
-                inked += inkNear(from + (to - from) * (double(i) / samples)) ? 1 : 0;
-            const double needed = op.drawStyle == PrintSurface::Solid ? samples - 1 : (samples - 1) * 0.4;
-            EXPECT_GE(inked, needed) << "line " << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2
-                                     << " style " << op.drawStyle;
-        }
-    }
-    EXPECT_GT(lines, 20);
-}
-
-void checkGrid(const QString &name, const Run &run)
-{
-    RecordingSurface recording;
-    run(recording);
-    const auto sheets = recording.sheets();
-    ASSERT_EQ(sheets.size(), 1u);
-    expectLinesWhereTheLayoutPutsThem(writePdf(name, run), sheets.front());
-}
-
-TEST_F(SheetPdf, GridLinesLieWhereEachLayoutPutsThem)
-{
-    const LayoutInput horizontal = settingsFor(kFace);
-    const LayoutInput vertical = settingsFor(QLatin1Char('@') + kFace);
-    {
-        SCOPED_TRACE("one character");
-        checkGrid(QStringLiteral("grid1.pdf"), oneCharRun(horizontal, QStringLiteral("森")));
-    }
-    {
-        SCOPED_TRACE("two characters");
-        checkGrid(QStringLiteral("grid2.pdf"), twoCharRun(horizontal, QStringLiteral("森林")));
-    }
-    {
-        SCOPED_TRACE("one character, @ face");
-        checkGrid(QStringLiteral("grid3.pdf"), oneCharRun(vertical, QStringLiteral("森")));
-    }
-    {
-        SCOPED_TRACE("two characters, @ face");
-        checkGrid(QStringLiteral("grid4.pdf"), twoCharRun(vertical, QStringLiteral("森林")));
-    }
-}
-
-TEST_F(SheetPdf, ModelCharacterFillsItsBox)
-{
-    // One-character sheet: the model box spans x 5800-9400 and y 600-4200
-    // twips; a 143-point character printed at (W - 5400, 900) lies inside.
-    const LayoutInput settings = settingsFor(kFace);
-    const QString pdf = writePdf(QStringLiteral("model.pdf"), oneCharRun(settings, QStringLiteral("国")));
-    const int dpi = 100;
-    const auto page = test::RenderPdfPage(pdf, 1, dpi);
-    ASSERT_TRUE(page);
-    auto px = [&](double twips) { return int((5 + twips * 25.4 / 1440) * dpi / 25.4); };
-    const QRect box(QPoint(px(5800) + 3, px(600) + 3), QPoint(px(9400) - 3, px(4200) - 3));
-    const QRect ink = test::InkBounds(page->copy(box));
-    ASSERT_FALSE(ink.isNull());
-    // 143 pt is about 50 mm: the glyph covers most of the 63.5 mm box.
-    EXPECT_GT(ink.width(), 40 * dpi / 25.4);
-    EXPECT_GT(ink.height(), 40 * dpi / 25.4);
-}
 
 struct ContinuousRun {
     test::ScriptedServices services;
@@ -341,7 +173,7 @@ TEST(ContinuousRunOutput, UnwritablePdfIsReportedAndTheTextKept)
 
 TEST(SheetPreview, RunDrawsOneImagePerSheet)
 {
-    const LayoutInput settings = settingsFor(kFace);
+    const SheetSettings settings = settingsFor(kFace);
     const auto pages = RenderPreviewPages(twoCharRun(settings, QStringLiteral("右左森")), 48);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_GT(pages[0].width(), pages[0].height());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/printjob.h"
+#include "print/sheetmath.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
@@ -8,6 +9,19 @@
 #include <set>
 
 namespace bks::test {
+
+// Eighty education kanji, enough for runs of several batches.
+inline const QString kKanji = QStringLiteral(
+    "一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六");
+
+// The sheet numbers from..to as a one-character sheet prints them.
+inline std::vector<QString> fullWidth(int from, int to)
+{
+    std::vector<QString> out;
+    for (int n = from; n <= to; ++n)
+        out.push_back(fullWidthNumberText(qint16(n)));
+    return out;
+}
 
 // One click of "連続印刷" on a text, with scripted dialogs and a recording
 // printer.

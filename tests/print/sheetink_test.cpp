@@ -18,9 +18,7 @@
 namespace bks {
 namespace {
 
-using test::LayoutInput;
-using test::printOneChar;
-using test::printTwoChar;
+using test::printPractice;
 
 constexpr int kDpi = 200;
 constexpr double kMarginMm = 5;  // where the PDF output's printable area starts
@@ -74,14 +72,13 @@ QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
 
 std::vector<Placed> placedCharacters(const Layout &layout, const QString &face, float offset = 0)
 {
-    LayoutInput settings;
+    SheetSettings settings;
     settings.fontName = layout.vertical ? QLatin1Char('@') + face : face;
     settings.printOffset = offset;
     RecordingSurface recording;
-    if (layout.twoChars)
-        printTwoChar(recording, settings, QStringLiteral("国園"), 1);
-    else
-        printOneChar(recording, settings, QStringLiteral("国"), 1);
+    printPractice(recording, layout.twoChars ? 2 : 1,
+                  SheetContent{layout.twoChars ? QStringLiteral("国園") : QStringLiteral("国"), 1, {}},
+                  settings);
     std::vector<Placed> placed;
     const auto sheet = recording.sheets().at(0);
     for (const RecordedOp &op : sheet) {
@@ -218,12 +215,12 @@ TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)
         QPalette theme = before;
         theme.setColor(QPalette::Button, QColor(buttonFace, buttonFace, buttonFace));
         QApplication::setPalette(theme);
-        LayoutInput settings;
+        SheetSettings settings;
         settings.fontName = QStringLiteral("BIZ UDMincho");
         settings.traceShade = QString::number(kButtonFace);
         const QString pdf = test::ScratchPath(QStringLiteral("shade%1.pdf").arg(buttonFace));
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        printOneChar(*surface, settings, QStringLiteral("国"), 1);
+        printPractice(*surface, 1, SheetContent{QStringLiteral("国"), 1, {}}, settings);
         EXPECT_TRUE(surface->finish(nullptr));
         QApplication::setPalette(before);
         const auto page = test::RenderPdfPage(pdf, 1, 100);

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace bks::test {
 namespace {
+
+const int kShade = 12632256;
 
 // Both blocks' ops, split at the sheet number.
 struct TwoBlocks {
@@ -13,11 +17,11 @@ struct TwoBlocks {
     RecordedOp number;
 };
 
-TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLiteral("山川"),
-                  qint16 number = 7, double widthMm = 200)
+TwoBlocks drawTwo(const SheetSettings &settings, const QString &pair = QStringLiteral("山川"),
+                  const std::array<QString, 2> &examples = {}, qint16 number = 7, double widthMm = 200)
 {
     RecordingSurface s(widthMm);
-    printTwoChar(s, settings, pair, number);
+    printPractice(s, 2, SheetContent{pair, number, examples}, settings);
     TwoBlocks b;
     b.all = s.ops();
     bool after = false;
@@ -33,155 +37,210 @@ TwoBlocks drawTwo(const LayoutInput &settings, const QString &pair = QStringLite
     return b;
 }
 
-// The worked positions for U = 11, D = 145, scale 0.9, no offset.
-TEST(TwoCharSheet, WorkedPositions)
+// The tracing copies of a block: its character less the model, drawn first.
+std::vector<RecordedOp> tracingOf(const std::vector<RecordedOp> &block, const QString &ch)
 {
-    LayoutInput settings = sheetSettings();
-    settings.text50 = QStringLiteral("一二三四五六七八九十");
-    settings.text51 = QStringLiteral("上下");
-    const TwoBlocks b = drawTwo(settings);
-    for (const int block : {0, 1}) {
-        const double X0 = block == 0 ? 0 : 145;
-        const auto &ops = block == 0 ? b.first : b.second;
-        const QString ch = block == 0 ? QStringLiteral("川") : QStringLiteral("山");  // right block: first
-        const auto model = printsOf(ops, ch);
-        ASSERT_EQ(model.size(), 7u);
-        EXPECT_EQ(Pos(model[0].x, model[0].y), Pos(X0 + 77, 11));
-        EXPECT_EQ(model[0].fontSize, 107);
-        EXPECT_EQ(model[0].colour, 0);
-        const std::vector<Pos> tracing(positions({model.begin() + 1, model.end()}));
-        EXPECT_EQ(tracing, (std::vector<Pos>{{X0 + 77, 99},
-                                             {X0 + 77, 121},
-                                             {X0 + 77, 143},
-                                             {X0 + 99, 99},
-                                             {X0 + 99, 121},
-                                             {X0 + 99, 143}}));
-        EXPECT_EQ(model[1].fontSize, 53);
-        EXPECT_EQ(model[1].colour, 12632256);
+    auto all = printsOf(block, ch);
+    return all.empty() ? all : std::vector<RecordedOp>(all.begin() + 1, all.end());
+}
 
-        const auto title = spelled(ops, QStringLiteral("漢字練習帳"));
-        EXPECT_EQ(Pos(title[2].x, title[2].y), Pos(X0 + 125, 29));
-        EXPECT_EQ(title[0].fontSize, 17);
-        EXPECT_EQ(Pos(spelled(ops, QStringLiteral("名前"))[1].x, spelled(ops, QStringLiteral("名前"))[1].y),
-                  Pos(X0 + 125, 109));
-        const auto on = spelled(ops, QStringLiteral("音読み"));
-        EXPECT_EQ(Pos(on[1].x, on[1].y), Pos(X0 + 114, 61));
-        EXPECT_EQ(on[0].fontSize, 8);
-        EXPECT_EQ(spelled(ops, QStringLiteral("訓読み"))[0].x, X0 + 92);
-        EXPECT_EQ(Pos(spelled(ops, QStringLiteral("部首"))[0].x, spelled(ops, QStringLiteral("部首"))[0].y),
-                  Pos(X0 + 114, 167));
-        EXPECT_EQ(spelled(ops, QStringLiteral("画数"))[1].y, 171);
-        EXPECT_EQ(spelled(ops, QStringLiteral("画数"))[1].x, X0 + 92);
-        const auto sentence = spelled(ops, QStringLiteral("文作り"));
-        EXPECT_EQ(positions(sentence), (std::vector<Pos>{{X0 + 26, 13}, {X0 + 26, 17}, {X0 + 26, 21}}));
-        EXPECT_EQ(sentence[0].colour, 0);
-    }
-    // The example texts: Text51 in the left block, the first eight of Text50 on the right.
+TEST(TwoCharSheet, TheRightBlockHoldsTheFirstCharacterAndItsExampleCutAtEight)
+{
+    const TwoBlocks b = drawTwo(sheetSettings(), QStringLiteral("山川"),
+                                {QStringLiteral("一二三四五六七八九十"), QStringLiteral("上下")});
+    EXPECT_EQ(printsOf(b.second, QStringLiteral("山")).size(), 7u);
+    EXPECT_TRUE(printsOf(b.second, QStringLiteral("川")).empty());
+    EXPECT_EQ(printsOf(b.first, QStringLiteral("川")).size(), 7u);
+    EXPECT_TRUE(printsOf(b.first, QStringLiteral("山")).empty());
+    EXPECT_GT(printsOf(b.second, QStringLiteral("山"))[0].x, printsOf(b.first, QStringLiteral("川"))[0].x);
+
+    // Each example runs down its own block, one character a square, in the
+    // tracing shade.
     const auto left = spelled(b.first, QStringLiteral("上下"));
-    EXPECT_EQ(positions(left), (std::vector<Pos>{{55, 11}, {55, 33}}));
-    EXPECT_EQ(left[0].colour, 12632256);
+    EXPECT_TRUE(runsDown(left));
+    EXPECT_EQ(left[0].colour, kShade);
     const auto right = spelled(b.second, QStringLiteral("一二三四五六七八"));
-    ASSERT_EQ(right.size(), 8u);
-    EXPECT_EQ(Pos(right[7].x, right[7].y), Pos(145 + 55, 165));
+    EXPECT_TRUE(runsDown(right));
     EXPECT_TRUE(printsOf(b.all, QStringLiteral("九")).empty());
+    EXPECT_TRUE(printsOf(b.all, QStringLiteral("十")).empty());
 
-    EXPECT_EQ(Pos(b.number.x, b.number.y), Pos(142, 189));
-    EXPECT_EQ(b.number.fontSize, 8);
+    // Every heading in both blocks, in black, one character under the other.
+    for (const auto *block : {&b.first, &b.second}) {
+        for (int k = 1; k <= 7; ++k) {
+            const auto heading = spelled(*block, sheetSettings().headings[size_t(k)]);
+            EXPECT_TRUE(runsDown(heading)) << k;
+            EXPECT_EQ(heading.at(0).colour, 0) << k;
+        }
+    }
     EXPECT_EQ(b.number.text, QStringLiteral(" 7"));
     EXPECT_EQ(b.number.orientation, PrintSurface::Landscape);
     EXPECT_EQ(b.number.scaleMode, PrintSurface::Millimetres);
 }
 
-TEST(TwoCharSheet, ScaleSpacingAndOffset)
+TEST(TwoCharSheet, ModelAboveSixTracingCopiesInTwoColumnsOfThree)
 {
-    LayoutInput settings = sheetSettings();
-    settings.fontScale = 0.8f;
-    settings.lineSpacing = 5;
-    settings.printOffset = -6;
-    settings.text50 = QStringLiteral("一");
+    SheetSettings settings = sheetSettings();
     const TwoBlocks b = drawTwo(settings);
-    const auto right = printsOf(b.second, QStringLiteral("山"));
-    // m = 12; the first-character block starts 140 mm to the right.
-    EXPECT_EQ(Pos(right[0].x, right[0].y), Pos(140 + 12 + 66, 12));
-    EXPECT_EQ(right[0].fontSize, 96);
-    EXPECT_EQ(Pos(right[1].x, right[1].y), Pos(140 + 12 + 66 - 6, 12 + 88));
-    EXPECT_EQ(right[4].x, 140 + 12 + 88 - 6);
-    EXPECT_EQ(right[1].fontSize, 48);
-    EXPECT_EQ(Pos(printsOf(b.second, QStringLiteral("一"))[0].x,
-                  printsOf(b.second, QStringLiteral("一"))[0].y),
-              Pos(140 + 12 + 44, 12));  // the sentence column is not shifted
-    EXPECT_EQ(spelled(b.second, QStringLiteral("漢字"))[0].fontSize, 16);
-    EXPECT_EQ(spelled(b.second, QStringLiteral("音読"))[0].fontSize, 8);
-    EXPECT_EQ(spelled(b.second, QStringLiteral("漢字"))[0].x, 140 + 125);
+    const RecordedOp model = printsOf(b.second, QStringLiteral("山"))[0];
+    EXPECT_EQ(model.colour, 0);
+    const auto tracing = tracingOf(b.second, QStringLiteral("山"));
+    ASSERT_EQ(tracing.size(), 6u);
+    EXPECT_TRUE(runsDown({tracing.begin(), tracing.begin() + 3}));
+    EXPECT_TRUE(runsDown({tracing.begin() + 3, tracing.end()}));
+    EXPECT_GT(tracing[3].x, tracing[0].x);
+    for (const RecordedOp &op : tracing) {
+        EXPECT_GT(op.y, model.y);
+        EXPECT_EQ(op.colour, kShade);
+    }
 
-    // A width of 204 mm rounds 11.5 to the even 12.
-    const TwoBlocks wide = drawTwo(sheetSettings(), QStringLiteral("山川"), 7, 204);
-    EXPECT_EQ(printsOf(wide.first, QStringLiteral("川"))[0].x, 11 + 72);
-    EXPECT_EQ(Pos(wide.number.x, wide.number.y), Pos(12 * 12 + 10, 16 * 12 + 13));
+    settings.tracing = false;
+    const TwoBlocks off = drawTwo(settings);
+    EXPECT_EQ(printsOf(off.all, QStringLiteral("山")).size(), 1u);
+    EXPECT_EQ(printsOf(off.all, QStringLiteral("川")).size(), 1u);
+    EXPECT_EQ(opsOf(off.all, RecordedOp::Line).size(), opsOf(b.all, RecordedOp::Line).size());
 }
 
-TEST(TwoCharSheet, BothBlocksDrawTheSameLinesTheBlockShiftApart)
+struct TwoSizes {
+    float scale;
+    double model, tracing, example, title, reading, number;
+};
+
+class TwoCharSizes : public testing::TestWithParam<TwoSizes> {};
+
+TEST_P(TwoCharSizes, EveryTextHasItsSize)
 {
-    LayoutInput settings = sheetSettings();
-    for (const float spacing : {0.0f, 5.0f}) {
-        settings.lineSpacing = spacing;
-        const TwoBlocks b = drawTwo(settings);
-        const auto left = opsOf(b.first, RecordedOp::Line);
-        const auto right = opsOf(b.second, RecordedOp::Line);
-        ASSERT_EQ(left.size(), 29u);
-        ASSERT_EQ(right.size(), left.size());
-        for (size_t i = 0; i < left.size(); ++i) {
-            EXPECT_EQ(right[i].x1 - left[i].x1, 145 - spacing) << i;
-            EXPECT_EQ(right[i].x2 - left[i].x2, 145 - spacing) << i;
-            EXPECT_EQ(std::tie(right[i].y1, right[i].y2, right[i].flags, right[i].drawStyle),
-                      std::tie(left[i].y1, left[i].y2, left[i].flags, left[i].drawStyle));
-            EXPECT_EQ(left[i].colour, 0);
+    const TwoSizes z = GetParam();
+    SheetSettings settings = sheetSettings();
+    settings.fontScale = z.scale;
+    const TwoBlocks b = drawTwo(settings, QStringLiteral("山川"), {QStringLiteral("一"), {}});
+    const auto model = printsOf(b.second, QStringLiteral("山"));
+    EXPECT_EQ(model[0].fontSize, z.model);
+    EXPECT_EQ(model[1].fontSize, z.tracing);
+    EXPECT_EQ(printsOf(b.second, QStringLiteral("一"))[0].fontSize, z.example);
+    EXPECT_EQ(spelled(b.second, QStringLiteral("漢字"))[0].fontSize, z.title);
+    EXPECT_EQ(spelled(b.second, QStringLiteral("音読"))[0].fontSize, z.reading);
+    EXPECT_EQ(b.number.fontSize, z.number);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, TwoCharSizes,
+                         testing::Values(TwoSizes{0.9f, 107, 53, 53, 17, 8, 8},
+                                         TwoSizes{0.8f, 96, 48, 48, 16, 8, 8}));
+
+TEST(TwoCharSheet, TheShiftMovesOnlyTheTracingCopiesByItsMillimetres)
+{
+    SheetSettings settings = sheetSettings();
+    const std::array<QString, 2> examples{QStringLiteral("一"), QStringLiteral("二")};
+    const TwoBlocks still = drawTwo(settings, QStringLiteral("山川"), examples);
+    for (const float offset : {-6.0f, 4.0f}) {
+        settings.printOffset = offset;
+        const TwoBlocks moved = drawTwo(settings, QStringLiteral("山川"), examples);
+        for (const QString &ch : {QStringLiteral("山"), QStringLiteral("川")}) {
+            const auto before = printsOf(still.all, ch), after = printsOf(moved.all, ch);
+            ASSERT_EQ(after.size(), before.size());
+            EXPECT_EQ(Pos(after[0].x, after[0].y), Pos(before[0].x, before[0].y));  // the model stays
+            for (size_t i = 1; i < after.size(); ++i)
+                EXPECT_EQ(Pos(after[i].x, after[i].y), Pos(before[i].x + offset, before[i].y));
         }
+        for (const QString &text : {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("漢"),
+                                    QStringLiteral("名"), QStringLiteral(" 7")}) {
+            EXPECT_EQ(positions(printsOf(moved.all, text)), positions(printsOf(still.all, text)));
+        }
+        EXPECT_EQ(positions(opsOf(moved.all, RecordedOp::Line)),
+                  positions(opsOf(still.all, RecordedOp::Line)));
     }
 }
 
-TEST(TwoCharSheet, PairsOfOneOrNoCharacterAndTracingOff)
+// How far the right block's lines lie from the left block's: the same for
+// every line.
+double blockDistance(const TwoBlocks &b)
 {
-    LayoutInput settings = sheetSettings();
-    EXPECT_EQ(printsOf(drawTwo(settings, QStringLiteral("山")).all, QStringLiteral("山")).size(), 14u);
-    const TwoBlocks none = drawTwo(settings, QString());
-    EXPECT_EQ(opsOf(none.all, RecordedOp::Line).size(), 58u);
-    EXPECT_EQ(opsOf(none.all, RecordedOp::Print).size(), 2u * 26 + 1);  // headings and the number
-    settings.tracing = false;
-    settings.useSentenceTexts = true;
-    settings.text50 = QStringLiteral("日");
-    settings.sentenceTexts = {QStringLiteral("上"), QStringLiteral("下")};
-    const TwoBlocks off = drawTwo(settings);
-    EXPECT_EQ(printsOf(off.all, QStringLiteral("山")).size(), 1u);
-    EXPECT_TRUE(printsOf(off.all, QStringLiteral("日")).empty());
-    EXPECT_EQ(printsOf(off.first, QStringLiteral("下")).size(), 1u);
-    EXPECT_EQ(printsOf(off.second, QStringLiteral("上"))[0].colour, 12632256);
+    const auto left = opsOf(b.first, RecordedOp::Line), right = opsOf(b.second, RecordedOp::Line);
+    EXPECT_EQ(right.size(), left.size());
+    const double d = right.at(0).x1 - left.at(0).x1;
+    for (size_t i = 0; i < left.size() && i < right.size(); ++i) {
+        EXPECT_EQ(right[i].x1 - left[i].x1, d) << i;
+        EXPECT_EQ(right[i].x2 - left[i].x2, d) << i;
+        EXPECT_EQ(std::tie(right[i].y1, right[i].y2, right[i].flags, right[i].drawStyle),
+                  std::tie(left[i].y1, left[i].y2, left[i].flags, left[i].drawStyle));
+        EXPECT_EQ(left[i].colour, 0);
+    }
+    return d;
+}
+
+TEST(TwoCharSheet, BothBlocksDrawTheSameLinesAndSpacingBringsThemFiveCloser)
+{
+    SheetSettings settings = sheetSettings();
+    const double apart = blockDistance(drawTwo(settings));
+    settings.lineSpacing = 5;
+    EXPECT_EQ(blockDistance(drawTwo(settings)), apart - 5);
+}
+
+// The distance between the two tracing columns of the right block.
+double squareOnPage(double widthMm)
+{
+    const auto tracing = tracingOf(drawTwo(sheetSettings(), QStringLiteral("山川"), {}, 7, widthMm).second,
+                                   QStringLiteral("山"));
+    return tracing.at(3).x - tracing.at(0).x;
+}
+
+TEST(TwoCharSheet, SquaresFollowThePageWidthRoundingHalvesToEven)
+{
+    EXPECT_LT(squareOnPage(200), squareOnPage(204));
+    EXPECT_EQ(squareOnPage(204), squareOnPage(212));  // a half rounds up to even
+    EXPECT_EQ(squareOnPage(220), squareOnPage(212));  // and down to even
+    EXPECT_LT(squareOnPage(220), squareOnPage(228));
+}
+
+TEST(TwoCharSheet, PairsOfOneOrNoCharacter)
+{
+    const TwoBlocks full = drawTwo(sheetSettings());
+    // A lone character is shown in both blocks.
+    EXPECT_EQ(printsOf(drawTwo(sheetSettings(), QStringLiteral("山")).all, QStringLiteral("山")).size(), 14u);
+    // No character: the grid, the headings and the number, nothing else.
+    const TwoBlocks none = drawTwo(sheetSettings(), QString());
+    EXPECT_EQ(opsOf(none.all, RecordedOp::Line).size(), opsOf(full.all, RecordedOp::Line).size());
+    QString headings;
+    for (const QString &h : sheetSettings().headings)
+        headings += h;
+    std::vector<RecordedOp> blocks = opsOf(none.first, RecordedOp::Print);
+    for (const RecordedOp &op : opsOf(none.second, RecordedOp::Print))
+        blocks.push_back(op);
+    for (const RecordedOp &op : blocks)
+        EXPECT_TRUE(headings.contains(op.text)) << op.text.toStdString();
+    EXPECT_EQ(blocks.size(), 2 * size_t(headings.size()));
+    EXPECT_EQ(none.number.text, QStringLiteral(" 7"));
 }
 
 TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
 {
-    EXPECT_EQ(drawTwo(sheetSettings(), QStringLiteral("山川"), -3).number.text, QStringLiteral("-3"));
+    EXPECT_EQ(drawTwo(sheetSettings(), QStringLiteral("山川"), {}, -3).number.text, QStringLiteral("-3"));
 
     // Every sheet reads the portrait width of its new document.
     RecordingSurface twice;
-    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 1);
-    printTwoChar(twice, sheetSettings(), QStringLiteral("山川"), 2);
+    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings());
+    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 2, {}}, sheetSettings());
     const auto sheets = twice.sheets();
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(printsOf(sheets[1], QStringLiteral("川"))[0].x, 77);
+    EXPECT_EQ(printsOf(sheets[1], QStringLiteral("川"))[0].x, printsOf(sheets[0], QStringLiteral("川"))[0].x);
 
+    // A failing call ends the sheet there: what was drawn stays, nothing follows.
     RecordingSurface failing;
     failing.failFrom(20);
-    EXPECT_THROW(printTwoChar(failing, sheetSettings(), QStringLiteral("山川"), 1), PrintSurfaceError);
-    EXPECT_EQ(failing.ops().size(), 8u);  // the lines drawn before the failing call
+    EXPECT_THROW(printPractice(failing, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+                 PrintSurfaceError);
+    EXPECT_FALSE(failing.ops().empty());
+    EXPECT_LT(failing.ops().size(), sheets[0].size());
+    EXPECT_NE(failing.ops().back().kind, RecordedOp::EndDoc);
 
     // Coordinates are 16-bit: an absurd width overflows.
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(printTwoChar(huge, sheetSettings(), QStringLiteral("山川"), 1), RunTimeFailure);
-    LayoutInput badShade = sheetSettings();
+    EXPECT_THROW(printPractice(huge, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+                 RunTimeFailure);
+    SheetSettings badShade = sheetSettings();
     badShade.traceShade = QStringLiteral("grey");
     RecordingSurface shade;
-    EXPECT_THROW(printTwoChar(shade, badShade, QStringLiteral("山川"), 1), RunTimeFailure);
+    EXPECT_THROW(printPractice(shade, 2, SheetContent{QStringLiteral("山川"), 1, {}}, badShade),
+                 RunTimeFailure);
 }
 
 }  // namespace
