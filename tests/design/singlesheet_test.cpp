@@ -61,7 +61,9 @@ void expectFailureTold(const Press &p)
 TEST(SingleSheet, AnOutputThatCannotBeOpenedIsToldAndKeepsTheText)
 {
     const std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openers[] = {
-        [](const PrinterChoice &) -> std::unique_ptr<PrintSurface> { throw PrintSurfaceError("no such printer"); },
+        [](const PrinterChoice &) -> std::unique_ptr<PrintSurface> {
+            throw PrintSurfaceError("no such printer");
+        },
         [](const PrinterChoice &) -> std::unique_ptr<PrintSurface> { return nullptr; },
     };
     for (const auto &opener : openers) {

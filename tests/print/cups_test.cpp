@@ -103,10 +103,17 @@ TEST(CupsQueue, PrintableAreaIsThePrintersOwn)
     EXPECT_NEAR(surface->scaleHeight(), area.height(), 0.01);
     surface->setOrientation(PrintSurface::Landscape);
     EXPECT_NEAR(surface->scaleWidth(), area.height(), 0.01);
-    // Nothing drawn: no job is sent. Jobs of other tests settle first.
-    for (int i = 0; i < 100 && jobsPending(); ++i)
-        QThread::msleep(50);
-    const int before = completedJobs();
+    // Nothing drawn: no job is sent. Jobs of other tests settle first: none
+    // pending, and the count of finished ones the same twice in a row (the
+    // scheduler files a job as completed a moment after it leaves the queue).
+    int before = -1;
+    for (int i = 0; i < 100; ++i) {
+        const int seen = completedJobs();
+        if (!jobsPending() && seen == before)
+            break;
+        before = seen;
+        QThread::msleep(100);
+    }
     EXPECT_TRUE(surface->finish(nullptr));
     QThread::msleep(300);
     EXPECT_FALSE(jobsPending());
