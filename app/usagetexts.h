@@ -13,13 +13,5 @@ QStringList ResetUsageLines();
 QString joinLinesCrLf(const QStringList &lines);
 
 inline const QString kWindowTitle = QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－");
-inline const QStringList kDefaultHeadings = {QString(),
-                                             QStringLiteral("漢字練習帳"),
-                                             QStringLiteral("名前"),
-                                             QStringLiteral("音読み"),
-                                             QStringLiteral("訓読み"),
-                                             QStringLiteral("部首"),
-                                             QStringLiteral("画数"),
-                                             QStringLiteral("文作りをしましょう")};
 
 }  // namespace bks

@@ -41,14 +41,7 @@ SheetSettings benchSettings(const QString &face)
 {
     SheetSettings s;
     s.fontName = face;
-    s.headings = {QString(),
-                  QStringLiteral("漢字練習帳"),
-                  QStringLiteral("名前"),
-                  QStringLiteral("音読み"),
-                  QStringLiteral("訓読み"),
-                  QStringLiteral("部首"),
-                  QStringLiteral("画数"),
-                  QStringLiteral("文作りをしましょう")};
+    s.headings = kDefaultHeadings;
     return s;
 }
 

@@ -8,6 +8,18 @@
 
 namespace bks {
 
+// The headings a sheet carries until the user writes others: title, name,
+// on-reading, kun-reading, radical, stroke count, sentence making (slot 0
+// unused).
+inline const std::array<QString, 8> kDefaultHeadings = {QString(),
+                                                        QStringLiteral("漢字練習帳"),
+                                                        QStringLiteral("名前"),
+                                                        QStringLiteral("音読み"),
+                                                        QStringLiteral("訓読み"),
+                                                        QStringLiteral("部首"),
+                                                        QStringLiteral("画数"),
+                                                        QStringLiteral("文作りをしましょう")};
+
 // Everything a sheet layout reads besides the characters and the number: a
 // snapshot of the window's print settings taken when a run starts, so the
 // window and the command line draw through the same code.

@@ -48,14 +48,7 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
 
     SheetSettings settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    settings.headings = {QString(),
-                         QStringLiteral("漢字練習帳"),
-                         QStringLiteral("名前"),
-                         QStringLiteral("音読み"),
-                         QStringLiteral("訓読み"),
-                         QStringLiteral("部首"),
-                         QStringLiteral("画数"),
-                         QStringLiteral("文作りをしましょう")};
+    settings.headings = kDefaultHeadings;
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
         // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.

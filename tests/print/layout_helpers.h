@@ -33,10 +33,7 @@ inline SheetSettings sheetSettings(const QString &face = QStringLiteral("IPAexMi
 {
     SheetSettings s;
     s.fontName = face;
-    const char16_t *headings[] = {u"",       u"漢字練習帳", u"名前", u"音読み",
-                                  u"訓読み", u"部首",       u"画数", u"文作りをしましょう"};
-    for (int k = 0; k < 8; ++k)
-        s.headings[k] = QString::fromUtf16(headings[k]);
+    s.headings = kDefaultHeadings;
     return s;
 }
 
