@@ -74,10 +74,9 @@ void Form2::Preview_Click()
         ShowEmptyPreview(this);
         return;
     }
-    RunCounters counters = m_state.run;
-    counters.runCharCount = m_state.CharCount;
+    // The preview counts as the run does, from runOptions().count.
     try {
-        ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), counters);
+        ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), m_state.run);
     } catch (const std::exception &e) {
         m_services.messageBox(QStringLiteral("プレビューを表示できませんでした。") + QStringLiteral("\r\n")
                                   + QString::fromUtf8(e.what()),

@@ -133,8 +133,6 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!output.open(*choice))
         return outputFailed();
 
-    if (layout->startsNumberAtOne)
-        c.sheetNumber = 1;
     SheetRun run(output.surface(), text1, *layout, settings, options, c);
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
@@ -156,8 +154,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     } catch (const PrintSurfaceError &e) {
         output.fail(QString::fromUtf8(e.what()));
     } catch (const std::exception &) {
-        // A first number that is not a number, a 16-bit overflow: the run ends silently and
-        // the sheets already ended stay printed.
+        // A first number that is not a number, a 16-bit overflow: the run
+        // ends silently and the sheets already ended stay printed.
         result = RunResult::Stopped;
     }
     progress.reset();
@@ -193,8 +191,6 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     if (settings.noFaceChosen())
         return;
 
-    if (layout->startsNumberAtOne)
-        c.sheetNumber = 1;
     SheetRun run(surface, queue, *layout, settings, options, c);
     try {
         if (c.runCharCount == 0)

@@ -16,6 +16,8 @@ public:
         : m_surface(surface), m_text1(text1), m_layout(layout), m_settings(settings), m_options(options),
           m_c(counters)
     {
+        if (m_layout.startsNumberAtOne)
+            m_c.sheetNumber = 1;
     }
 
     void setProgress(RunProgress *progress, int total)
