@@ -52,7 +52,8 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     done.drawn = true;
     done.characters = sheetCharacters(text1, perSheet);
     const SheetContent content = sheetContent(done.characters, choice.number,
-                                              choice.printPicked ? choice.picked : choice.typed);
+                                              choice.printPicked ? choice.picked : choice.typed,
+                                              layout->usesStrokeData ? &StrokeData::installed() : nullptr);
     bool stopped = false;
     try {
         printSheet(*layout, output.surface(), content, settings);

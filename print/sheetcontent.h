@@ -1,8 +1,11 @@
 #pragma once
 
+#include "kanji/strokedata.h"
+
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace bks {
 
@@ -17,6 +20,9 @@ struct SheetContent {
     // The example text to trace for each character: the first character's,
     // then the second's.
     std::array<QString, 2> examples;
+    // How each character is written, for layouts that show stroke order;
+    // nothing for a character the data lacks or a layout that does not ask.
+    std::array<std::optional<CharacterStrokes>, 2> strokes{};
 
     // The character at `index`. A sheet holding fewer shows its last one
     // there, so the blank sheet of an empty run is blank in every block.
@@ -26,6 +32,8 @@ struct SheetContent {
 // The content of a sheet with these characters, number and examples: the one
 // place the run and the single sheet build it, and where facts about the
 // characters from further data sources are looked up.
-SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples);
+// `strokes`, when given, is where the characters' stroke order is looked up.
+SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples,
+                          const StrokeData *strokes = nullptr);
 
 }  // namespace bks

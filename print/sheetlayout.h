@@ -36,10 +36,14 @@ struct SheetLayout {
     // Offers the smaller ("90%") face size; otherwise it always prints at
     // full size.
     bool offersSmallerSize;
+    // Its sheets show how the characters are written: the run looks up
+    // their strokes for it.
+    bool usesStrokeData;
     DrawSheet draw;
 };
 
 inline constexpr std::string_view kPracticeForm = "practice";
+inline constexpr std::string_view kStrokeOrderForm = "stroke-order";
 
 std::span<const SheetLayout> sheetLayouts();
 const SheetLayout *findLayout(std::string_view id);

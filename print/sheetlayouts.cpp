@@ -10,6 +10,8 @@ void drawOneCharSheet(PrintSurface &, const SheetContent &, const SheetSettings 
 void drawOneCharSheetVertical(PrintSurface &, const SheetContent &, const SheetSettings &);
 void drawTwoCharSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
 void drawTwoCharSheetVertical(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawStrokeOrderSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawStrokeOrderTwoSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
 
 namespace {
 
@@ -26,6 +28,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = false,
      .offersSmallerSize = false,
+     .usesStrokeData = false,
      .draw = drawOneCharSheet},
     {.id = "two-char",
      .form = kPracticeForm,
@@ -36,6 +39,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = false,
      .startsNumberAtOne = true,
      .offersSmallerSize = true,
+     .usesStrokeData = false,
      .draw = drawTwoCharSheet},
     {.id = "one-char-vertical",
      .form = kPracticeForm,
@@ -46,6 +50,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = false,
      .offersSmallerSize = false,
+     .usesStrokeData = false,
      .draw = drawOneCharSheetVertical},
     {.id = "two-char-vertical",
      .form = kPracticeForm,
@@ -56,7 +61,31 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = false,
      .startsNumberAtOne = true,
      .offersSmallerSize = true,
+     .usesStrokeData = false,
      .draw = drawTwoCharSheetVertical},
+    // Stroke order: no vertical form, a vertical face draws the model upright.
+    {.id = "stroke-order-one",
+     .form = kStrokeOrderForm,
+     .charactersPerSheet = 1,
+     .orientation = S::Portrait,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = false,
+     .offersSmallerSize = false,
+     .usesStrokeData = true,
+     .draw = drawStrokeOrderSheet},
+    {.id = "stroke-order-two",
+     .form = kStrokeOrderForm,
+     .charactersPerSheet = 2,
+     .orientation = S::Landscape,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = true,
+     .offersSmallerSize = false,
+     .usesStrokeData = true,
+     .draw = drawStrokeOrderTwoSheet},
 };
 
 }  // namespace

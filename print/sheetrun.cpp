@@ -55,7 +55,8 @@ SheetContent SheetRun::contentFor(const QString &characters) const
     };
     keep(examples[0], first);
     keep(examples[1], second);
-    return sheetContent(characters, m_c.sheetNumber, examples);
+    return sheetContent(characters, m_c.sheetNumber, examples,
+                        m_layout.usesStrokeData ? &StrokeData::installed() : nullptr);
 }
 
 // Ten-sheet batches go on numbering from the sheets earlier batches of the

@@ -31,6 +31,7 @@ struct SheetSettings {
     QString traceShade = QString::number(kLightGrey);  // decimal colour number
     bool tracing = true;                               // "あり" selected
     std::array<QString, 8> headings;                   // slots 1..7: the heading boxes; slot 0 unused
+    bool writeStrokeCount = false;                     // stroke-order sheets fill the stroke-count cell
 
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
     // No face chosen yet ("フォント", the caption before any choice), or none
