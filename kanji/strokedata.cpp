@@ -4,6 +4,7 @@ namespace bks {
 
 struct StrokeData::Data {
     QString problem;
+    QHash<char32_t, CharacterStrokes> characters;
 };
 
 StrokeData::StrokeData() : d(std::make_unique<Data>()) {}
@@ -24,6 +25,13 @@ StrokeData StrokeData::fromFile(const QString &path)
     return data;
 }
 
+StrokeData StrokeData::fromCharacters(QHash<char32_t, CharacterStrokes> characters)
+{
+    StrokeData data;
+    data.d->characters = std::move(characters);
+    return data;
+}
+
 bool StrokeData::available() const
 {
     return d->problem.isEmpty();
@@ -34,9 +42,12 @@ QString StrokeData::problem() const
     return d->problem;
 }
 
-std::optional<CharacterStrokes> StrokeData::lookup(char32_t) const
+std::optional<CharacterStrokes> StrokeData::lookup(char32_t codePoint) const
 {
-    return std::nullopt;
+    const auto found = d->characters.constFind(codePoint);
+    if (found == d->characters.cend())
+        return std::nullopt;
+    return *found;
 }
 
 }  // namespace bks

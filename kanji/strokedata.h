@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPainterPath>
 #include <QPointF>
@@ -33,6 +34,8 @@ public:
     // for, so a start that prints no stroke order never reads it.
     static const StrokeData &installed();
     static StrokeData fromFile(const QString &path);
+    // Data held in memory, for tests and tools.
+    static StrokeData fromCharacters(QHash<char32_t, CharacterStrokes> characters);
 
     bool available() const;
     // Why the stroke features are off, in the user's words; empty when the
