@@ -1,16 +1,14 @@
 #include "app/cli.h"
 
+#include "app/printargs.h"
+#include "app/qtplatformservices.h"
+#include "app/usagetexts.h"
 #include "dictionary/compounddictionary.h"
 #include "files/datafile.h"
-#include "files/environmentfile.h"
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
-#include "platform/colours.h"
-#include "print/printjob.h"
 #include "print/qtprintsurface.h"
-#include "app/qtplatformservices.h"
-#include "app/usagetexts.h"
 
 #include <optional>
 
@@ -40,24 +38,6 @@ private:
     PrinterChoice m_choice;
     QTextStream &m_err;
 };
-
-std::optional<QString> gradeName(const QString &arg)
-{
-    QString g = arg.trimmed();
-    if (g.endsWith(QStringLiteral("年")))
-        g.chop(1);
-    if (g.size() != 1)
-        return std::nullopt;
-    int digit = -1;
-    const char16_t c = g.at(0).unicode();
-    if (c >= u'1' && c <= u'6')
-        digit = c - u'0';
-    else if (c >= u'１' && c <= u'６')
-        digit = c - u'０';
-    if (digit < 1)
-        return std::nullopt;
-    return GradeNames().at(digit - 1);
-}
 
 int searchCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -107,145 +87,50 @@ int compoundsCommand(const QStringList &args, QTextStream &out, QTextStream &err
     return 0;
 }
 
-struct PrintArgs {
-    PrinterChoice choice;
-    QString text;
-    SheetSettings settings;
-    RunOptions options;
-    std::optional<QString> file;
-};
-
-// Parses the print command's arguments; on failure returns the message.
-std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
+// The stroke count, then each stroke's start in KanjiVG's box.
+int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, const StrokeData &data)
 {
-    std::optional<QString> pdf, printer, publisher, grade, file, text, font, firstNumber;
-    std::optional<QString> example1, example2;
-    bool light = false, noTracing = false, narrow = false, ninety = false;
-    int perSheet = 2;
-    float offset = 0;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString &a = args[i];
-        auto value = [&](std::optional<QString> &slot) -> bool {
-            if (i + 1 >= args.size())
-                return false;
-            slot = args[++i];
-            return true;
-        };
-        bool ok = true;
-        if (a == QLatin1String("--pdf"))
-            ok = value(pdf);
-        else if (a == QLatin1String("--printer"))
-            ok = value(printer);
-        else if (a == QLatin1String("--publisher"))
-            ok = value(publisher);
-        else if (a == QLatin1String("--grade"))
-            ok = value(grade);
-        else if (a == QLatin1String("--file"))
-            ok = value(file);
-        else if (a == QLatin1String("--font"))
-            ok = value(font);
-        else if (a == QLatin1String("--first-number"))
-            ok = value(firstNumber);
-        else if (a == QLatin1String("--example1"))
-            ok = value(example1);
-        else if (a == QLatin1String("--example2"))
-            ok = value(example2);
-        else if (a == QLatin1String("--light"))
-            light = true;
-        else if (a == QLatin1String("--no-tracing"))
-            noTracing = true;
-        else if (a == QLatin1String("--narrow"))
-            narrow = true;
-        else if (a == QLatin1String("--per-sheet")) {
-            std::optional<QString> v;
-            ok = value(v);
-            perSheet = ok ? v->toInt(&ok) : 0;
-            ok = ok && chooseLayout(kPracticeForm, perSheet);
-        } else if (a == QLatin1String("--size")) {
-            std::optional<QString> v;
-            ok = value(v) && (*v == QLatin1String("90") || *v == QLatin1String("100"));
-            if (ok)
-                ninety = *v == QLatin1String("90");
-        } else if (a == QLatin1String("--offset")) {
-            std::optional<QString> v;
-            ok = value(v);
-            const int mm = ok ? v->toInt(&ok) : 0;
-            ok = ok && mm >= -6 && mm <= 6 && mm % 2 == 0;
-            offset = float(mm);
-        } else if (a.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("不明なオプションです: ") + a;
-        } else if (!text) {
-            text = a;
-        } else {
-            return QStringLiteral("印刷する文字は一つの引数にまとめてください: ") + a;
-        }
-        if (!ok)
-            return QStringLiteral("オプションの値が正しくありません: ") + a;
+    if (args.size() != 2) {
+        err << "使い方: bokushomaru strokes 文字" << Qt::endl;
+        return 2;
     }
-    if (pdf.has_value() == printer.has_value())
-        return QStringLiteral("--pdf FILE と --printer NAME のどちらか一方を指定してください");
-    // An empty name would otherwise mean "the default printer".
-    if ((pdf && pdf->isEmpty()) || (printer && printer->isEmpty()))
-        return QStringLiteral("--pdf と --printer には空でない名前を指定してください");
-    const int sources = int(text.has_value()) + int(file.has_value())
-                        + int(publisher.has_value() || grade.has_value());
-    if (sources != 1)
-        return QStringLiteral(
-            "印刷する文字を、文字・--file・--publisher と --grade のどれか一つで指定してください");
-    if (pdf)
-        p.choice.pdfFile = *pdf;
-    else
-        p.choice.printerName = *printer;
-
-    if (text) {
-        p.text = *text;
-    } else if (file) {
-        p.file = file;  // read once the arguments are known to be right
-    } else {
-        if (!publisher || !grade)
-            return QStringLiteral("--publisher と --grade は両方指定してください");
-        const auto g = gradeName(*grade);
-        const auto list = g ? GradeKanji(*publisher, *g) : std::nullopt;
-        if (!list)
-            return QStringLiteral("教科書会社または学年が違います: ") + *publisher + QLatin1Char(' ')
-                   + *grade;
-        p.text = *list;
+    const QList<uint> codePoints = args[1].toUcs4();
+    if (codePoints.size() != 1) {
+        err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
+        return 2;
     }
-
-    // Headings and face as the window would start with them: the fields the
-    // settings file holds, the defaults for those it lacks.
-    const EnvironmentData env = ReadEnvironmentFile();
-    for (int k = 1; k <= 7; ++k)
-        p.settings.headings[k] = !env.headings[k].isEmpty() ? env.headings[k] : kDefaultHeadings[k];
-    p.settings.fontName = !env.fontName.isEmpty() ? env.fontName : kDefaultFaceName;
-    if (font)
-        p.settings.fontName = *font;
-    p.options.perSheet = perSheet;
-    // Only layouts that offer the smaller size print at 90%, as in the window.
-    p.settings.fontScale = ninety && chooseLayout(kPracticeForm, perSheet)->offersSmallerSize ? 0.8f : 0.9f;
-    p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
-    p.settings.printOffset = offset;
-    p.settings.traceShade = QString::number(light ? kPaleGrey : kLightGrey);
-    p.settings.tracing = !noTracing;
-    p.options.examples = {example1.value_or(QString()), example2.value_or(QString())};
-    if (firstNumber) {
-        bool ok = false;
-        const int n = firstNumber->toInt(&ok);
-        if (!ok || n < 0 || n > 32000)
-            return QStringLiteral("--first-number には 0～32000 の数を指定してください");
-        p.options.autoNumber = false;
-        p.options.firstNumber = *firstNumber;
+    if (!data.available()) {
+        err << data.problem() << Qt::endl;
+        return 1;
     }
-    p.options.askBeforeLongRun = false;
-    return std::nullopt;
+    const std::optional<CharacterStrokes> found = data.lookup(char32_t(codePoints.front()));
+    if (!found || found->count() == 0) {
+        err << "「" << args[1] << "」の書き順データはありません" << Qt::endl;
+        return 1;
+    }
+    out << found->count() << '\n';
+    for (const QPainterPath &stroke : found->strokes) {
+        const QPointF start = stroke.elementCount() > 0 ? QPointF(stroke.elementAt(0)) : QPointF();
+        out << QString::number(start.x(), 'f', 2) << ',' << QString::number(start.y(), 'f', 2) << '\n';
+    }
+    out.flush();
+    return 0;
 }
 
-int printCommand(const QStringList &args, QTextStream &err)
+int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSource &strokes)
 {
     PrintArgs p;
     if (const auto problem = parsePrintArgs(args, p)) {
         err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
+    }
+    // Refused before anything is written: no sheet without its stroke order.
+    if (p.options.form == kStrokeOrderForm) {
+        const StrokeData &data = strokes();
+        if (!data.available()) {
+            err << data.problem() << Qt::endl;
+            return 1;
+        }
     }
     if (p.file) {
         // A list that cannot be read is a failure to find it, not a misuse.
@@ -280,27 +165,6 @@ int printCommand(const QStringList &args, QTextStream &err)
 
 }  // namespace
 
-QString usageText()
-{
-    return QStringLiteral(
-        "墨翔丸 — 漢字練習帳の印刷\n"
-        "\n"
-        "使い方:\n"
-        "  bokushomaru                         ウィンドウを開きます\n"
-        "  bokushomaru search 漢字              学年と、その学年の一覧での位置を表示します\n"
-        "  bokushomaru list 教科書会社 学年      その学年の漢字を教科書の順に表示します（学年は 4 または ４年）\n"
-        "  bokushomaru compounds 漢字           その漢字を含む内蔵辞書の熟語を表示します\n"
-        "  bokushomaru print (--pdf FILE | --printer NAME)\n"
-        "                    (--publisher NAME --grade GRADE | --file FILE | 文字)\n"
-        "                    [--per-sheet 1|2] [--font FACE] [--no-tracing] [--light]\n"
-        "                    [--size 90] [--narrow] [--offset MM] [--first-number N]\n"
-        "                    [--example1 TEXT] [--example2 TEXT]\n"
-        "                                      ウィンドウと同じ練習帳を印刷します\n"
-        "  bokushomaru --help                  この説明を表示します\n"
-        "\n"
-        "終了コード: 0 成功、1 失敗（見つからない・出力できない）、2 使い方の誤り\n");
-}
-
 bool isCommandLine(const QStringList &args)
 {
     return !args.isEmpty();
@@ -311,7 +175,8 @@ bool commandNeedsGui(const QStringList &args)
     return !args.isEmpty() && args.first() == QLatin1String("print");
 }
 
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
+                   const StrokeDataSource &strokes)
 {
     if (args.isEmpty())
         return 2;
@@ -328,8 +193,10 @@ int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         return listCommand(args, out, err);
     if (command == QLatin1String("compounds"))
         return compoundsCommand(args, out, err);
+    if (command == QLatin1String("strokes"))
+        return strokesCommand(args, out, err, strokes());
     if (command == QLatin1String("print"))
-        return printCommand(args, err);
+        return printCommand(args, err, strokes);
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
     return 2;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "kanji/strokedata.h"
+
 #include <QStringList>
 #include <QTextStream>
+
+#include <functional>
 
 namespace bks {
 
@@ -10,10 +14,13 @@ bool isCommandLine(const QStringList &args);
 // Whether the command draws (and so needs a GUI application object).
 bool commandNeedsGui(const QStringList &args);
 
+// Where the commands find stroke data; asked only by a command that needs it,
+// so the others never open the file.
+using StrokeDataSource = std::function<const StrokeData &()>;
+
 // Runs `bokushomaru COMMAND ...` (args without the program name) and returns
 // the exit code: 0 done, 1 failed, 2 bad usage.
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err);
-
-QString usageText();
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
+                   const StrokeDataSource &strokes = &StrokeData::installed);
 
 }  // namespace bks

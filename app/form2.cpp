@@ -194,7 +194,7 @@ void Form2::connectHandlers()
         {prv, &Form2::Preview_Click}, {gs, &Form2::gs_Click},   {en, &Form2::en_Click},
         {hps, &Form2::hps_Click},     {zhp, &Form2::zhp_Click}, {we, &Form2::we_Click},
         {eds, &Form2::eds_Click},     {ow, &Form2::ow_Click},   {indic, &Form2::indic_Click},
-        {tkdic, &Form2::tkdic_Click}};
+        {tkdic, &Form2::tkdic_Click}, {sop, &Form2::sop_Click}, {soc, &Form2::soc_Click}};
     for (const auto &[action, h] : menuItems)
         connect(action, &QAction::triggered, this, run(h));
     for (int i = 0; i < 7; ++i)

@@ -3,6 +3,7 @@
 #include "app/captionlabel.h"
 #include "app/windowstate.h"
 #include "dictionary/compounddictionary.h"
+#include "kanji/strokedata.h"
 #include "platform/platformservices.h"
 #include "print/printjob.h"
 
@@ -32,7 +33,8 @@ using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterC
 // exit), form2_entry.cpp (the kanji box and the sample), form2_settings.cpp
 // (print settings), form2_kanji.cpp (grade lists and search),
 // form2_files.cpp (data files, fonts, help), form2_print.cpp (printing),
-// form2_design.cpp (design screen and single sheets).
+// form2_design.cpp (design screen and single sheets), form2_strokes.cpp
+// (the stroke-order menu).
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
@@ -151,6 +153,16 @@ public:
     void indic_Click();
     void tkdic_Click();
 
+    // Stroke order. The items are check items: their handlers act on the
+    // check mark the menu has just set.
+    void sop_Click();
+    void soc_Click();
+    // The family of sheets every output of the window prints.
+    std::string_view sheetForm() const;
+    // The stroke data the 書き順 menu asks before it offers the form; the
+    // installed file (opened only then) unless given other data.
+    void useStrokeData(const StrokeData *data) { m_strokeData = data; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -177,6 +189,7 @@ private:
     void PrintSingleSheet();
     void leaveDesignScreen(int heightTwips);
     void showSampleMarkers(bool on);
+    void showStrokeOrderChoice();
     RunHost runHost();
     void showHelp(const QStringList &lines);
     void setLabelBackground(QWidget *w, qint32 colour);
@@ -214,6 +227,7 @@ private:
     bool m_holdsOwnText = false;
     int m_text1StepDepth = 0;
     bool m_text1StepOpen = false;  // the step has its first change
+    const StrokeData *m_strokeData = nullptr;
 
 public:
     // Controls, named as everywhere else in the program.
@@ -222,7 +236,8 @@ public:
                 *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr, *Command8 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label6 = nullptr, *Label66 = nullptr,
            *Label10 = nullptr, *Label100 = nullptr, *Label11 = nullptr, *Label13 = nullptr,
-           *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label88 = nullptr;
+           *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label88 = nullptr,
+           *Label19 = nullptr;
     CaptionLabel *Label21 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
     ClickableLabel *Image1 = nullptr, *Image2 = nullptr;
     std::array<QLabel *, 8> Label9{};
@@ -239,11 +254,12 @@ public:
     std::array<QRadioButton *, 13> Option{};  // 1..12
     QWidget *designPanel = nullptr;
 
-    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr, *hp = nullptr,
-          *whp = nullptr, *va = nullptr;
+    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr, *so = nullptr,
+          *hp = nullptr, *whp = nullptr, *va = nullptr;
     QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr, *ow = nullptr,
             *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr, *hps = nullptr,
-            *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr;
+            *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr, *bokuchan3 = nullptr,
+            *sop = nullptr, *soc = nullptr;
     std::array<QAction *, 7> lr{};
 };
 

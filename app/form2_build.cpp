@@ -207,6 +207,10 @@ void Form2::buildControls()
     Label15 = place(new QLabel(QStringLiteral("１頁２文字印刷"), form), QStringLiteral("Label15"), 9720, 6145,
                     1800, 255);
     setLabelTextColour(Label15, 255);
+    // Beside it, whether the sheets carry the stroke order (form2_strokes.cpp).
+    Label19 = place(new QLabel(form), QStringLiteral("Label19"), 11640, 6145, 2640, 255);
+    setLabelTextColour(Label19, rgbNumber(0, 128, 0));
+    Label19->hide();
 
     Image1 = place(new ClickableLabel(form), QStringLiteral("Image1"), 10080, 5400, 2400, 615);
     Image1->setPixmap(drawnPicture(Image1->size(), QStringLiteral("墨翔丸"), QColor(40, 40, 40)));

@@ -167,6 +167,7 @@ void Form2::PrintSingleSheet()
     RunHost host = runHost();
     Text1Queue queue(*this);
     SingleSheetChoice choice;
+    choice.form = sheetForm();
     choice.perSheet = charactersPerSheet();
     choice.picked = {Combo3->currentText(), Combo4->currentText()};
     choice.printPicked = tkdic->isChecked();

@@ -2,6 +2,7 @@
 #include "app/form2.h"
 
 #include "app/controlplacement.h"
+#include "app/usagetexts.h"
 #include "files/helptexts.h"
 
 #include <QAction>
@@ -67,6 +68,13 @@ void Form2::buildMenus()
     for (int i = 0; i < 7; ++i)
         lr[i] = choice(bc, indexed("lr", i).toLatin1().constData(), shifts[i], i == 0);
 
+    // Like the other print settings, the choice lasts for the session:
+    // BKS.ini keeps its one line.
+    so = menu(nullptr, "so", QStringLiteral("書き順"));
+    sop = choice(so, "sop", QStringLiteral("書き順つきで印刷"), false);
+    soc = choice(so, "soc", QStringLiteral("画数を記入"), false);
+    soc->setEnabled(false);  // only stroke-order sheets have it
+
     hp = menu(nullptr, "hp", QStringLiteral("ヘルプ"));
     whp = menu(hp, "whp", QStringLiteral("ワークシート編集のヘルプ"));
     hps = item(whp, "hps", QStringLiteral("デザイン＋例文（単票モード）編集のヘルプ"));
@@ -77,6 +85,7 @@ void Form2::buildMenus()
     va = menu(hp, "va", QStringLiteral("バージョン情報"));
     bokuchan = item(va, "bokuchan", kVersionCaption);
     bokuchan2 = item(va, "bokuchan2", kVersionDate);
+    bokuchan3 = item(va, "bokuchan3", kStrokeDataCredit);
 }
 
 }  // namespace bks

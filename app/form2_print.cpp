@@ -22,12 +22,14 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
+    s.writeStrokeCount = sop->isChecked() && soc->isChecked();
     return s;
 }
 
 RunOptions Form2::runOptions() const
 {
     RunOptions o;
+    o.form = sheetForm();
     o.perSheet = charactersPerSheet();
     o.examples = tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
     o.count = m_state.CharCount;

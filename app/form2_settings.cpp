@@ -208,13 +208,16 @@ void Form2::Option3_Click()
     showRightHalf(true);
 }
 
-// The size menu is there for the layouts that offer the smaller size.
+// The size menu is there for the layouts that offer the smaller size; a
+// layout without it prints at full size, and the menu shows so.
 void Form2::offerSizeMenu(int perSheet)
 {
-    const SheetLayout *layout = chooseLayout(kPracticeForm, perSheet);
+    const SheetLayout *layout = chooseLayout(sheetForm(), perSheet);
     const bool offered = layout && layout->offersSmallerSize;
     FS->setEnabled(offered);
     FS->menuAction()->setEnabled(offered);
+    if (!offered && nfs->isChecked())
+        hfs_Click();
 }
 
 }  // namespace bks

@@ -8,9 +8,14 @@ namespace bks {
 QStringList StartupUsageLines();
 // The usage text the screen reset writes.
 QStringList ResetUsageLines();
+// What `bokushomaru --help` prints: every command and option.
+QString usageText();
 // Joins lines the way the window fills its text box: every line followed by
 // "\r\n".
 QString joinLinesCrLf(const QStringList &lines);
+
+// Named in the version menu: the stroke data's source and licence.
+inline const QString kStrokeDataCredit = QStringLiteral("書き順データ: KanjiVG © Ulrich Apel (CC BY-SA 3.0)");
 
 inline const QString kWindowTitle = QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－");
 

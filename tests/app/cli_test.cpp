@@ -1,5 +1,6 @@
 // The command line runs the same code as the window.
 #include "app/cli.h"
+#include "app/printargs.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,15 +17,47 @@ struct Result {
     QString out, err;
 };
 
-Result run(const QStringList &args)
+Result run(const QStringList &args, const StrokeDataSource &strokes = &StrokeData::installed)
 {
     QString out, err;
     QTextStream o(&out), e(&err);
-    const int code = RunCommandLine(args, o, e);
+    const int code = RunCommandLine(args, o, e, strokes);
     o.flush();
     e.flush();
     return {code, out, err};
 }
+
+// Strokes that start where `starts` say; what follows the start is not read.
+CharacterStrokes strokesFrom(std::initializer_list<QPointF> starts)
+{
+    CharacterStrokes c;
+    for (const QPointF &start : starts) {
+        QPainterPath path(start);
+        path.cubicTo(start + QPointF(1, 2), start + QPointF(3, 5), start + QPointF(4, 20));
+        c.strokes << path;
+        c.numberPositions << start - QPointF(5, 0);
+    }
+    return c;
+}
+
+StrokeDataSource source(const StrokeData &data)
+{
+    return [&data]() -> const StrokeData & { return data; };
+}
+
+// Runs in a folder of its own, so nothing a command writes is left behind.
+class InTempDir : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+    QTemporaryDir dir;
+    QString previous;
+};
 
 }  // namespace
 
@@ -125,4 +158,102 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);
+}
+
+TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
+{
+    const StrokeData data = StrokeData::fromCharacters(
+        {{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
+         {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
+         {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}});
+    const Result yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(data));
+    EXPECT_EQ(yama.code, 0);
+    EXPECT_EQ(yama.out, QStringLiteral("3\n52.49,15.50\n21.49,54.50\n89.24,49.00\n"));
+    EXPECT_TRUE(yama.err.isEmpty());
+    // A kana is a character; one beyond the BMP is one as well.
+    EXPECT_EQ(run({QStringLiteral("strokes"), QStringLiteral("あ")}, source(data))
+                  .out.section(QLatin1Char('\n'), 0, 1),
+              QStringLiteral("3\n30.13,30.00"));
+    const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, source(data));
+    EXPECT_EQ(far.code, 0);
+    EXPECT_EQ(far.out, QStringLiteral("1\n10.00,100.00\n"));
+}
+
+TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
+{
+    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
+    const Result unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, source(data));
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.out.isEmpty());
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("猫"))) << unknown.err.toStdString();
+
+    const StrokeData missing = StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat"));
+    const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(missing));
+    EXPECT_EQ(off.code, 1);
+    EXPECT_TRUE(off.out.isEmpty());
+    EXPECT_EQ(off.err.trimmed(), missing.problem());
+
+    for (const QStringList &args :
+         {QStringList{QStringLiteral("strokes")},
+          QStringList{QStringLiteral("strokes"), QStringLiteral("山川")},
+          QStringList{QStringLiteral("strokes"), QString()},
+          QStringList{QStringLiteral("strokes"), QStringLiteral("山"), QStringLiteral("川")}}) {
+        const Result r = run(args, source(data));
+        EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_TRUE(run({QStringLiteral("--help")}).out.contains(QStringLiteral("bokushomaru strokes")));
+}
+
+TEST(CommandLine, PrintTakesTheStrokeOrderForm)
+{
+    const QStringList base{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")};
+    PrintArgs plain;
+    ASSERT_FALSE(parsePrintArgs(base + QStringList{QStringLiteral("山")}, plain));
+    EXPECT_EQ(plain.options.form, kPracticeForm);
+    EXPECT_FALSE(plain.settings.writeStrokeCount);
+
+    PrintArgs one;
+    ASSERT_FALSE(
+        parsePrintArgs(base
+                           + QStringList{QStringLiteral("--stroke-order"), QStringLiteral("--per-sheet"),
+                                         QStringLiteral("1"), QStringLiteral("山")},
+                       one));
+    EXPECT_EQ(one.options.form, kStrokeOrderForm);
+    EXPECT_EQ(one.options.perSheet, 1);
+    EXPECT_FALSE(one.settings.writeStrokeCount);
+
+    PrintArgs counted;
+    ASSERT_FALSE(parsePrintArgs(base
+                                    + QStringList{QStringLiteral("--stroke-count"),
+                                                  QStringLiteral("--stroke-order"), QStringLiteral("山")},
+                                counted));
+    EXPECT_EQ(counted.options.form, kStrokeOrderForm);
+    EXPECT_TRUE(counted.settings.writeStrokeCount);
+
+    // A count with nothing to write it on is a misuse, told in Japanese.
+    const Result lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
+    EXPECT_EQ(lone.code, 2);
+    EXPECT_TRUE(lone.err.contains(QStringLiteral("--stroke-order"))) << lone.err.toStdString();
+}
+
+TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
+{
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const QStringList args{
+        QStringLiteral("print"),  QStringLiteral("--pdf"),       pdf,
+        QStringLiteral("--font"), QStringLiteral("IPAexMincho"), QStringLiteral("--stroke-order"),
+        QStringLiteral("山川")};
+    const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat")));
+    const Result r = run(args, source(missing));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(missing.problem())) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
+
+    // With data the same command prints.
+    const StrokeData data = StrokeData::fromCharacters({});
+    EXPECT_EQ(run(args, source(data)).code, 0);
+    EXPECT_TRUE(QFile::exists(pdf));
 }

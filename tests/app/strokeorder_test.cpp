@@ -1,0 +1,221 @@
+// The 書き順 menu: every output of the window prints the stroke-order sheets
+// once the form is chosen, and only when there is stroke data to print.
+#include "tests/app/windowfixture.h"
+
+#include "print/pagetargets.h"
+#include "print/qtprintsurface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace bks;
+using namespace bks::test;
+
+namespace {
+
+// A sheet as a list of its calls, enough to tell two layouts apart.
+QStringList describe(const std::vector<RecordedOp> &sheet)
+{
+    QStringList out;
+    for (const RecordedOp &op : sheet) {
+        QStringList call{QString::number(op.kind), op.text, op.fontName};
+        for (const double v : {op.x, op.y, op.fontSize, op.x1, op.y1, op.x2, op.y2})
+            call << QString::number(v);
+        for (const int v : {op.flags, op.orientation, op.scaleMode, op.drawStyle, int(op.colour)})
+            call << QString::number(v);
+        out << call.join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+// The sheet the table's row for `form` draws for `characters`, recorded on
+// the area the window's preview records on.
+std::vector<RecordedOp> tableSheet(std::string_view form, const QString &characters, qint16 number,
+                                   const SheetSettings &settings)
+{
+    const QSizeF area = pdfPrintableSizeMm();
+    RecordingSurface r(area.width(), area.height());
+    const SheetLayout &layout = *chooseLayout(form, int(characters.size()));
+    printSheet(layout, r,
+               sheetContent(characters, number, {},
+                            layout.usesStrokeData ? &StrokeData::installed() : nullptr),
+               settings);
+    return r.sheets().front();
+}
+
+class StrokeOrderWindow : public WindowTest {
+protected:
+    Form2 &openWithData()
+    {
+        Form2 &f = open();
+        f.useStrokeData(&data);
+        f.Label2->setText(QStringLiteral("IPAexMincho"));
+        return f;
+    }
+    void print(Form2 &f)
+    {
+        services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
+        f.Command1_Click();
+    }
+    // The window printed the stroke-order sheet, which is not the practice one.
+    void expectStrokeOrderSheet(const std::vector<RecordedOp> &printed, const QString &characters,
+                                qint16 number, const SheetSettings &settings)
+    {
+        const QStringList wanted = describe(tableSheet(kStrokeOrderForm, characters, number, settings));
+        ASSERT_NE(wanted, describe(tableSheet(kPracticeForm, characters, number, settings)));
+        EXPECT_EQ(describe(printed), wanted) << characters.toStdString();
+    }
+
+    StrokeData data = StrokeData::fromCharacters({});
+};
+
+}  // namespace
+
+TEST_F(StrokeOrderWindow, ContinuousRunAndTenSheetBatchesPrintTheForm)
+{
+    Form2 &f = openWithData();
+    f.Option[4]->setChecked(true);
+    f.sop->trigger();
+    ASSERT_TRUE(f.sop->isChecked());
+    f.setText1(QStringLiteral("山川"));
+    print(f);
+    ASSERT_EQ(paper.sheets().size(), 2u);
+    expectStrokeOrderSheet(paper.sheets()[1], QStringLiteral("川"), 2, f.sheetSettings());
+
+    f.Option[3]->setChecked(true);
+    f.Option[8]->setChecked(true);
+    f.setText1(QString(24, QChar(0x5C71)));
+    print(f);
+    ASSERT_EQ(paper.sheets().size(), 12u);
+    expectStrokeOrderSheet(paper.sheets().back(), QStringLiteral("山山"), 10, f.sheetSettings());
+}
+
+TEST_F(StrokeOrderWindow, SingleSheetPrintsTheForm)
+{
+    Form2 &f = openWithData();
+    f.Command5_Click();
+    f.sop->trigger();
+    f.setText1(QStringLiteral("山川海"));
+    const qint16 number = f.state().run.sheetNumber;
+    services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
+    f.Command4_Click();
+    ASSERT_EQ(paper.sheets().size(), 1u);
+    expectStrokeOrderSheet(paper.sheets()[0], QStringLiteral("山川"), number, f.sheetSettings());
+}
+
+TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
+{
+    Form2 &f = openWithData();
+    f.sop->trigger();
+    f.setText1(QStringLiteral("山川"));
+    QImage shown;
+    auto *timer = new QTimer(&f);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        timer->stop();
+        if (auto *page = w->findChild<QLabel *>(QStringLiteral("previewPage")))
+            shown = page->pixmap().toImage();
+        qobject_cast<QDialog *>(w)->accept();
+    });
+    timer->start();
+    f.Preview_Click();
+    ASSERT_FALSE(shown.isNull());
+
+    auto render = [&](std::string_view form) {
+        const std::vector<RecordedOp> sheet = tableSheet(form, QStringLiteral("山川"), 1, f.sheetSettings());
+        const std::vector<QImage> pages = RenderPreviewPages(
+            [&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
+        return pages.front().convertToFormat(shown.format());
+    };
+    EXPECT_TRUE(shown == render(kStrokeOrderForm));
+    EXPECT_FALSE(shown == render(kPracticeForm));
+}
+
+TEST_F(StrokeOrderWindow, StrokeCountCountsOnlyWithTheForm)
+{
+    Form2 &f = openWithData();
+    EXPECT_FALSE(f.soc->isEnabled());
+    f.sop->trigger();
+    EXPECT_TRUE(f.soc->isEnabled());
+    EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
+    f.soc->trigger();
+    EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
+
+    // Off again: practice sheets, no count, and the mark waits for the form.
+    f.sop->trigger();
+    EXPECT_FALSE(f.soc->isEnabled());
+    EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
+    EXPECT_EQ(f.runOptions().form, kPracticeForm);
+    f.sop->trigger();
+    EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
+}
+
+TEST_F(StrokeOrderWindow, SampleTellsTheFormIsChosen)
+{
+    Form2 &f = openWithData();
+    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    f.sop->trigger();
+    EXPECT_TRUE(f.Label19->isVisibleTo(&f));
+    const QString plain = shownText(f.Label19);
+    EXPECT_TRUE(plain.contains(QStringLiteral("書き順"))) << plain.toStdString();
+    f.soc->trigger();
+    EXPECT_NE(shownText(f.Label19), plain);  // the count is part of what prints
+    f.sop->trigger();
+    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+}
+
+TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
+{
+    const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat")));
+    ASSERT_FALSE(missing.available());
+    Form2 &f = openWithData();
+    f.useStrokeData(&missing);
+    f.sop->trigger();
+    EXPECT_FALSE(f.sop->isChecked());
+    EXPECT_FALSE(f.soc->isEnabled());
+    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, missing.problem());
+
+    f.Option[4]->setChecked(true);
+    f.setText1(QStringLiteral("山"));
+    print(f);
+    ASSERT_EQ(paper.sheets().size(), 1u);
+    EXPECT_EQ(describe(paper.sheets()[0]),
+              describe(tableSheet(kPracticeForm, QStringLiteral("山"), 1, f.sheetSettings())));
+}
+
+TEST_F(StrokeOrderWindow, SizeMenuAsksTheChosenForm)
+{
+    const bool offered = chooseLayout(kStrokeOrderForm, 2)->offersSmallerSize;
+    ASSERT_NE(offered, chooseLayout(kPracticeForm, 2)->offersSmallerSize);
+    Form2 &f = openWithData();
+    f.nfs_Click();
+    f.sop->trigger();
+    EXPECT_EQ(f.FS->isEnabled(), offered);
+    if (!offered) {
+        EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);  // a size the sheet has
+        EXPECT_TRUE(f.hfs->isChecked());
+    }
+    f.sop->trigger();
+    EXPECT_TRUE(f.FS->isEnabled());
+}
+
+TEST_F(StrokeOrderWindow, VersionMenuNamesTheStrokeData)
+{
+    Form2 &f = openWithData();
+    QStringList captions;
+    for (const QAction *a : f.va->actions())
+        captions << a->text();
+    const QString all = captions.join(QLatin1Char('\n'));
+    EXPECT_TRUE(all.contains(QStringLiteral("KanjiVG")) && all.contains(QStringLiteral("CC BY-SA")))
+        << all.toStdString();
+}
