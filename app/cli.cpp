@@ -100,7 +100,7 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
         return 2;
     }
     if (!data.available()) {
-        err << data.problem() << Qt::endl;
+        err << messageForDisplay(data.problem()) << Qt::endl;
         return 1;
     }
     const std::optional<CharacterStrokes> found = data.lookup(char32_t(codePoints.front()));
@@ -128,7 +128,7 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     if (p.options.form == kStrokeOrderForm) {
         const StrokeData &data = strokes();
         if (!data.available()) {
-            err << data.problem() << Qt::endl;
+            err << messageForDisplay(data.problem()) << Qt::endl;
             return 1;
         }
     }

@@ -1,6 +1,7 @@
 // The command line runs the same code as the window.
 #include "app/cli.h"
 #include "app/printargs.h"
+#include "app/qtplatformservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -191,7 +192,7 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
     const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(missing));
     EXPECT_EQ(off.code, 1);
     EXPECT_TRUE(off.out.isEmpty());
-    EXPECT_EQ(off.err.trimmed(), missing.problem());
+    EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.problem()));
 
     for (const QStringList &args :
          {QStringList{QStringLiteral("strokes")},
@@ -248,7 +249,7 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
     const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat")));
     const Result r = run(args, source(missing));
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains(missing.problem())) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(messageForDisplay(missing.problem()))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 

@@ -102,7 +102,8 @@ TEST_F(WindowTest, ControlsAndMenusCarryTheirNamesAndCaptions)
         menus << a->text();
     EXPECT_EQ(menus, (QStringList{QStringLiteral("ファイル"), QStringLiteral("デザイン編集画面"),
                                   QStringLiteral("辞書の選択"), QStringLiteral("文字の大きさ"),
-                                  QStringLiteral("印字位置の微調整"), QStringLiteral("ヘルプ")}));
+                                  QStringLiteral("印字位置の微調整"), QStringLiteral("書き順"),
+                                  QStringLiteral("ヘルプ")}));
     // The designed client area at 15 twips a pixel.
     EXPECT_EQ(window->centralWidget()->width(), 1027);
 }
