@@ -296,6 +296,9 @@ QString usageText()
         "                    [--size 90] [--narrow] [--offset MM] [--first-number N]\n"
         "                    [--example1 TEXT] [--example2 TEXT]\n"
         "                                      ウィンドウと同じ練習帳を印刷します\n"
+        "  bokushomaru --desktop               ウィンドウを開きます（デスクトップのメニューから）。作業フォルダに\n"
+        "                                      BKS.ini がなければ、設定と BKStmp.txt を\n"
+        "                                      $XDG_DATA_HOME/bokushomaru（~/.local/share/bokushomaru）に置きます\n"
         "  bokushomaru --help                  この説明を表示します\n"
         "\n"
         "終了コード: 0 成功、1 失敗（見つからない・出力できない）、2 使い方の誤り\n");
@@ -303,7 +306,7 @@ QString usageText()
 
 bool isCommandLine(const QStringList &args)
 {
-    return !args.isEmpty();
+    return !args.isEmpty() && args != QStringList{QString::fromLatin1(kDesktopOption)};
 }
 
 bool commandNeedsGui(const QStringList &args)
