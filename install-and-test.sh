@@ -2,8 +2,9 @@
 # Installs what is needed, builds everything and runs every test: the unit,
 # window and PDF tests under CTest (with a real CUPS queue when cupsd can be
 # started), after a short bounded fuzzing run; then the same suite once more
-# built with AddressSanitizer and UndefinedBehaviorSanitizer. The builds and
-# test runs are the presets of CMakePresets.json.
+# built with AddressSanitizer and UndefinedBehaviorSanitizer; last the release
+# build, its Debian package and the package's checks. The builds and test runs
+# are the presets of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,3 +27,6 @@ step ctest --preset dev
 step cmake --preset asan
 step cmake --build --preset asan
 step ctest --preset asan
+step cmake --preset release
+step cmake --build --preset release
+step bash tests/package/package_test.sh build-release
