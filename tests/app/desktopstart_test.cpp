@@ -8,6 +8,7 @@
 #include "files/textcodec.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 
 using namespace bks;
 using namespace bks::test;

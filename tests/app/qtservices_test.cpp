@@ -115,7 +115,8 @@ TEST(QtServices, ListDialogsStartInDocumentsThenWhereTheLastListWas)
     QTemporaryDir dir;
     const QString documents = dir.filePath(QStringLiteral("書類"));
     const QString lists = dir.filePath(QStringLiteral("lists"));
-    ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(lists) && QDir().mkpath(dir.filePath(QStringLiteral("config"))));
+    ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(lists)
+                && QDir().mkpath(dir.filePath(QStringLiteral("config"))));
     QFile userDirs(dir.filePath(QStringLiteral("config/user-dirs.dirs")));
     ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
     userDirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(documents) + "\"\n");
