@@ -10,7 +10,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev poppler-utils cups cups-client cups-bsd clang libclang-rt-14-dev
-    clang-format)
+    clang-format lintian dpkg-dev man-db desktop-file-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include "app/form2.h"
 #include "app/qtplatformservices.h"
 #include "files/fonts.h"
+#include "files/settingsfolder.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,14 +33,26 @@ void configureApplication(QCoreApplication &app)
     InstallFontSubstitutions();
 }
 
+void loadWindowSettings(Form2 &window, PlatformServices &services, bool desktopStart)
+{
+    const SettingsFolder folder = settingsFolderForStart(desktopStart);
+    window.setSettingsFolder(folder.path);
+    if (!folder.problem.isEmpty())
+        services.messageBox(folder.problem, QStringLiteral("墨翔丸"), MsgButtons::Ok, MsgIcon::Exclamation);
+    window.Form_Load();
+}
+
 int runWindow(int argc, char **argv)
 {
+    bool desktopStart = false;
+    for (int i = 1; i < argc; ++i)
+        desktopStart = desktopStart || qstrcmp(argv[i], kDesktopOption) == 0;
     QApplication app(argc, argv);
     configureApplication(app);
     QtPlatformServices services;
     Form2 window(services);
     services.setParent(&window);
-    window.Form_Load();
+    loadWindowSettings(window, services, desktopStart);
     window.show();
     return app.exec();
 }

@@ -4,6 +4,9 @@ class QCoreApplication;
 
 namespace bks {
 
+class Form2;
+class PlatformServices;
+
 // Loads Qt's own Japanese translation so standard dialogs and buttons read
 // はい / いいえ / キャンセル. Returns false when it is not installed.
 bool installJapaneseTranslation(QCoreApplication &app);
@@ -13,7 +16,13 @@ bool installJapaneseTranslation(QCoreApplication &app);
 // name is set, which the X11 platform would append to every title.
 void configureApplication(QCoreApplication &app);
 
-// Starts the window and runs the event loop.
+// Puts the window's settings where this start keeps them (a start from the
+// desktop menu has a folder of its own), tells the user when that folder
+// could not be made, and loads them.
+void loadWindowSettings(Form2 &window, PlatformServices &services, bool desktopStart);
+
+// Starts the window and runs the event loop; `--desktop` among the arguments
+// marks a start from the desktop menu.
 int runWindow(int argc, char **argv);
 // Runs a command of the command line.
 int runCommand(int argc, char **argv);

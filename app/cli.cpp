@@ -167,7 +167,7 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
 
 bool isCommandLine(const QStringList &args)
 {
-    return !args.isEmpty();
+    return !args.isEmpty() && args != QStringList{QString::fromLatin1(kDesktopOption)};
 }
 
 bool commandNeedsGui(const QStringList &args)

@@ -9,6 +9,10 @@
 
 namespace bks {
 
+// Marks a start from the desktop menu (the desktop file's Exec line): the
+// window, with its settings in a folder of its own.
+inline constexpr char kDesktopOption[] = "--desktop";
+
 // Whether the arguments ask for a command instead of the window.
 bool isCommandLine(const QStringList &args);
 // Whether the command draws (and so needs a GUI application object).

@@ -42,6 +42,10 @@ public:
     ~Form2() override;
 
     WindowState &state() { return m_state; }
+    // The folder of BKS.ini and BKStmp.txt; the working directory unless
+    // set before Form_Load.
+    void setSettingsFolder(const QString &folder) { m_settingsFolder = folder; }
+    const QString &settingsFolder() const { return m_settingsFolder; }
     const WindowState &state() const { return m_state; }
 
     // The kanji box as every handler sees it: line breaks as CR LF.
@@ -213,6 +217,7 @@ private:
     PlatformServices &m_services;
     SurfaceOpener m_openSurface;
     WindowState m_state;
+    QString m_settingsFolder = QStringLiteral(".");
     CompoundDictionary m_dictionary;
     SentenceStore m_sentences;
     int m_heightTwips = kStartHeight;

@@ -56,7 +56,7 @@ void Form2::loadTextFromFile(const QString &path)
 void Form2::SaveTempData(const QString &text)
 {
     m_state.SaveDataText = text;
-    if (SaveTempDataFile(m_state.SaveDataText))
+    if (SaveTempDataFile(m_state.SaveDataText, m_settingsFolder))
         Label3->setText(QStringLiteral("このデータを《BKStmp.txt》名で一時保存しました"));
     else
         Label3->setText(QStringLiteral("《BKStmp.txt》への一時保存ができませんでした"));

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,7 +35,7 @@ QString textForQuestion(const QString &text)
 void Form2::Form_Load()
 {
     setWindowHeightTwips(kStartHeight);
-    const EnvironmentData env = ReadEnvironmentFile();
+    const EnvironmentData env = ReadEnvironmentFile(QDir(m_settingsFolder).filePath(kEnvironmentFileName));
     for (int k = 1; k <= 7; ++k)
         m_state.HeaderItems[k] = env.headings[k];
     m_state.SavedFontName = env.fontName;
@@ -136,7 +137,7 @@ void Form2::Form_Unload()
                                   QStringLiteral("漢字練習帳連続印刷"), MsgButtons::Ok, MsgIcon::Critical);
         }
     }
-    WriteEnvironmentFile(m_state.EnvironmentLine);
+    WriteEnvironmentFile(m_state.EnvironmentLine, QDir(m_settingsFolder).filePath(kEnvironmentFileName));
 }
 
 }  // namespace bks

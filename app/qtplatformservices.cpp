@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -153,23 +154,35 @@ std::optional<PrinterChoice> QtPlatformServices::showPrinter()
     return choice;
 }
 
+QString QtPlatformServices::listFolder() const
+{
+    // A start from the desktop menu runs in the home folder or in the
+    // program's settings folder; neither is where a teacher keeps lists.
+    if (!m_lastListFolder.isEmpty() && QFileInfo(m_lastListFolder).isDir())
+        return m_lastListFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 std::optional<QString> QtPlatformServices::showOpen(const QString &filter)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("データ呼び出し"), QDir::currentPath(), qtFileFilter(filter));
+    QFileDialog dialog(m_parent, QStringLiteral("データ呼び出し"), listFolder(), qtFileFilter(filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    m_lastListFolder = QFileInfo(dialog.selectedFiles().first()).absolutePath();
     return dialog.selectedFiles().first();
 }
 
 std::optional<QString> QtPlatformServices::showSave(const QString &filter)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("データの保存"), QDir::currentPath(), qtFileFilter(filter));
+    QFileDialog dialog(m_parent, QStringLiteral("データの保存"), listFolder(), qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    m_lastListFolder = QFileInfo(dialog.selectedFiles().first()).absolutePath();
     return dialog.selectedFiles().first();
 }
 

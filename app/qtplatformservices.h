@@ -22,8 +22,13 @@ public:
     bool openUrl(const QUrl &url) override;
     std::unique_ptr<RunProgress> startProgress(const QString &label, int total) override;
 
+    // Where the kanji-list dialogs open: the documents folder at first, then
+    // the folder of the list last opened or saved.
+    QString listFolder() const;
+
 private:
     QPointer<QWidget> m_parent;
+    QString m_lastListFolder;
 };
 
 // The text of a message as Qt shows it: CR LF becomes a line break.

@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,6 +42,8 @@ void whenModal(const std::function<void(QWidget *)> &act)
     });
     timer->start();
 }
+
+const QString kFilter = QStringLiteral("テキストファイル(*.txt)|*.txt|");
 
 }  // namespace
 
@@ -102,6 +106,58 @@ TEST(QtServices, CancelledPrinterDialogIsNoChoice)
     QtPlatformServices services;
     whenModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
     EXPECT_FALSE(services.showPrinter().has_value());
+}
+
+// A start from the desktop menu runs in the home or the settings folder;
+// lists are kept in the documents folder and wherever the user put them.
+TEST(QtServices, ListDialogsStartInDocumentsThenWhereTheLastListWas)
+{
+    QTemporaryDir dir;
+    const QString documents = dir.filePath(QStringLiteral("書類"));
+    const QString lists = dir.filePath(QStringLiteral("lists"));
+    ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(lists)
+                && QDir().mkpath(dir.filePath(QStringLiteral("config"))));
+    QFile userDirs(dir.filePath(QStringLiteral("config/user-dirs.dirs")));
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(documents) + "\"\n");
+    userDirs.close();
+    QFile list(lists + QStringLiteral("/4年.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.close();
+    const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+
+    QtPlatformServices services;
+    // Each dialog: where it opened, then what the user does there.
+    auto answer = [](QString &shownIn, const QString &name) {
+        whenModal([&shownIn, name](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            shownIn = dialog->directory().absolutePath();
+            if (name.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+    };
+    QString first, second, third;
+    answer(first, lists + QStringLiteral("/4年.txt"));
+    EXPECT_EQ(services.showOpen(kFilter), lists + QStringLiteral("/4年.txt"));
+    answer(second, QString());
+    EXPECT_FALSE(services.showSave(kFilter).has_value());
+    answer(third, QString());
+    services.showOpen(kFilter);
+    if (hadConfig)
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_EQ(first, documents);
+    EXPECT_EQ(second, lists);
+    EXPECT_EQ(third, lists);  // a cancelled dialog moves nothing
 }
 
 TEST(CupsDialog, QueueThatPrintsBothSidesIsOfferedOneSided)
