@@ -1,9 +1,44 @@
 #include "kanji/strokedata.h"
 
+#include "kanji/strokefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace bks {
+namespace {
+
+// The real file is a few MB; anything far larger is not one, and is not read
+// into memory.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+QString &installedPathOverride()
+{
+    static QString path;
+    return path;
+}
+
+QString programFolder()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
+}
+
+QString damaged(const QString &name)
+{
+    return QStringLiteral("書き順データ（%1）が読めません。書き順の機能は使えません。").arg(name);
+}
+
+}  // namespace
 
 struct StrokeData::Data {
     QString problem;
+    std::optional<StrokeFile> file;
     QHash<char32_t, CharacterStrokes> characters;
 };
 
@@ -12,16 +47,55 @@ StrokeData::~StrokeData() = default;
 StrokeData::StrokeData(StrokeData &&) noexcept = default;
 StrokeData &StrokeData::operator=(StrokeData &&) noexcept = default;
 
+QString StrokeData::installedPath()
+{
+    if (!installedPathOverride().isEmpty())
+        return installedPathOverride();
+    const QString folder = programFolder();
+    const QString built = folder + QStringLiteral("/data/strokes.dat");
+    if (QFileInfo::exists(built))
+        return built;
+    return QDir::cleanPath(folder + QStringLiteral("/../share/bokushomaru/strokes.dat"));
+}
+
+void StrokeData::setInstalledPath(const QString &path)
+{
+    installedPathOverride() = path;
+}
+
 const StrokeData &StrokeData::installed()
 {
-    static const StrokeData data = fromFile(QString());
+    static const StrokeData data = fromFile(installedPath());
     return data;
 }
 
 StrokeData StrokeData::fromFile(const QString &path)
 {
+    QFile file(path);
+    if (!file.exists()) {
+        StrokeData data;
+        data.d->problem = QStringLiteral("書き順データ（%1）が見つかりません。書き順の機能は使えません。")
+                              .arg(path);
+        return data;
+    }
+    // A device or pipe (no size, maybe no end) is not a data file either.
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > kMaxFileBytes) {
+        StrokeData data;
+        data.d->problem = damaged(path);
+        return data;
+    }
+    QByteArray bytes = file.read(file.size());
+    if (file.error() != QFileDevice::NoError)
+        bytes.clear();
+    return fromBytes(std::move(bytes), path);
+}
+
+StrokeData StrokeData::fromBytes(QByteArray bytes, const QString &name)
+{
     StrokeData data;
-    data.d->problem = QStringLiteral("書き順データが見つかりません: %1").arg(path);
+    data.d->file = StrokeFile::open(std::move(bytes));
+    if (!data.d->file)
+        data.d->problem = damaged(name);
     return data;
 }
 
@@ -44,10 +118,21 @@ QString StrokeData::problem() const
 
 std::optional<CharacterStrokes> StrokeData::lookup(char32_t codePoint) const
 {
+    if (d->file)
+        return d->file->lookup(codePoint);
     const auto found = d->characters.constFind(codePoint);
     if (found == d->characters.cend())
         return std::nullopt;
     return *found;
+}
+
+QList<char32_t> StrokeData::characters() const
+{
+    if (d->file)
+        return d->file->characters();
+    QList<char32_t> out = d->characters.keys();
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 }  // namespace bks

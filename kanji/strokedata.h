@@ -34,6 +34,15 @@ public:
     // for, so a start that prints no stroke order never reads it.
     static const StrokeData &installed();
     static StrokeData fromFile(const QString &path);
+    // A file's bytes already read; `name` is what problem() calls it.
+    static StrokeData fromBytes(QByteArray bytes, const QString &name);
+    // Where installed() reads: next to the program in the build tree
+    // (data/strokes.dat), else where it is installed
+    // (../share/bokushomaru/strokes.dat from the program's folder).
+    static QString installedPath();
+    // Makes installed() read `path` instead, for programs that do not sit in
+    // the build tree (test binaries). Only before the first installed().
+    static void setInstalledPath(const QString &path);
     // Data held in memory, for tests and tools.
     static StrokeData fromCharacters(QHash<char32_t, CharacterStrokes> characters);
 
@@ -44,6 +53,9 @@ public:
     // The strokes of the character `codePoint`, or nothing when the data
     // has none (or is not available).
     std::optional<CharacterStrokes> lookup(char32_t codePoint) const;
+    // Every character the data names, in code-point order (a damaged record
+    // among them still gives no strokes).
+    QList<char32_t> characters() const;
 
     StrokeData();
     ~StrokeData();

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/cli.h"
+#include "app/usagetexts.h"
 #include "files/environmentfile.h"
 #include "files/textcodec.h"
 
