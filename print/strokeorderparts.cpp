@@ -24,6 +24,8 @@ constexpr double kDigitEm = 0.6;
 // The fewest squares to a row of the build-up, so a short character's
 // squares are not large.
 constexpr int kFewestPerRow = 4;
+// The stroke count's size in its cell's width.
+constexpr double kCountEm = 0.4;
 
 // KanjiVG's box laid onto `square`.
 QTransform boxOnto(const QRectF &square)
@@ -139,9 +141,9 @@ void writeStrokeCount(PrintSurface &p, const std::optional<CharacterStrokes> &st
 {
     if (!settings.writeStrokeCount || !strokes || strokes->count() == 0)
         return;
-    // Plain digits: two of them fit beside the heading at a size that reads
-    // from across a desk.
-    const int points = scaledSize(kStrokeSheetScale, 40);
+    // Plain digits, two of them in the part of the cell the heading leaves,
+    // as large as that allows.
+    const int points = static_cast<int>(std::floor(cell.width() * kCountEm / unit.perPoint));
     const double em = points * unit.perPoint;
     p.setForeColor(0);
     p.setFontSize(points);
