@@ -18,6 +18,16 @@ constexpr double kMmPerInch = 25.4;
 // The office printer whose guide patterns every output imitates.
 constexpr double kReferencePrinterDpi = 600;
 
+// Every point of the path is its first (measuring its length instead would
+// cost more than drawing it).
+bool goesNowhere(const QPainterPath &path)
+{
+    for (int i = 1; i < path.elementCount(); ++i)
+        if (QPointF(path.elementAt(i)) != QPointF(path.elementAt(0)))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- surface
@@ -168,7 +178,7 @@ void QtPrintSurface::strokePath(const QPainterPath &path, double width, qint32 c
     const double px = width * toPx.m11();
     // Qt draws nothing for a path that goes nowhere, whatever its caps: the
     // dot is filled by hand.
-    if (path.elementCount() == 0 || path.length() == 0) {
+    if (goesNowhere(path)) {
         if (path.elementCount() > 0) {
             p.setPen(Qt::NoPen);
             p.setBrush(printed);

@@ -170,7 +170,8 @@ inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale,
 
 // The seven headings of a two-character block with its origin at x = X0,
 // each written downwards one character under the other.
-inline void printBlockHeadings(BlockPen &pen, const std::array<QString, 8> &headings, Int16 X0, Int16 U, float fs)
+inline void printBlockHeadings(BlockPen &pen, const std::array<QString, 8> &headings, Int16 X0, Int16 U,
+                               float fs)
 {
     struct Place {
         Int16 x, y0;

@@ -119,8 +119,8 @@ void drawBuildUp(PrintSurface &p, const std::optional<CharacterStrokes> &strokes
             p.line(PrintSurface::StraightLine, area.left(), top, right, top, 0);
         p.line(PrintSurface::StraightLine, area.left(), top + side, right, top + side, 0);
         for (int c = 0; c <= inRow; ++c)
-            p.line(PrintSurface::StraightLine, area.left() + c * side, top, area.left() + c * side, top + side,
-                   0);
+            p.line(PrintSurface::StraightLine, area.left() + c * side, top, area.left() + c * side,
+                   top + side, 0);
     }
 
     for (int k = 0; k < count; ++k) {

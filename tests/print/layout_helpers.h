@@ -121,7 +121,8 @@ inline double mmPerUnit(const RecordedOp &op)
 inline QRectF pageMm(const RecordedOp &op)
 {
     const QSizeF portrait(200, 287);
-    return QRectF(QPointF(0, 0), op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
+    return QRectF(QPointF(0, 0),
+                  op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
 }
 
 // What a text or a stroke inks, in millimetres: a text's one-em boxes side
@@ -171,7 +172,8 @@ inline QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
         (v <= at[a] ? low[a] : high[a]) = v <= at[a] ? std::max(low[a], v) : std::min(high[a], v);
     };
     for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid || op.flags == PrintSurface::Box)
+        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid
+            || op.flags == PrintSurface::Box)
             continue;
         if (op.x1 == op.x2)
             crossing(0, op.x1, op.y1, op.y2);

@@ -31,8 +31,8 @@ std::vector<RecordedOp> drawLayout(const SheetLayout &layout, float offset = 0)
                                                                   : QStringLiteral("IPAexMincho"));
     settings.printOffset = offset;
     RecordingSurface surface;
-    printSheet(layout, surface, contentFor(layout, QString(layout.charactersPerSheet, kModel.at(0)), 42,
-                                           {kExample, kExample}),
+    printSheet(layout, surface,
+               contentFor(layout, QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}),
                settings);
     return surface.sheets().at(0);
 }

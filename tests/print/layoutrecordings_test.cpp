@@ -111,8 +111,10 @@ RecordingSurface drawRepresentative(const SheetLayout &layout)
     settings.printOffset = 4;
     settings.writeStrokeCount = true;
     // 山 has strokes, 川 none: a stroke-order sheet shows both cases.
-    const SheetContent content = contentFor(layout, QStringLiteral("山川").left(layout.charactersPerSheet), 42,
-                                            {QStringLiteral("山道を歩く"), QStringLiteral("川の水がきれいで冷たい")});
+    const SheetContent content = contentFor(layout, QStringLiteral("山川").left(layout.charactersPerSheet),
+                                            42,
+                                            {QStringLiteral("山道を歩く"),
+                                             QStringLiteral("川の水がきれいで冷たい")});
     RecordingSurface surface;
     printSheet(layout, surface, content, settings);
     return surface;

@@ -21,7 +21,8 @@ TEST(Preview, EveryLayoutPaintsTheSameFromItsRecordingAsDirectly)
                                                                       : QStringLiteral("IPAexMincho"));
         settings.printOffset = 4;
         // Strokes, their dots and numbers where the layout shows them.
-        const SheetContent content = contentFor(layout, QStringLiteral("山語").left(layout.charactersPerSheet), 12,
+        const SheetContent content = contentFor(layout,
+                                                QStringLiteral("山語").left(layout.charactersPerSheet), 12,
                                                 {QStringLiteral("山の道"), QStringLiteral("語る")});
         auto draw = [&](PrintSurface &s) {
             layout.draw(s, content, settings);

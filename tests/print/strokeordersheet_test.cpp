@@ -75,7 +75,8 @@ std::vector<Square> squaresOf(const std::vector<RecordedOp> &sheet)
 // squares of any size compare.
 QPainterPath inSquare(const RecordedOp &op, const QRectF &cell)
 {
-    return QTransform::fromScale(1 / cell.width(), 1 / cell.height()).map(op.path.translated(-cell.topLeft()));
+    return QTransform::fromScale(1 / cell.width(), 1 / cell.height())
+        .map(op.path.translated(-cell.topLeft()));
 }
 
 bool samePath(const QPainterPath &a, const QPainterPath &b)
@@ -224,7 +225,8 @@ TEST(StrokeOrderSheets, ACharacterWithoutDataGetsEmptySquaresAndTheRestOfItsShee
         auto texts = [](const std::vector<RecordedOp> &sheet) {
             QStringList out;
             for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
-                if (!QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}.contains(op.text))
+                if (!QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}.contains(
+                        op.text))
                     out << op.text;
             return out;
         };
