@@ -4,24 +4,16 @@
 // calls into a PDF: sheets per second, the ratio to that baseline, peak
 // memory and file sizes.
 
+#include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
 #include "kanji/kanjisearch.h"
-#include "platform/colours.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QHash>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPrinter>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <functional>
@@ -29,13 +21,9 @@
 namespace {
 
 using namespace bks;
-
-long peakMemoryKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
+using bench::peakMemoryKb;
+using bench::replayWithQPainter;
+using bench::seconds;
 
 SheetSettings benchSettings(const QString &face)
 {
@@ -58,83 +46,6 @@ void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString
         surface.newPage();
     }
     surface.endDoc();
-}
-
-double seconds(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e9;
-}
-
-// Replays recorded sheets with nothing between the ops and QPainter: one
-// printer, fonts and pens set only when they change, coordinates scaled by
-// hand.
-void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, const QString &pdf)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setResolution(1200);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                      QPageLayout::Millimeter));
-    QPainter painter;
-    QHash<QString, QString> families;
-    const double pxPerMm = 1200 / 25.4;
-    bool first = true;
-    for (const auto &sheet : sheets) {
-        printer.setPageOrientation(sheet.front().orientation == PrintSurface::Landscape
-                                       ? QPageLayout::Landscape
-                                       : QPageLayout::Portrait);
-        if (first) {
-            painter.begin(&printer);
-            first = false;
-        } else {
-            printer.newPage();
-        }
-        QString fontKey;
-        double ascent = 0;
-        qint32 penColour = -1;
-        int penStyle = -1;
-        for (const RecordedOp &op : sheet) {
-            const double scale = op.scaleMode == PrintSurface::Twips ? pxPerMm * 25.4 / 1440 : pxPerMm;
-            const qint32 colour = op.colour;
-            const int style = op.kind == RecordedOp::Print ? 0 : op.drawStyle;
-            if (colour != penColour || style != penStyle) {
-                QPen pen(printedColour(colour), 2);
-                pen.setCapStyle(Qt::FlatCap);
-                if (style == 1)
-                    pen.setDashPattern({18, 6});
-                else if (style == 2)
-                    pen.setDashPattern({3, 3});
-                painter.setPen(pen);
-                penColour = colour;
-                penStyle = style;
-            }
-            if (op.kind == RecordedOp::Line) {
-                const QPointF a(op.x1 * scale, op.y1 * scale), b(op.x2 * scale, op.y2 * scale);
-                if (op.flags == PrintSurface::Box)
-                    painter.drawRect(QRectF(a, b).normalized());
-                else
-                    painter.drawLine(a, b);
-            } else if (op.kind == RecordedOp::Print) {
-                const QString key = op.fontName + QString::number(op.fontSize);
-                if (key != fontKey) {
-                    auto it = families.find(op.fontName);
-                    if (it == families.end())
-                        it = families.insert(op.fontName, resolvedFamily(op.fontName));
-                    QFont font(*it);
-                    font.setPointSizeF(op.fontSize);
-                    painter.setFont(font);
-                    ascent = QFontMetricsF(font, &printer).ascent();
-                    fontKey = key;
-                }
-                painter.drawText(QPointF(op.x * scale, op.y * scale + ascent), op.text);
-            }
-        }
-    }
-    painter.end();
 }
 
 struct Figures {

@@ -2,6 +2,8 @@
 
 #include "print/printsurface.h"
 
+#include <QPainterPath>
+
 namespace bks {
 
 // Passes every call on to another surface that it does not own: the base of
@@ -25,6 +27,10 @@ public:
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override
     {
         m_target.line(flags, x1, y1, x2, y2, colour);
+    }
+    void strokePath(const QPainterPath &path, double width, qint32 colour) override
+    {
+        m_target.strokePath(path, width, colour);
     }
     void newPage() override { m_target.newPage(); }
     void endDoc() override { m_target.endDoc(); }

@@ -5,22 +5,6 @@ namespace bks {
 
 namespace {
 
-struct HeadingPlace {
-    int k;
-    double fromRight;  // x = W - fromRight, or x itself when fixed
-    bool fixedX;
-    double firstY;
-    double step;
-    int size;  // n of size(n)
-};
-
-// Printing order 2, 1, 3, 4, 5, 6, 7.
-constexpr HeadingPlace kHeadings[] = {
-    {2, 1350, false, 9400, 500, 20}, {1, 1350, false, 900, 500, 20},   {3, 2450, false, 4900, 500, 20},
-    {4, 4350, false, 4900, 500, 20}, {5, 2450, false, 13400, 500, 20}, {6, 4350, false, 13400, 500, 20},
-    {7, 1850, true, 900, 300, 10},
-};
-
 constexpr GridLine kGrid[] = {
     {false, 9400, 600, 9400, 15000},   {false, 400, 600, 400, 15000},     {false, 2200, 600, 2200, 15000},
     {false, 4000, 600, 4000, 15000},   {false, 5800, 600, 5800, 15000},   {false, 7600, 4200, 7600, 15000},
@@ -80,15 +64,7 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
 
     // 6. Headings, written downwards
     p.setForeColor(0);
-    for (const HeadingPlace &h : kHeadings) {
-        const QString &text = settings.headings[h.k];
-        for (qsizetype j = 0; j < countCharacters(text); ++j) {
-            p.setFontSize(scaledSize(fs, h.size));
-            p.setCurrentX(h.fixedX ? h.fromRight : W() - h.fromRight);
-            p.setCurrentY(h.firstY + h.step * static_cast<double>(j));
-            p.print(characterAt(text, j));
-        }
-    }
+    printOneCharHeadings(p, settings.headings, fs, W);
 
     // 7. Sheet number
     p.setForeColor(0);

@@ -4,6 +4,7 @@
 #include "print/sheetmath.h"
 #include "print/textqueue.h"
 
+#include <array>
 #include <span>
 #include <utility>
 
@@ -54,6 +55,39 @@ inline void drawGrid(PrintSurface &p, std::span<const GridLine> grid)
         if (g.setDashed)
             p.setDrawStyle(PrintSurface::Dashed);
         p.line(PrintSurface::StraightLine, g.x1, g.y1, g.x2, g.y2, 0);
+    }
+}
+
+struct UprightHeading {
+    int k;
+    double fromRight;  // x = W - fromRight, or x itself when fixed
+    bool fixedX;
+    double firstY;
+    double step;
+    int size;  // n of size(n)
+};
+
+// Printing order 2, 1, 3, 4, 5, 6, 7.
+inline constexpr UprightHeading kOneCharHeadings[] = {
+    {2, 1350, false, 9400, 500, 20}, {1, 1350, false, 900, 500, 20},   {3, 2450, false, 4900, 500, 20},
+    {4, 4350, false, 4900, 500, 20}, {5, 2450, false, 13400, 500, 20}, {6, 4350, false, 13400, 500, 20},
+    {7, 1850, true, 900, 300, 10},
+};
+
+// The seven headings of an upright portrait sheet, each written downwards
+// one character under the other; `W` reads the printable width afresh for
+// every coordinate.
+template <typename Width>
+void printOneCharHeadings(PrintSurface &p, const std::array<QString, 8> &headings, float fs, Width W)
+{
+    for (const UprightHeading &h : kOneCharHeadings) {
+        const QString &text = headings[static_cast<size_t>(h.k)];
+        for (qsizetype j = 0; j < countCharacters(text); ++j) {
+            p.setFontSize(scaledSize(fs, h.size));
+            p.setCurrentX(h.fixedX ? h.fromRight : W() - h.fromRight);
+            p.setCurrentY(h.firstY + h.step * static_cast<double>(j));
+            p.print(characterAt(text, j));
+        }
     }
 }
 

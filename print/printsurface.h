@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+class QPainterPath;
+
 namespace bks {
 
 // Thrown by a surface when an operation cannot be carried out (the output
@@ -47,6 +49,10 @@ public:
     // the two points as opposite corners. One device pixel wide, in the
     // current DrawStyle.
     virtual void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) = 0;
+    // Strokes `path` (measured like a line's points) with a solid pen `width`
+    // units wide, round at its caps and joins. A path that goes nowhere (a
+    // single point) leaves a round dot `width` across.
+    virtual void strokePath(const QPainterPath &path, double width, qint32 colour) = 0;
     // NewPage or EndDoc right after an EndDoc, with nothing drawn in between,
     // produces nothing.
     virtual void newPage() = 0;

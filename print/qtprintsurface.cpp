@@ -4,6 +4,7 @@
 #include "platform/colours.h"
 #include "print/verticalglyphs.h"
 
+#include <QPainterPath>
 #include <QPrinterInfo>
 
 #include <algorithm>
@@ -16,6 +17,16 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 // The office printer whose guide patterns every output imitates.
 constexpr double kReferencePrinterDpi = 600;
+
+// Every point of the path is its first (measuring its length instead would
+// cost more than drawing it).
+bool goesNowhere(const QPainterPath &path)
+{
+    for (int i = 1; i < path.elementCount(); ++i)
+        if (QPointF(path.elementAt(i)) != QPointF(path.elementAt(0)))
+            return false;
+    return true;
+}
 
 }  // namespace
 
@@ -65,11 +76,16 @@ QPainter &QtPrintSurface::painter()
 
 QPointF QtPrintSurface::toDevice(double x, double y) const
 {
+    return deviceTransform().map(QPointF(x, y));
+}
+
+QTransform QtPrintSurface::deviceTransform() const
+{
     const double pxPerMm = m_target->resolution() / kMmPerInch;
     const QPointF offset = m_target->printableMm(m_openOrientation).topLeft()
                            - m_target->painterOriginMm(m_openOrientation);
     const double perUnit = pxPerMm / unitsPerMm();
-    return {offset.x() * pxPerMm + x * perUnit, offset.y() * pxPerMm + y * perUnit};
+    return {perUnit, 0, 0, perUnit, offset.x() * pxPerMm, offset.y() * pxPerMm};
 }
 
 void QtPrintSurface::applyPen(const QColor &colour, int style)
@@ -150,6 +166,34 @@ void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2,
         p.drawLine(a, b);
     current().x = x2;
     current().y = y2;
+}
+
+void QtPrintSurface::strokePath(const QPainterPath &path, double width, qint32 colour)
+{
+    if (!(width > 0) || !std::isfinite(width))
+        throw PrintSurfaceError(QStringLiteral("線の太さが範囲外です").toStdString());
+    QPainter &p = painter();
+    const QTransform toPx = deviceTransform();
+    const QColor printed = printedColour(colour);
+    const double px = width * toPx.m11();
+    // Qt draws nothing for a path that goes nowhere, whatever its caps: the
+    // dot is filled by hand.
+    if (goesNowhere(path)) {
+        if (path.elementCount() > 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(printed);
+            p.drawEllipse(toPx.map(path.elementAt(0)), px / 2, px / 2);
+            p.setBrush(Qt::NoBrush);
+        }
+    } else {
+        QPen pen(printed);
+        pen.setWidthF(px);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        p.drawPath(toPx.map(path));
+    }
+    m_penValid = false;
 }
 
 void QtPrintSurface::newPage()

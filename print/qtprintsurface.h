@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QTransform>
 
 #include <functional>
 #include <memory>
@@ -30,6 +31,7 @@ public:
 
     void print(const QString &text) override;
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override;
+    void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;
     void endDoc() override;
     bool finish(QString *error) override;
@@ -45,6 +47,9 @@ protected:
 private:
     QPainter &painter();
     QPointF toDevice(double x, double y) const;
+    // From the current unit, measured from the printable area, to device
+    // pixels.
+    QTransform deviceTransform() const;
     QPageLayout::Orientation pageOrientation() const;
     void applyPen(const QColor &colour, int style);
     void prepareFont();

@@ -48,6 +48,14 @@ void RecordingSurface::line(int flags, double x1, double y1, double x2, double y
     op.colour = colour;
 }
 
+void RecordingSurface::strokePath(const QPainterPath &path, double width, qint32 colour)
+{
+    RecordedOp &op = record(RecordedOp::StrokePath);
+    op.path = path;
+    op.width = width;
+    op.colour = colour;
+}
+
 void RecordingSurface::newPage()
 {
     record(RecordedOp::NewPage);
@@ -77,7 +85,7 @@ std::vector<std::vector<RecordedOp>> RecordingSurface::sheets() const
     std::vector<std::vector<RecordedOp>> out;
     std::vector<RecordedOp> current;
     for (const RecordedOp &op : m_ops) {
-        if (op.kind == RecordedOp::Print || op.kind == RecordedOp::Line) {
+        if (op.draws()) {
             current.push_back(op);
         } else if (!current.empty()) {
             out.push_back(std::move(current));
@@ -106,6 +114,7 @@ void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet
             surface.print(op.text);
             break;
         case RecordedOp::Line: surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour); break;
+        case RecordedOp::StrokePath: surface.strokePath(op.path, op.width, op.colour); break;
         case RecordedOp::NewPage:
         case RecordedOp::EndDoc: break;
         }

@@ -2,6 +2,7 @@
 
 #include "print/surfacesettings.h"
 
+#include <QPainterPath>
 #include <QString>
 
 #include <vector>
@@ -9,13 +10,18 @@
 namespace bks {
 
 // One drawing call with the surface settings in force when it was made;
-// for a line, `colour` is the line's own colour, not the ForeColor.
+// for a line or a stroked path, `colour` is its own colour, not the
+// ForeColor.
 struct RecordedOp : SurfaceSettings {
-    enum Kind { Print, Line, NewPage, EndDoc };
+    enum Kind { Print, Line, NewPage, EndDoc, StrokePath };
     Kind kind = Print;
     QString text;                           // Print
     int flags = 0;                          // Line
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line
+    QPainterPath path;                      // StrokePath
+    double width = 0;                       // StrokePath
+
+    bool draws() const { return kind == Print || kind == Line || kind == StrokePath; }
 };
 
 // A surface that draws nothing and remembers every call, for tests and for
@@ -27,6 +33,7 @@ public:
 
     void print(const QString &text) override;
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override;
+    void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;
     void endDoc() override;
     bool finish(QString *error) override;

@@ -64,6 +64,9 @@ constexpr SheetLayout kLayouts[] = {
      .usesStrokeData = false,
      .draw = drawTwoCharSheetVertical},
     // Stroke order: no vertical form, a vertical face draws the model upright.
+    // A failing step costs only that step, so a long run is not lost to one
+    // refused text; a run's blank sheet is number 1, not what an earlier run
+    // left; the sizes are fixed, as the diagrams are fitted to the squares.
     {.id = "stroke-order-one",
      .form = kStrokeOrderForm,
      .charactersPerSheet = 1,
@@ -71,7 +74,7 @@ constexpr SheetLayout kLayouts[] = {
      .verticalForm = {},
      .forVerticalFace = false,
      .skipsFailingSteps = true,
-     .startsNumberAtOne = false,
+     .startsNumberAtOne = true,
      .offersSmallerSize = false,
      .usesStrokeData = true,
      .draw = drawStrokeOrderSheet},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/printsurface.h"
+#include "print/textqueue.h"
 
 // Arithmetic the sheet layouts and the print run share: font sizes taken from
 // the stored 32-bit scale, rounding halves to even, 16-bit integers that
@@ -8,6 +9,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
@@ -164,6 +166,36 @@ inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale,
     p.setCurrentY(y.d());
     p.setFontSize(scaledSize(fontScale, 10));
     p.print(numberText(number));
+}
+
+// The seven headings of a two-character block with its origin at x = X0,
+// each written downwards one character under the other.
+inline void printBlockHeadings(BlockPen &pen, const std::array<QString, 8> &headings, Int16 X0, Int16 U,
+                               float fs)
+{
+    struct Place {
+        Int16 x, y0;
+        int step, size;
+    };
+    const Place places[8] = {
+        {0, 0, 0, 0},
+        {X0 + 10 * U + 15, 13, 8, 20},
+        {X0 + 10 * U + 15, 13 + 8 * U, 8, 20},
+        {X0 + 9 * U + 15, 13 + 4 * U, 4, 10},
+        {X0 + 7 * U + 15, 13 + 4 * U, 4, 10},
+        {X0 + 9 * U + 15, 13 + 14 * U, 4, 10},
+        {X0 + 7 * U + 15, 13 + 14 * U, 4, 10},
+        {X0 + U + 15, 13, 4, 10},
+    };
+    for (size_t k = 1; k <= 7; ++k) {
+        const QString &text = headings[k];
+        const Int16 L = countCharacters(text);
+        for (int i = 1; i <= L.v; ++i) {
+            pen.at(places[k].x.d(), (places[k].y0 + places[k].step * Int16(i - 1)).d());
+            pen.p.setFontSize(scaledSize(fs, places[k].size));
+            pen.p.print(characterAt(text, i - 1));
+        }
+    }
 }
 
 // The rules of a two-character block's squares, alike on the upright and

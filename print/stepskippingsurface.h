@@ -42,6 +42,11 @@ public:
     {
         step([&] { target().line(flags, x1, y1, x2, y2, colour); }, {x1, y1, x2, y2});
     }
+    void strokePath(const QPainterPath &path, double width, qint32 colour) override
+    {
+        const QRectF r = path.controlPointRect();
+        step([&] { target().strokePath(path, width, colour); }, {width, r.x(), r.y(), r.width(), r.height()});
+    }
     void newPage() override { step([&] { target().newPage(); }); }
     void endDoc() override { step([&] { target().endDoc(); }); }
     // clang-format on

@@ -53,30 +53,8 @@ struct TwoCharBlock : BlockPen {
         }
 
         // Headings, one character under the other
-        struct Place {
-            Int16 x, y0;
-            int step, size;
-        };
-        const Place places[8] = {
-            {0, 0, 0, 0},
-            {X0 + 10 * U + 15, 13, 8, 20},
-            {X0 + 10 * U + 15, 13 + 8 * U, 8, 20},
-            {X0 + 9 * U + 15, 13 + 4 * U, 4, 10},
-            {X0 + 7 * U + 15, 13 + 4 * U, 4, 10},
-            {X0 + 9 * U + 15, 13 + 14 * U, 4, 10},
-            {X0 + 7 * U + 15, 13 + 14 * U, 4, 10},
-            {X0 + U + 15, 13, 4, 10},
-        };
         p.setForeColor(0);
-        for (int k = 1; k <= 7; ++k) {
-            const QString &text = settings.headings[k];
-            const Int16 L = countCharacters(text);
-            for (int i = 1; i <= L.v; ++i) {
-                at(places[k].x.d(), (places[k].y0 + places[k].step * Int16(i - 1)).d());
-                p.setFontSize(scaledSize(fs, places[k].size));
-                p.print(characterAt(text, i - 1));
-            }
-        }
+        printBlockHeadings(*this, settings.headings, X0, U, fs);
     }
 };
 

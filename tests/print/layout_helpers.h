@@ -3,10 +3,15 @@
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 #include "print/sheetsettings.h"
+#include "print/textqueue.h"
 
+#include <QRectF>
 #include <QString>
 
+#include <algorithm>
 #include <ostream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -104,6 +109,78 @@ inline bool runsRight(const std::vector<RecordedOp> &ops)
         if (ops[i].y != ops[0].y || ops[i].x <= ops[i - 1].x)
             return false;
     return !ops.empty();
+}
+
+inline double mmPerUnit(const RecordedOp &op)
+{
+    return op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
+}
+
+// The recording surface's printable area in millimetres, on the page the op
+// was drawn on.
+inline QRectF pageMm(const RecordedOp &op)
+{
+    const QSizeF portrait(200, 287);
+    return QRectF(QPointF(0, 0),
+                  op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
+}
+
+// What a text or a stroke inks, in millimetres: a text's one-em boxes side
+// by side from the pen; a stroke's path widened by half its pen.
+inline QRectF inkMm(const RecordedOp &op)
+{
+    const double k = mmPerUnit(op);
+    if (op.kind == RecordedOp::StrokePath) {
+        const double half = op.width / 2;
+        const QRectF r = op.path.boundingRect().adjusted(-half, -half, half, half);
+        return QRectF(r.topLeft() * k, r.bottomRight() * k);
+    }
+    const double em = op.fontSize * 25.4 / 72;
+    return QRectF(op.x * k, op.y * k, em * double(countCharacters(op.text)), em);
+}
+
+inline bool onPrintableArea(const RecordedOp &op)
+{
+    const QRectF page = pageMm(op).adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+    const double k = mmPerUnit(op);
+    if (op.kind == RecordedOp::Line)
+        return page.contains(op.x1 * k, op.y1 * k) && page.contains(op.x2 * k, op.y2 * k);
+    return page.contains(inkMm(op));
+}
+
+inline std::string describeInk(const RecordedOp &op)
+{
+    std::ostringstream out;
+    if (op.kind == RecordedOp::Line) {
+        out << "line " << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2;
+    } else {
+        const QRectF r = inkMm(op);
+        out << (op.kind == RecordedOp::Print ? op.text.toStdString() : std::string("stroke")) << " inking "
+            << r.left() << "," << r.top() << " - " << r.right() << "," << r.bottom() << " mm";
+    }
+    return out.str();
+}
+
+// The smallest rectangle of solid lines around `p` (layout units).
+inline QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
+{
+    double low[2] = {-1e9, -1e9}, high[2] = {1e9, 1e9};
+    const double at[2] = {p.x(), p.y()};
+    auto crossing = [&](int a, double v, double from, double to) {
+        if (at[1 - a] < std::min(from, to) || at[1 - a] > std::max(from, to))
+            return;
+        (v <= at[a] ? low[a] : high[a]) = v <= at[a] ? std::max(low[a], v) : std::min(high[a], v);
+    };
+    for (const RecordedOp &op : sheet) {
+        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid
+            || op.flags == PrintSurface::Box)
+            continue;
+        if (op.x1 == op.x2)
+            crossing(0, op.x1, op.y1, op.y2);
+        if (op.y1 == op.y2)
+            crossing(1, op.y1, op.x1, op.x2);
+    }
+    return QRectF(QPointF(low[0], low[1]), QPointF(high[0], high[1]));
 }
 
 }  // namespace bks::test

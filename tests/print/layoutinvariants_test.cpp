@@ -1,6 +1,7 @@
 // What every sheet layout must hold, checked for each row of the table so a
-// new layout is checked as soon as it is listed: its lines and texts stay on
-// the printable area, its tracing and practice squares are square, a vertical
+// new layout is checked as soon as it is listed: its lines, texts and
+// strokes stay on the printable area, its tracing and practice squares are
+// square, a vertical
 // form is its upright layout turned a quarter, and a step that fails on a
 // one-character sheet costs that step and, for a lost output, the output.
 #include "print/qtprintsurface.h"
@@ -8,6 +9,7 @@
 #include "print/sheetlayout.h"
 #include "print/textqueue.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/print/strokes_helpers.h"
 
 #include <QRectF>
 #include <QTemporaryDir>
@@ -20,7 +22,7 @@
 namespace bks::test {
 namespace {
 
-const QString kModel = QStringLiteral("国");
+const QString kModel = QStringLiteral("山");
 const QString kExample = QStringLiteral("上下左右中大小月");
 
 std::vector<RecordedOp> drawLayout(const SheetLayout &layout, float offset = 0)
@@ -30,30 +32,9 @@ std::vector<RecordedOp> drawLayout(const SheetLayout &layout, float offset = 0)
     settings.printOffset = offset;
     RecordingSurface surface;
     printSheet(layout, surface,
-               SheetContent{QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}},
+               contentFor(layout, QString(layout.charactersPerSheet, kModel.at(0)), 42, {kExample, kExample}),
                settings);
     return surface.sheets().at(0);
-}
-
-double mmPerUnit(const RecordedOp &op)
-{
-    return op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
-}
-
-// The printable area in millimetres of the page the op was drawn on.
-QRectF pageMm(const RecordedOp &op)
-{
-    const QSizeF portrait(200, 287);
-    return QRectF(QPointF(0, 0),
-                  op.orientation == PrintSurface::Landscape ? portrait.transposed() : portrait);
-}
-
-// A text's one-em boxes side by side from the pen, in millimetres.
-QRectF textMm(const RecordedOp &op)
-{
-    const double em = op.fontSize * 25.4 / 72;
-    const double k = mmPerUnit(op);
-    return QRectF(op.x * k, op.y * k, em * double(countCharacters(op.text)), em);
 }
 
 TEST(EveryLayout, DrawsOnlyOnThePrintableArea)
@@ -61,48 +42,15 @@ TEST(EveryLayout, DrawsOnlyOnThePrintableArea)
     for (const SheetLayout &layout : sheetLayouts()) {
         SCOPED_TRACE(std::string(layout.id));
         for (const float offset : {-6.0f, 0.0f, 6.0f}) {
-            for (const RecordedOp &op : drawLayout(layout, offset)) {
-                const QRectF page = pageMm(op).adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
-                const double k = mmPerUnit(op);
-                if (op.kind == RecordedOp::Line) {
-                    EXPECT_TRUE(page.contains(op.x1 * k, op.y1 * k) && page.contains(op.x2 * k, op.y2 * k))
-                        << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2;
-                } else {
-                    EXPECT_TRUE(page.contains(textMm(op)))
-                        << op.text.toStdString() << " at " << op.x << "," << op.y;
-                }
-            }
+            for (const RecordedOp &op : drawLayout(layout, offset))
+                EXPECT_TRUE(onPrintableArea(op)) << describeInk(op);
         }
     }
-}
-
-// The smallest rectangle of solid lines around `p` (layout units).
-QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
-{
-    double low[2] = {-1e9, -1e9}, high[2] = {1e9, 1e9};
-    const double at[2] = {p.x(), p.y()};
-    auto crossing = [&](int a, double v, double from, double to) {
-        if (at[1 - a] < std::min(from, to) || at[1 - a] > std::max(from, to))
-            return;
-        (v <= at[a] ? low[a] : high[a]) = v <= at[a] ? std::max(low[a], v) : std::min(high[a], v);
-    };
-    for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid
-            || op.flags == PrintSurface::Box)
-            continue;
-        if (op.x1 == op.x2)
-            crossing(0, op.x1, op.y1, op.y2);
-        if (op.y1 == op.y2)
-            crossing(1, op.y1, op.x1, op.x2);
-    }
-    return QRectF(QPointF(low[0], low[1]), QPointF(high[0], high[1]));
 }
 
 TEST(EveryLayout, TracingAndPracticeCharactersSitInSquares)
 {
     for (const SheetLayout &layout : sheetLayouts()) {
-        if (layout.form != kPracticeForm)
-            continue;
         SCOPED_TRACE(std::string(layout.id));
         const auto sheet = drawLayout(layout, 4);
         int placed = 0;
@@ -118,7 +66,9 @@ TEST(EveryLayout, TracingAndPracticeCharactersSitInSquares)
                 << op.text.toStdString() << " at " << op.x << "," << op.y;
             EXPECT_GT(cell.width(), em) << op.text.toStdString();
         }
-        EXPECT_EQ(placed, layout.charactersPerSheet * (6 + 8));
+        // Six tracing copies a character, and on practice sheets the eight
+        // squares of the example text.
+        EXPECT_EQ(placed, layout.charactersPerSheet * (6 + (layout.form == kPracticeForm ? 8 : 0)));
     }
 }
 
@@ -213,15 +163,16 @@ public:
 TEST(OneCharacterLayouts, ASheetLosesOnlyWhatAFailedMeasurementFeeds)
 {
     for (const SheetLayout &layout : sheetLayouts()) {
-        if (!layout.skipsFailingSteps || layout.form != kPracticeForm)
+        if (!layout.skipsFailingSteps || layout.charactersPerSheet != 1)
             continue;
         SCOPED_TRACE(std::string(layout.id));
         UnmeasurableSurface surface;
-        printSheet(layout, surface, SheetContent{kModel, 7, {kExample, {}}}, sheetSettings());
+        printSheet(layout, surface, contentFor(layout, kModel, 7, {kExample, {}}), sheetSettings());
         RecordingSurface measured;
-        printSheet(layout, measured, SheetContent{kModel, 7, {kExample, {}}}, sheetSettings());
+        printSheet(layout, measured, contentFor(layout, kModel, 7, {kExample, {}}), sheetSettings());
         // The lines placed by the width are left out, whole; every other
-        // line is drawn where it belongs, and every text is still printed.
+        // line is drawn where it belongs, and every text and stroke is still
+        // drawn.
         std::multiset<Segment> all;
         for (const RecordedOp &op : opsOf(measured.ops(), RecordedOp::Line))
             all.insert(segment({op.x1, op.y1}, {op.x2, op.y2}, op.drawStyle));
@@ -231,6 +182,8 @@ TEST(OneCharacterLayouts, ASheetLosesOnlyWhatAFailedMeasurementFeeds)
             EXPECT_TRUE(all.count(segment({op.x1, op.y1}, {op.x2, op.y2}, op.drawStyle)));
         EXPECT_EQ(opsOf(surface.ops(), RecordedOp::Print).size(),
                   opsOf(measured.ops(), RecordedOp::Print).size());
+        EXPECT_EQ(opsOf(surface.ops(), RecordedOp::StrokePath).size(),
+                  opsOf(measured.ops(), RecordedOp::StrokePath).size());
         EXPECT_EQ(surface.ops().back().kind, RecordedOp::EndDoc);
     }
 }

@@ -10,6 +10,7 @@
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/print/strokes_helpers.h"
 
 #include <QFile>
 #include <QStringList>
@@ -54,6 +55,16 @@ QString describe(const RecordedOp &op)
             .arg(op.drawStyle)
             .arg(op.colour)
             .arg(page(op));
+    case RecordedOp::StrokePath: {
+        const QRectF r = op.path.boundingRect();
+        const QPointF start = op.path.elementCount() > 0 ? QPointF(op.path.elementAt(0)) : QPointF();
+        return QStringLiteral("path of %1 elements from %2 %3 within %4 %5 %6 %7 width %8 colour %9 | %10")
+            .arg(op.path.elementCount())
+            .arg(num(start.x()), num(start.y()), num(r.x()), num(r.y()), num(r.width()), num(r.height()),
+                 num(op.width))
+            .arg(op.colour)
+            .arg(page(op));
+    }
     case RecordedOp::NewPage: return QStringLiteral("new page");
     case RecordedOp::EndDoc: return QStringLiteral("end of document");
     }
@@ -90,16 +101,20 @@ QString recordingPath(std::string_view id)
 }
 
 // Everything a sheet can show: examples longer than the practice line,
-// tracing on, a shift, every heading and a two-digit number.
+// tracing on, a shift, every heading, a two-digit number and, where the
+// layout asks, the stroke count.
 RecordingSurface drawRepresentative(const SheetLayout &layout)
 {
     SheetSettings settings = sheetSettings(layout.forVerticalFace ? QStringLiteral("@IPAexMincho")
                                                                   : QStringLiteral("IPAexMincho"));
     settings.tracing = true;
     settings.printOffset = 4;
-    const SheetContent content{QStringLiteral("山川").left(layout.charactersPerSheet),
-                               42,
-                               {QStringLiteral("山道を歩く"), QStringLiteral("川の水がきれいで冷たい")}};
+    settings.writeStrokeCount = true;
+    // 山 has strokes, 川 none: a stroke-order sheet shows both cases.
+    const SheetContent content = contentFor(layout, QStringLiteral("山川").left(layout.charactersPerSheet),
+                                            42,
+                                            {QStringLiteral("山道を歩く"),
+                                             QStringLiteral("川の水がきれいで冷たい")});
     RecordingSurface surface;
     printSheet(layout, surface, content, settings);
     return surface;

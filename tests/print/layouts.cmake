@@ -1,11 +1,13 @@
 bks_add_test(print_layout_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/layout_helpers.h ${CMAKE_CURRENT_LIST_DIR}/runjob.h
+    ${CMAKE_CURRENT_LIST_DIR}/strokes_helpers.h
     ${CMAKE_CURRENT_LIST_DIR}/recordingsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layoutrecordings_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layoutinvariants_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/onecharsheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twocharsheet_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/strokeordersheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/vertical_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/printjob_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runoutput_test.cpp

@@ -7,6 +7,7 @@ bks_add_test(print_output_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/pdftools.h ${CMAKE_CURRENT_LIST_DIR}/pdftools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pdfsurface.h ${CMAKE_CURRENT_LIST_DIR}/sheetpdf.h
+    ${CMAKE_CURRENT_LIST_DIR}/strokes_helpers.h
     ${CMAKE_CURRENT_LIST_DIR}/qtprintsurface_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/surfacetext_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/verticalsubstitution_test.cpp
@@ -15,6 +16,7 @@ bks_add_test(print_output_tests
     ${CMAKE_CURRENT_LIST_DIR}/pdfgrid_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sheetink_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pdfreplace_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/strokeorderpdf_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cups_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cupsjob_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runnotice_test.cpp

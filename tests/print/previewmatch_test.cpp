@@ -5,6 +5,7 @@
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/print/strokes_helpers.h"
 
 #include <QImage>
 
@@ -19,9 +20,10 @@ TEST(Preview, EveryLayoutPaintsTheSameFromItsRecordingAsDirectly)
         SheetSettings settings = sheetSettings(layout.forVerticalFace ? QStringLiteral("@IPAexMincho")
                                                                       : QStringLiteral("IPAexMincho"));
         settings.printOffset = 4;
-        const SheetContent content{QStringLiteral("国語").left(layout.charactersPerSheet),
-                                   12,
-                                   {QStringLiteral("国の旗"), QStringLiteral("語る")}};
+        // Strokes, their dots and numbers where the layout shows them.
+        const SheetContent content = contentFor(layout,
+                                                QStringLiteral("山語").left(layout.charactersPerSheet), 12,
+                                                {QStringLiteral("山の道"), QStringLiteral("語る")});
         auto draw = [&](PrintSurface &s) {
             layout.draw(s, content, settings);
             s.endDoc();

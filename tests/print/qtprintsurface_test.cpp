@@ -1,6 +1,7 @@
 #include "tests/print/pdfsurface.h"
 
 #include <QFileInfo>
+#include <QPainterPath>
 
 #include <gtest/gtest.h>
 
@@ -251,6 +252,52 @@ TEST(PdfSurface, BoxIsTheOutlineOfItsCorners)
     EXPECT_NEAR(ink.bottom(), 65 / 25.4 * dpi, 1.5);
     // Hollow: the centre stays white.
     EXPECT_GT(qGray(page->pixel(qRound(145 / 25.4 * dpi), qRound(45 / 25.4 * dpi))), 200);
+}
+
+// Strokes at 30 mm below the printable area's top, 5 mm in: a 4 mm wide
+// stroke from 20 to 60 mm, and single points 6 mm wide at 100 mm (given in
+// millimetres) and at 150 mm (given in twips). On paper and on the preview,
+// whose painter draws nothing for a point by itself.
+TEST(PdfSurface, StrokesHaveRoundEndsAndAPointLeavesADot)
+{
+    skipWithoutPoppler();
+    auto draw = [](PrintSurface &s) {
+        s.setScaleMode(PrintSurface::Millimetres);
+        QPainterPath stroke(QPointF(20, 30));
+        stroke.lineTo(60, 30);
+        s.strokePath(stroke, 4, 0);
+        s.strokePath(QPainterPath(QPointF(100, 30)), 6, 0);
+        s.setScaleMode(PrintSurface::Twips);
+        const double twips = 1440 / 25.4;
+        s.strokePath(QPainterPath(QPointF(150 * twips, 30 * twips)), 6 * twips, 0);
+    };
+    const QString pdf = ScratchPath(QStringLiteral("strokes.pdf"));
+    auto s = pdfSurface(pdf);
+    draw(*s);
+    ASSERT_TRUE(s->finish(nullptr));
+
+    const int dpi = 300;
+    const auto printed = RenderPdfPage(pdf, 1, dpi);
+    ASSERT_TRUE(printed);
+    const QImage preview = RenderPreviewPages(draw, dpi).at(0);
+    for (const QImage &page : {*printed, preview}) {
+        auto px = [&](double mm) { return mm / 25.4 * dpi; };
+        auto inkBetween = [&](double fromMm, double toMm) {
+            const QRect region(qRound(px(fromMm)), qRound(px(20)), qRound(px(toMm - fromMm)), qRound(px(30)));
+            return test::InkBounds(page.copy(region)).translated(region.topLeft());
+        };
+        // The round caps reach half the width beyond the ends.
+        const QRect line = inkBetween(15, 80);
+        EXPECT_NEAR(line.left(), px(23), 2);
+        EXPECT_NEAR(line.right(), px(67), 2);
+        EXPECT_NEAR(line.height(), px(4), 2);
+        for (const double at : {105.0, 155.0}) {
+            const QRect dot = inkBetween(at - 10, at + 10);
+            EXPECT_NEAR(dot.width(), px(6), 2) << at;
+            EXPECT_NEAR(dot.height(), px(6), 2) << at;
+            EXPECT_NEAR((dot.left() + dot.right() + 1) / 2.0, px(at), 2) << at;
+        }
+    }
 }
 
 }  // namespace

@@ -130,6 +130,7 @@ public:
     double scaleHeight() const override { return kPortraitH; }
     void print(const QString &) override { m_drawn = true; }
     void line(int, double, double, double, double, qint32) override { m_drawn = true; }
+    void strokePath(const QPainterPath &, double, qint32) override { m_drawn = true; }
     void newPage() override { endDoc(); }
     void endDoc() override
     {

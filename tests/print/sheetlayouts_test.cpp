@@ -1,6 +1,7 @@
 #include "print/sheetlayout.h"
 #include "print/sheetrun.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/print/strokes_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST(SheetLayoutTable, EveryRowDrawsInTheOrientationItNames)
         RecordingSurface surface;
         const SheetSettings settings = sheetSettings(row.forVerticalFace ? QStringLiteral("@IPAexMincho")
                                                                          : QStringLiteral("IPAexMincho"));
-        row.draw(surface, SheetContent{QStringLiteral("山川").left(row.charactersPerSheet), 1, {}}, settings);
+        row.draw(surface, contentFor(row, QStringLiteral("山川").left(row.charactersPerSheet), 1), settings);
         const auto sheets = surface.sheets();
         ASSERT_FALSE(sheets.empty()) << row.id;
         for (const RecordedOp &op : sheets.front())

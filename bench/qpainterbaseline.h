@@ -1,0 +1,46 @@
+#pragma once
+
+// What the benchmarks compare the print surface with: the same recorded
+// sheets drawn into a PDF by bare QPainter calls, with nothing between the
+// calls and the painter.
+#include "print/recordingsurface.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace bks::bench {
+
+// The process's peak resident memory so far.
+long peakMemoryKb();
+double seconds(const std::function<void()> &work);
+
+// One printer, fonts and pens set only when they change, coordinates scaled
+// by hand.
+class QPainterBaseline {
+public:
+    explicit QPainterBaseline(const QString &pdf);
+    void drawSheet(const std::vector<RecordedOp> &sheet);
+    void finish();
+
+private:
+    void applyPen(qint32 colour, int style);
+
+    QPrinter m_printer{QPrinter::HighResolution};
+    QPainter m_painter;
+    QHash<QString, QString> m_families;
+    bool m_first = true;
+    QString m_fontKey;
+    double m_ascent = 0;
+    qint32 m_penColour = -1;
+    int m_penStyle = -1;
+};
+
+// Replays every sheet into `pdf`.
+void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, const QString &pdf);
+
+}  // namespace bks::bench

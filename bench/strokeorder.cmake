@@ -1,0 +1,3 @@
+# All education kanji as stroke-order sheets to PDF, against bare QPainter.
+add_executable(bench_strokeorder ${CMAKE_CURRENT_LIST_DIR}/strokeorder_bench.cpp)
+target_link_libraries(bench_strokeorder PRIVATE bks_bench_baseline bks_print bks_kanji Qt6::Widgets)
