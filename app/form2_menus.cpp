@@ -85,7 +85,7 @@ void Form2::buildMenus()
     va = menu(hp, "va", QStringLiteral("バージョン情報"));
     bokuchan = item(va, "bokuchan", kVersionCaption);
     bokuchan2 = item(va, "bokuchan2", kVersionDate);
-    bokuchan3 = item(va, "bokuchan3", kStrokeDataCredit);
+    bokuchan3 = item(va, "bokuchan3", kVersionMenuStrokeCredit);
 }
 
 }  // namespace bks

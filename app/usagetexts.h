@@ -15,7 +15,8 @@ QString usageText();
 QString joinLinesCrLf(const QStringList &lines);
 
 // Named in the version menu: the stroke data's source and licence.
-inline const QString kStrokeDataCredit = QStringLiteral("書き順データ: KanjiVG © Ulrich Apel (CC BY-SA 3.0)");
+inline const QString kVersionMenuStrokeCredit = QStringLiteral(
+    "書き順データ: KanjiVG © Ulrich Apel (CC BY-SA 3.0)");
 
 inline const QString kWindowTitle = QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－");
 

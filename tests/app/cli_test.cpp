@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -253,8 +254,15 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 
-    // With data the same command prints.
+    // With data the same command prints, with the data's credit at the foot
+    // in the program's own words (the whole program is linked here, the
+    // version menu's longer credit included).
     const StrokeData data = StrokeData::fromCharacters({});
     EXPECT_EQ(run(args, source(data)).code, 0);
-    EXPECT_TRUE(QFile::exists(pdf));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("書き順データ: KanjiVG (CC BY-SA 3.0)")))
+        << printed.toStdString();
 }
