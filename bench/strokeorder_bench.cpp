@@ -120,6 +120,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    StrokeData::setInstalledPath(QStringLiteral(BKS_STROKE_DATA_FILE));
 
     QStringList args = QApplication::arguments().mid(1);
     const bool synthetic = args.removeAll(QStringLiteral("--synthetic-strokes")) > 0;
