@@ -94,7 +94,11 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
         err << "使い方: bokushomaru strokes 文字" << Qt::endl;
         return 2;
     }
-    const QList<uint> codePoints = args[1].toUcs4();
+    // A variation selector asks for a glyph shape, not another character:
+    // text pasted from elsewhere often carries one.
+    QList<uint> codePoints = args[1].toUcs4();
+    codePoints.removeIf(
+        [](uint c) { return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF); });
     if (codePoints.size() != 1) {
         err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
         return 2;

@@ -53,8 +53,7 @@ public:
     // The strokes of the character `codePoint`, or nothing when the data
     // has none (or is not available).
     std::optional<CharacterStrokes> lookup(char32_t codePoint) const;
-    // Every character the data names, in code-point order (a damaged record
-    // among them still gives no strokes).
+    // Every character the data has, in code-point order.
     QList<char32_t> characters() const;
 
     StrokeData();

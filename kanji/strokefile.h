@@ -53,15 +53,15 @@ QString strokeRecordProblem(const StrokeRecord &record);
 // a code point.
 std::optional<QByteArray> writeStrokeFile(QList<StrokeRecord> records);
 
-// A stroke file whose header and index have been checked; records are checked
-// when looked up.
+// A stroke file whose header, index and every record have been checked.
 class StrokeFile {
 public:
-    // nullopt when the header or index is damaged.
+    // nullopt when the header, the index or any record is damaged.
     static std::optional<StrokeFile> open(QByteArray bytes);
 
     QList<char32_t> characters() const;
-    // nullopt when the character is not in the file or its record is damaged.
+    // nullopt when the character is not in the file (or, while the file is
+    // being opened, when its record is damaged).
     std::optional<CharacterStrokes> lookup(char32_t codePoint) const;
 
 private:

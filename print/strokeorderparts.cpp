@@ -143,11 +143,12 @@ void writeStrokeCount(PrintSurface &p, const std::optional<CharacterStrokes> &st
         return;
     // Plain digits, two of them in the part of the cell the heading leaves,
     // as large as that allows.
-    const int points = static_cast<int>(std::floor(cell.width() * kCountEm / unit.perPoint));
+    const double size = std::min(cell.width() * kCountEm, cell.height() * 0.8);
+    const int points = static_cast<int>(std::floor(size / unit.perPoint));
     const double em = points * unit.perPoint;
     p.setForeColor(0);
     p.setFontSize(points);
-    p.setCurrentX(cell.left() + cell.width() / 20);
+    p.setCurrentX(cell.left() + cell.width() / 10);
     p.setCurrentY(cell.center().y() - em / 2);
     p.print(QString::number(strokes->count()));
 }

@@ -71,7 +71,11 @@ struct StrokeOrderBlock : BlockPen {
 
         p.setForeColor(0);
         printBlockHeadings(*this, settings.headings, X0, U, fs);
-        writeStrokeCount(p, strokes, settings, squares(L + 6 * U, T + 14 * U, 1), unit);
+        // The cell's upper left quarter, beside its heading: the centre
+        // guides cross the rest.
+        const QRectF countCell = squares(L + 6 * U, T + 14 * U, 1);
+        writeStrokeCount(p, strokes, settings,
+                         countCell.adjusted(0, 0, -countCell.width() / 2, -countCell.height() / 2), unit);
     }
 };
 

@@ -179,6 +179,10 @@ TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
     const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, source(data));
     EXPECT_EQ(far.code, 0);
     EXPECT_EQ(far.out, QStringLiteral("1\n10.00,100.00\n"));
+    // A variation selector pasted with the kanji names the same character.
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\U000E0100")}, source(data)).out,
+              yama.out);
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\uFE00")}, source(data)).out, yama.out);
 }
 
 TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
