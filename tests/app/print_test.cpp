@@ -125,20 +125,12 @@ TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
     f.setText1(QStringLiteral("一二三"));
     QString position;
     bool drawn = false;
-    auto *timer = new QTimer(&f);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        timer->stop();
-        if (auto *label = w->findChild<QLabel *>(QStringLiteral("previewPosition")))
+    readNextModal(f, [&](QWidget &w) {
+        if (auto *label = w.findChild<QLabel *>(QStringLiteral("previewPosition")))
             position = label->text();
-        if (auto *page = w->findChild<QLabel *>(QStringLiteral("previewPage")))
+        if (auto *page = w.findChild<QLabel *>(QStringLiteral("previewPage")))
             drawn = !page->pixmap().isNull();
-        qobject_cast<QDialog *>(w)->accept();
     });
-    timer->start();
     f.Preview_Click();
     EXPECT_EQ(position, QStringLiteral("1 / 2 枚"));
     EXPECT_TRUE(drawn);

@@ -144,18 +144,10 @@ TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
     // so that the preview and the comparison are drawn from the same cache.
     render(kStrokeOrderForm);
     render(kPracticeForm);
-    auto *timer = new QTimer(&f);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        timer->stop();
-        if (auto *page = w->findChild<QLabel *>(QStringLiteral("previewPage")))
+    readNextModal(f, [&](QWidget &w) {
+        if (auto *page = w.findChild<QLabel *>(QStringLiteral("previewPage")))
             shown = page->pixmap().toImage();
-        qobject_cast<QDialog *>(w)->accept();
     });
-    timer->start();
     f.Preview_Click();
     ASSERT_FALSE(shown.isNull());
     shown = shown.convertToFormat(QImage::Format_RGB32);

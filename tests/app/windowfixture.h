@@ -6,9 +6,14 @@
 #include "tests/support/scriptedservices.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +29,25 @@ inline QString shownText(QObject *widget)
 
 // A window in a fresh working directory, with scripted dialogs and a
 // recording printer.
+// Once the next modal dialog is open, hands it to `read` and accepts it: for
+// the window's own dialogs (the preview), which a test cannot reach through
+// the platform services.
+inline void readNextModal(QObject &owner, std::function<void(QWidget &)> read)
+{
+    auto *timer = new QTimer(&owner);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, read = std::move(read)] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        timer->stop();
+        read(*w);
+        if (auto *dialog = qobject_cast<QDialog *>(w))
+            dialog->accept();
+    });
+    timer->start();
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
