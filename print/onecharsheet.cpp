@@ -29,21 +29,9 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     const double s = shiftTwips(settings.printOffset);
     // Read afresh for every coordinate, as the width may change under it.
     auto W = [&] { return p.scaleWidth(); };
-    auto H = [&] { return p.scaleHeight(); };
 
-    // 1. Set-up
-    p.setFontName(settings.fontName);
-    p.setFontSize(scaledSize(fs, 20));
-    p.setPaperSize(PrintSurface::A4);
-    p.setScaleMode(PrintSurface::Twips);
-    p.setOrientation(PrintSurface::Portrait);
-    p.setDrawStyle(PrintSurface::Solid);
-
-    // 2. Right-hand heading frame: top, left, bottom, right
-    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 450, 600, 0);
-    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 1550, H() - 1500, 0);
-    p.line(PrintSurface::StraightLine, W() - 1550, H() - 1500, W() - 450, H() - 1500, 0);
-    p.line(PrintSurface::StraightLine, W() - 450, 600, W() - 450, H() - 1500, 0);
+    // 1. Set-up, 2. the right-hand heading frame
+    beginOneCharPage(p, settings.fontName, fs);
 
     // 3. Model character, in whatever colour the surface holds
     p.setFontSize(scaledSize(fs, 160));
@@ -67,11 +55,7 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     printOneCharHeadings(p, settings.headings, fs, W);
 
     // 7. Sheet number
-    p.setForeColor(0);
-    p.setFontSize(scaledSize(fs, 15));
-    p.setCurrentX(1500);
-    p.setCurrentY(H() - 1000);
-    p.print(fullWidthNumberText(content.number));
+    printOneCharNumber(p, fs, content.number);
 
     // 8. Grid
     p.setDrawStyle(PrintSurface::Solid);

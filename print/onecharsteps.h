@@ -91,6 +91,36 @@ void printOneCharHeadings(PrintSurface &p, const std::array<QString, 8> &heading
     }
 }
 
+// Starts an upright portrait page of the one-character sheets in `face` and
+// draws the frame around its right-hand headings (top, left, bottom, right).
+// The width and height are read afresh for every coordinate.
+inline void beginOneCharPage(PrintSurface &p, const QString &face, float fs)
+{
+    p.setFontName(face);
+    p.setFontSize(scaledSize(fs, 20));
+    p.setPaperSize(PrintSurface::A4);
+    p.setScaleMode(PrintSurface::Twips);
+    p.setOrientation(PrintSurface::Portrait);
+    p.setDrawStyle(PrintSurface::Solid);
+
+    auto W = [&] { return p.scaleWidth(); };
+    auto H = [&] { return p.scaleHeight(); };
+    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 450, 600, 0);
+    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 1550, H() - 1500, 0);
+    p.line(PrintSurface::StraightLine, W() - 1550, H() - 1500, W() - 450, H() - 1500, 0);
+    p.line(PrintSurface::StraightLine, W() - 450, 600, W() - 450, H() - 1500, 0);
+}
+
+// The sheet number at the foot of an upright one-character sheet.
+inline void printOneCharNumber(PrintSurface &p, float fs, qint16 number)
+{
+    p.setForeColor(0);
+    p.setFontSize(scaledSize(fs, 15));
+    p.setCurrentX(1500);
+    p.setCurrentY(p.scaleHeight() - 1000);
+    p.print(fullWidthNumberText(number));
+}
+
 // The tracing copies and the practice line, each step in the order the
 // sheet makes it. `place` gives a text's pen position as an (x, y) pair.
 struct OneCharSteps {

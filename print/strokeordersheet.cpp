@@ -46,18 +46,8 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };
 
-    p.setFontName(uprightFace(settings.fontName));
-    p.setFontSize(scaledSize(fs, 20));
-    p.setPaperSize(PrintSurface::A4);
-    p.setScaleMode(PrintSurface::Twips);
-    p.setOrientation(PrintSurface::Portrait);
-    p.setDrawStyle(PrintSurface::Solid);
-
-    // The heading frame of the practice sheet: top, left, bottom, right
-    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 450, 600, 0);
-    p.line(PrintSurface::StraightLine, W() - 1550, 600, W() - 1550, H() - 1500, 0);
-    p.line(PrintSurface::StraightLine, W() - 1550, H() - 1500, W() - 450, H() - 1500, 0);
-    p.line(PrintSurface::StraightLine, W() - 450, 600, W() - 450, H() - 1500, 0);
+    // The page and heading frame of the practice sheet
+    beginOneCharPage(p, uprightFace(settings.fontName), fs);
     drawGrid(p, kGrid);
 
     p.setForeColor(0);
@@ -83,11 +73,7 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
     printOneCharHeadings(p, settings.headings, fs, W);
     writeStrokeCount(p, strokes, settings, kStrokeCountCell, unit);
 
-    p.setForeColor(0);
-    p.setFontSize(scaledSize(fs, 15));
-    p.setCurrentX(1500);
-    p.setCurrentY(H() - 1000);
-    p.print(fullWidthNumberText(content.number));
+    printOneCharNumber(p, fs, content.number);
 
     p.setFontSize(scaledSize(fs, 10));
     p.setCurrentX(kModelBox.left());
