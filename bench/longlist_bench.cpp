@@ -4,7 +4,7 @@
 // Taking a character must not cost more because the list is long.
 
 #include "app/form2.h"
-#include "files/fonts.h"
+#include "bench/benchsupport.h"
 #include "print/printjob.h"
 #include "print/qtprintsurface.h"
 
@@ -117,10 +117,7 @@ double commandLineRun(const QString &text, int sheets, const QString &pdf)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
+    bench::BenchApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     // At most the short list's length, so both runs print as many sheets.
     const int sheets = std::clamp(argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 500, 1, 1000);

@@ -4,14 +4,12 @@
 // calls into a PDF: sheets per second, the ratio to that baseline, peak
 // memory and file sizes.
 
+#include "bench/benchsupport.h"
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
-#include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,6 +20,7 @@ namespace {
 
 using namespace bks;
 using bench::peakMemoryKb;
+using Figures = bench::SheetFigures;
 using bench::replayWithQPainter;
 using bench::seconds;
 
@@ -48,30 +47,14 @@ void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString
     surface.endDoc();
 }
 
-struct Figures {
-    int sheets = 0;
-    double surfaceSeconds = 0;
-    double baselineSeconds = 0;
-    qint64 bytes = 0;
-    qint64 baselineBytes = 0;
-    long peakAfterSurfaceKb = 0;  // the process's peak once the surface run is done
-};
-
 Figures measure(const QString &kanji, int perSheet, const QString &face, const QString &dir, bool baseline)
 {
     const SheetSettings settings = benchSettings(face);
     const QString tag = QStringLiteral("%1-%2").arg(perSheet).arg(face.startsWith(QLatin1Char('@')) ? 1 : 0);
     const QString pdf = QDir(dir).filePath(QStringLiteral("sheets-%1.pdf").arg(tag));
     Figures f;
-    f.surfaceSeconds = seconds([&] {
-        auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        drawRun(*surface, settings, kanji, perSheet);
-        QString error;
-        if (!surface->finish(&error))
-            std::fprintf(stderr, "output failed: %s\n", qPrintable(error));
-    });
-    f.bytes = QFileInfo(pdf).size();
-    f.peakAfterSurfaceKb = peakMemoryKb();
+    bench::timeSurfaceRun(
+        pdf, [&](PrintSurface &surface) { drawRun(surface, settings, kanji, perSheet); }, f);
 
     RecordingSurface recording;
     drawRun(recording, settings, kanji, perSheet);
@@ -100,19 +83,13 @@ void report(const char *name, const Figures &f)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-
-    QString kanji;
-    for (int grade = 1; grade <= 6; ++grade)
-        kanji += SearchList(grade);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+    bench::BenchApplication app(argc, argv);
+    const QString kanji = bench::educationKanji();
+    const std::optional<QString> folder = bench::outputFolder(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                                                       : QString());
+    if (!folder)
         return 1;
-    }
+    const QString &dir = *folder;
     std::printf("%lld education kanji, PDF files in %s\n", static_cast<long long>(kanji.size()),
                 qPrintable(dir));
 

@@ -7,10 +7,9 @@
 // every kanji gets ten made-up curves instead, to try the benchmark where
 // the data is not installed; such figures say nothing about real sheets.
 
+#include "bench/benchsupport.h"
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
-#include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
 #include "print/sheetlayout.h"
 
@@ -25,6 +24,7 @@ namespace {
 
 using namespace bks;
 using bench::peakMemoryKb;
+using Figures = bench::SheetFigures;
 using bench::seconds;
 
 // Sheets recorded and replayed at a time for the baseline, so the recording
@@ -71,29 +71,17 @@ void drawRun(PrintSurface &surface, const StrokeData &data, const QString &kanji
     }
 }
 
-struct Figures {
-    int sheets = 0;
-    double surfaceSeconds = 0;
-    double baselineSeconds = 0;
-    qint64 bytes = 0;
-    qint64 baselineBytes = 0;
-    long peakAfterSurfaceKb = 0;
-};
-
 Figures measure(const StrokeData &data, const QString &kanji, const QString &dir)
 {
     Figures f;
     const QString pdf = QDir(dir).filePath(QStringLiteral("strokeorder.pdf"));
-    f.surfaceSeconds = seconds([&] {
-        auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        drawRun(*surface, data, kanji, 0, kanji.size());
-        surface->endDoc();
-        QString error;
-        if (!surface->finish(&error))
-            std::fprintf(stderr, "output failed: %s\n", qPrintable(error));
-    });
-    f.bytes = QFileInfo(pdf).size();
-    f.peakAfterSurfaceKb = peakMemoryKb();
+    bench::timeSurfaceRun(
+        pdf,
+        [&](PrintSurface &surface) {
+            drawRun(surface, data, kanji, 0, kanji.size());
+            surface.endDoc();
+        },
+        f);
 
     const QString basePdf = QDir(dir).filePath(QStringLiteral("strokeorder-baseline.pdf"));
     bench::QPainterBaseline baseline(basePdf);
@@ -116,22 +104,16 @@ Figures measure(const StrokeData &data, const QString &kanji, const QString &dir
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
+    bench::BenchApplication app(argc, argv);
     StrokeData::setInstalledPath(QStringLiteral(BKS_STROKE_DATA_FILE));
 
     QStringList args = QApplication::arguments().mid(1);
     const bool synthetic = args.removeAll(QStringLiteral("--synthetic-strokes")) > 0;
-    QString kanji;
-    for (int grade = 1; grade <= 6; ++grade)
-        kanji += SearchList(grade);
-    const QString dir = args.isEmpty() ? QDir::tempPath() : args.first();
-    if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+    const QString kanji = bench::educationKanji();
+    const std::optional<QString> folder = bench::outputFolder(args.value(0));
+    if (!folder)
         return 1;
-    }
+    const QString &dir = *folder;
     const StrokeData fake = synthetic ? syntheticStrokes(kanji) : StrokeData();
     const StrokeData &data = synthetic ? fake : StrokeData::installed();
     if (!synthetic && !data.available()) {
