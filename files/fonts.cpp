@@ -123,7 +123,7 @@ void InstallFontSubstitutions()
 
 QString resolvedFamily(const QString &face)
 {
-    const QString name = isVerticalFace(face) ? face.mid(1) : face;
+    const QString name = uprightFace(face);
     const QString standIn = installedStandIn(name);
     return standIn.isEmpty() ? name : standIn;
 }

@@ -24,5 +24,10 @@ inline bool isVerticalFace(const QString &face)
 {
     return face.startsWith(QLatin1Char('@'));
 }
+// The face drawn upright: a vertical face without its "@".
+inline QString uprightFace(const QString &face)
+{
+    return isVerticalFace(face) ? face.mid(1) : face;
+}
 
 }  // namespace bks

@@ -4,12 +4,22 @@
 
 namespace bks {
 
+qsizetype SheetContent::shownIndex(int index) const
+{
+    return std::max<qsizetype>(0, std::min<qsizetype>(index, countCharacters(characters) - 1));
+}
+
 QString SheetContent::character(int index) const
 {
-    const qsizetype count = countCharacters(characters);
-    if (count == 0)
+    if (countCharacters(characters) == 0)
         return {};
-    return characterAt(characters, std::min<qsizetype>(index, count - 1));
+    return characterAt(characters, shownIndex(index));
+}
+
+const std::optional<CharacterStrokes> &SheetContent::strokesOf(int index) const
+{
+    // Only the first two characters' strokes are looked up.
+    return strokes[static_cast<size_t>(std::min<qsizetype>(shownIndex(index), 1))];
 }
 
 SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples,

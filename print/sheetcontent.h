@@ -27,6 +27,12 @@ struct SheetContent {
     // The character at `index`. A sheet holding fewer shows its last one
     // there, so the blank sheet of an empty run is blank in every block.
     QString character(int index) const;
+    // The strokes of the character `character(index)` shows.
+    const std::optional<CharacterStrokes> &strokesOf(int index) const;
+
+private:
+    // Where the character shown at `index` stands (0 on an empty sheet).
+    qsizetype shownIndex(int index) const;
 };
 
 // The content of a sheet with these characters, number and examples: the one

@@ -43,11 +43,6 @@ QPainterPath dotAt(QPointF at)
 
 }  // namespace
 
-QString uprightFace(const QString &face)
-{
-    return face.startsWith(QLatin1Char('@')) ? face.mid(1) : face;
-}
-
 qint32 strokeShade(const SheetSettings &settings)
 {
     try {
@@ -55,13 +50,6 @@ qint32 strokeShade(const SheetSettings &settings)
     } catch (const RunTimeFailure &) {
         return kLightGrey;
     }
-}
-
-const std::optional<CharacterStrokes> &strokesAt(const SheetContent &content, int index)
-{
-    const qsizetype count = countCharacters(content.characters);
-    const auto i = static_cast<size_t>(std::clamp<qsizetype>(std::min<qsizetype>(index, count - 1), 0, 1));
-    return content.strokes[i];
 }
 
 void printCentred(PrintSurface &p, const QString &text, const QRectF &square, int points, SheetUnit unit,

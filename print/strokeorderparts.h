@@ -33,18 +33,10 @@ struct SheetUnit {
     static SheetUnit millimetres() { return {25.4 / 72.0}; }
 };
 
-// The face these sheets print in: a vertical ("@") face is used upright, as
-// the strokes are drawn upright.
-QString uprightFace(const QString &face);
-
 // The tracing shade as a colour number. Text that is not one (never written
 // by the window) gives the default shade, so the earlier strokes still read
 // as earlier.
 qint32 strokeShade(const SheetSettings &settings);
-
-// The strokes of the character at `index`; a sheet with fewer characters
-// shows its last one there, with that one's strokes.
-const std::optional<CharacterStrokes> &strokesAt(const SheetContent &content, int index);
 
 // Prints `text` of `points` with its em box centred in `square`, moved
 // `shift` units to the right.

@@ -3,6 +3,7 @@
 // whose practice columns give their upper half to the numbered diagram and
 // the build-up squares.
 #include "print/onecharsteps.h"
+#include "files/fonts.h"
 #include "print/sheetlayout.h"
 #include "print/strokeorderparts.h"
 
@@ -41,7 +42,7 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
     const float fs = kStrokeSheetScale;
     const SheetUnit unit = SheetUnit::twips();
     const QString character = content.character(0);
-    const std::optional<CharacterStrokes> &strokes = strokesAt(content, 0);
+    const std::optional<CharacterStrokes> &strokes = content.strokesOf(0);
     const qint32 shade = strokeShade(settings);
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };

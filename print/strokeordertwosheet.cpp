@@ -2,6 +2,7 @@
 // blocks of the two-character practice sheet, the first character on the
 // right, each with its practice and sentence columns' upper half given to
 // the numbered diagram and the build-up squares.
+#include "files/fonts.h"
 #include "print/sheetlayout.h"
 #include "print/sheetmath.h"
 #include "print/strokeorderparts.h"
@@ -93,9 +94,9 @@ void drawStrokeOrderTwoSheet(PrintSurface &p, const SheetContent &content, const
     p.setOrientation(PrintSurface::Landscape);
 
     StrokeOrderBlock block{{p}, settings, U, strokeShade(settings)};
-    block.draw(0, content.character(1), strokesAt(content, 1));
+    block.draw(0, content.character(1), content.strokesOf(1));
     printSheetNumber(p, 12 * U + 10, 16 * U + 13, kStrokeSheetScale, content.number);
-    block.draw(D, content.character(0), strokesAt(content, 0));
+    block.draw(D, content.character(0), content.strokesOf(0));
 
     p.setForeColor(0);
     p.setFontSize(scaledSize(kStrokeSheetScale, 10));
