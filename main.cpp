@@ -8,5 +8,7 @@ int main(int argc, char **argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    return bks::isCommandLine(args) ? bks::runCommand(argc, argv) : bks::runWindow(argc, argv);
+    if (bks::isCommandLine(args))
+        return bks::runCommand(argc, argv);
+    return bks::runWindow(argc, argv, args == QStringList{QString::fromLatin1(bks::kDesktopOption)});
 }

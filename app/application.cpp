@@ -42,11 +42,8 @@ void loadWindowSettings(Form2 &window, PlatformServices &services, bool desktopS
     window.Form_Load();
 }
 
-int runWindow(int argc, char **argv)
+int runWindow(int argc, char **argv, bool desktopStart)
 {
-    bool desktopStart = false;
-    for (int i = 1; i < argc; ++i)
-        desktopStart = desktopStart || qstrcmp(argv[i], kDesktopOption) == 0;
     QApplication app(argc, argv);
     configureApplication(app);
     QtPlatformServices services;

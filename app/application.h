@@ -21,9 +21,9 @@ void configureApplication(QCoreApplication &app);
 // could not be made, and loads them.
 void loadWindowSettings(Form2 &window, PlatformServices &services, bool desktopStart);
 
-// Starts the window and runs the event loop; `--desktop` among the arguments
-// marks a start from the desktop menu.
-int runWindow(int argc, char **argv);
+// Starts the window and runs the event loop; `desktopStart`: started from
+// the desktop menu (`--desktop`).
+int runWindow(int argc, char **argv, bool desktopStart);
 // Runs a command of the command line.
 int runCommand(int argc, char **argv);
 
