@@ -4,12 +4,9 @@
 
 #include "files/textcodec.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -6,12 +6,9 @@
 #include "print/qtprintsurface.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace bks;
 using namespace bks::test;
