@@ -20,7 +20,8 @@ inline QString shownName(const QString &name)
         const QChar::Category category = c.category();
         if (category == QChar::Other_Control)
             shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
-        else if (category == QChar::Separator_Line || category == QChar::Separator_Paragraph || turnsDirection)
+        else if (category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+                 || turnsDirection)
             shown += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
         else
             shown += c;

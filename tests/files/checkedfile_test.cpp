@@ -79,17 +79,17 @@ TEST(ReplaceableTarget, RefusesWhatIsNoFileTheUserMayReplace)
     ASSERT_TRUE(makeSocket(at("socket")));
     ASSERT_TRUE(test::writeBytes(at("protected.txt"), "keep"));
     // chmod 444: refused even for root, whom the system would let write it.
-    ASSERT_TRUE(QFile::setPermissions(at("protected.txt"),
-                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(at("protected.txt"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(QFile::link(at("loop2"), at("loop1")) && QFile::link(at("loop1"), at("loop2")));
     ASSERT_TRUE(QFile::link(at("fifo"), at("to-fifo")));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
     const std::pair<const char *, const char *> cases[] = {
-        {"folder", "フォルダー"},        {"fifo", "FIFO"},
-        {"to-fifo", "FIFO"},              // a link is judged by what it leads to
-        {"socket", "ソケット"},          {"protected.txt", "許可されていません"},
-        {"loop1", "循環"},                {"missing/a.txt", "フォルダーがありません"},
+        {"folder", "フォルダー"}, {"fifo", "FIFO"},
+        {"to-fifo", "FIFO"},  // a link is judged by what it leads to
+        {"socket", "ソケット"},   {"protected.txt", "許可されていません"},
+        {"loop1", "循環"},        {"missing/a.txt", "フォルダーがありません"},
     };
     for (const auto &[name, reason] : cases)
         EXPECT_TRUE(refused(at(name), QString::fromUtf8(reason))) << name;
@@ -150,8 +150,9 @@ TEST(ReplaceableTarget, FollowsAChainOfLinksToItsEnd)
     ASSERT_EQ(::symlink("l1", enc(dir.filePath(QStringLiteral("l2"))).constData()), 0);
     ASSERT_EQ(::symlink("other/new.pdf", enc(dir.filePath(QStringLiteral("l3"))).constData()), 0);
 
-    for (const auto &[link, file] : {std::pair(QStringLiteral("l2"), real),
-                                     std::pair(QStringLiteral("l3"), dir.filePath(QStringLiteral("other/new.pdf")))}) {
+    for (const auto &[link, file] :
+         {std::pair(QStringLiteral("l2"), real),
+          std::pair(QStringLiteral("l3"), dir.filePath(QStringLiteral("other/new.pdf")))}) {
         SCOPED_TRACE(link.toStdString());
         EXPECT_EQ(replaceableTarget(dir.filePath(link)).value(), file);
         ASSERT_TRUE(writeFileAtomically(dir.filePath(link), "new"));
@@ -211,8 +212,8 @@ TEST(CheckedFile, RemovesOnlyWhatItsOwnKilledRunsLeftBehind)
 
     ASSERT_TRUE(writeFileAtomically(dir.filePath(QStringLiteral("sheets.pdf")), "new"));
     QStringList left;
-    for (const QString &name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                          | QDir::NoDotAndDotDot))
+    for (const QString &name :
+         QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         left << dir.filePath(name);
     left.sort();
     expected.sort();
@@ -237,7 +238,8 @@ TEST(WriteFileAtomically, AWriteThatCannotCompleteLeavesThePreviousFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_TRUE(written.failure().contains(QStringLiteral("大きすぎます"))) << written.failure().toStdString();
+    EXPECT_TRUE(written.failure().contains(QStringLiteral("大きすぎます")))
+        << written.failure().toStdString();
     EXPECT_EQ(test::readBytes(path), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
 }

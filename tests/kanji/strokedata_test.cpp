@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -198,6 +199,18 @@ TEST_F(StrokeFileTest, EveryChangedByteIsRefused)
             b[i] = char(b[i] ^ flip);
             EXPECT_FALSE(StrokeData::fromBytes(b, QStringLiteral("x")).available()) << "byte " << i;
         }
+    }
+}
+
+// The fuzz target starts from these seeds: they must be files the reader
+// takes, written by the writer of the format it reads.
+TEST(StrokeFileSeeds, FuzzSeedsOpen)
+{
+    const QString folder = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                           + QStringLiteral("/../../fuzz/corpus/strokedata");
+    for (const char *seed : {"one.dat", "two.dat"}) {
+        const StrokeData data = StrokeData::fromFile(folder + QLatin1Char('/') + QString::fromLatin1(seed));
+        EXPECT_TRUE(data.available()) << seed << ": " << data.problem().toStdString();
     }
 }
 
