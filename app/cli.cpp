@@ -10,6 +10,8 @@
 #include "kanji/kanjisearch.h"
 #include "print/qtprintsurface.h"
 
+#include <QFileDevice>
+
 #include <optional>
 
 namespace bks {
@@ -150,7 +152,11 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     RunHost host;
     host.services = &services;
     host.openSurface = &openPrintSurface;
-    host.saveTemp = [](const QString &t) { SaveTempDataFile(t); };
+    // The print goes on without the copy; the user learns it is missing.
+    host.saveTemp = [&err](const QString &t) {
+        if (const Result<> saved = SaveTempDataFile(t); !saved)
+            err << "警告: 一時保存（BKStmp.txt）ができませんでした。" << saved.failure() << Qt::endl;
+    };
     host.keepsText = false;
     TextQueue queue(p.text);
     RunCounters counters;
@@ -158,9 +164,10 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     switch (result) {
     case RunResult::Printed: return 0;
     case RunResult::OutputFailed:
-    case RunResult::CharactersLeft: return 1;  // the run has said what was not printed
+    case RunResult::CharactersLeft:
+    case RunResult::NumbersRanOut: return 1;  // the run has said what was not printed
     case RunResult::Stopped:
-        err << "印刷が途中で止まりました。" << NotPrintedNote(host, queue) << Qt::endl;
+        err << "印刷が途中で止まりました。" << NotPrintedNote(host, queue, counters.padding) << Qt::endl;
         return 1;
     case RunResult::NothingPrinted: err << "何も印刷されませんでした" << Qt::endl; return 1;
     }
@@ -179,8 +186,10 @@ bool commandNeedsGui(const QStringList &args)
     return !args.isEmpty() && args.first() == QLatin1String("print");
 }
 
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
-                   const StrokeDataSource &strokes)
+namespace {
+
+int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
+                  const StrokeDataSource &strokes)
 {
     if (args.isEmpty())
         return 2;
@@ -203,6 +212,24 @@ int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
         return printCommand(args, err, strokes);
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
     return 2;
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
+                   const StrokeDataSource &strokes)
+{
+    const int code = runCommandFor(args, out, err, strokes);
+    // What a command printed counts only once it has arrived: a full disk or
+    // /dev/full takes nothing and says so only here.
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return code;
+    const auto *device = qobject_cast<const QFileDevice *>(out.device());
+    err << "標準出力に書き込めませんでした（"
+        << (device ? device->errorString() : QStringLiteral("書き込みが途中で失敗しました")) << "）"
+        << Qt::endl;
+    return code == 0 ? 1 : code;
 }
 
 }  // namespace bks

@@ -185,6 +185,8 @@ private:
     void setRunControlsEnabled(bool on);
     void samplePositionFeedback(int steps);
     void loadTextFromFile(const QString &path);
+    // Writes BKS.ini at exit, asking to try again while it fails.
+    void saveEnvironment();
     void routeFileDrops();
     // The program's own texts (prompts, usage, help, hints) in the kanji box.
     void putOwnText(const QString &text);

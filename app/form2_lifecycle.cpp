@@ -6,6 +6,7 @@
 #include "files/environmentfile.h"
 #include "files/fonts.h"
 #include "platform/colours.h"
+#include "print/textqueue.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -111,11 +112,12 @@ void Form2::ScreenReset()
 void Form2::Form_Unload()
 {
     const QString text = text1();
-    if (!text.isEmpty()) {
-        // One character, counted as the user sees it (a surrogate pair stays whole).
-        const int n = text.at(0).isHighSurrogate() && text.size() > 1 ? 2 : 1;
-        Text4->setText(text.left(n));
-    }
+    // The character the user left first in the box, as the user sees it (a
+    // surrogate pair stays whole, a line break is not one); the program's
+    // own texts hold none of the user's, and the one remembered stays.
+    const QString first = holdsOwnText() ? QString() : printableFront(text, 1);
+    if (!first.isEmpty())
+        Text4->setText(first);
     QString font = Label2->text();
     m_state.EnvironmentLine = BuildEnvironmentLine({QString(), Text3[1]->text(), Text3[2]->text(),
                                                     Text3[3]->text(), Text3[4]->text(), Text3[5]->text(),
@@ -130,14 +132,38 @@ void Form2::Form_Unload()
         // A failed write asks again for a place; only a cancel gives the list up.
         while (answer == MsgResult::Yes) {
             const auto name = m_services.showSave(kDataFileFilter);
-            if (!name || SaveDataFile(*name, m_state.SaveDataText))
+            if (!name)
+                break;
+            const Result<> saved = SaveDataFile(*name, m_state.SaveDataText);
+            if (saved)
                 break;
             m_services.messageBox(QStringLiteral("データを保存できませんでした。別の場所を選んでください。")
-                                      + QLatin1String("\r\n") + *name,
+                                      + QLatin1String("\r\n") + saved.failure(),
                                   QStringLiteral("漢字練習帳連続印刷"), MsgButtons::Ok, MsgIcon::Critical);
         }
     }
-    WriteEnvironmentFile(m_state.EnvironmentLine, QDir(m_settingsFolder).filePath(kEnvironmentFileName));
+    saveEnvironment();
+}
+
+// The settings are written while the window is still there, so a failure
+// (a full disk, a read-only folder) can be told and tried again once the
+// user has made room; quitting anyway keeps the previous file as it was.
+void Form2::saveEnvironment()
+{
+    const QString path = QDir(m_settingsFolder).filePath(kEnvironmentFileName);
+    for (;;) {
+        const Result<> written = WriteEnvironmentFile(m_state.EnvironmentLine, path);
+        if (written)
+            return;
+        const MsgResult again = m_services.messageBox(
+            QStringLiteral("設定（見出し・フォント・最後の文字）を保存できませんでした。")
+                + QLatin1String("\r\n") + written.failure() + QLatin1String("\r\n")
+                + QStringLiteral(
+                    "もう一度保存しますか？（「いいえ」で保存せずに終了します。前回の設定はそのまま残ります）"),
+            QStringLiteral("墨翔丸"), MsgButtons::YesNo, MsgIcon::Exclamation);
+        if (again != MsgResult::Yes)
+            return;
+    }
 }
 
 }  // namespace bks

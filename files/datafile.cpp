@@ -1,5 +1,7 @@
 #include "files/datafile.h"
 
+#include "common/shownname.h"
+#include "files/checkedfile.h"
 #include "files/textcodec.h"
 
 #include <QDir>
@@ -158,17 +160,15 @@ QString loadErrorMessage(LoadError error, const QString &path)
     case LoadError::NotText: message = QStringLiteral("テキストファイルではないため読み込めません。"); break;
     case LoadError::Unreadable: message = QStringLiteral("ファイルを読み込めませんでした。"); break;
     }
-    return message + kCrLf + QDir::toNativeSeparators(path);
+    return message + kCrLf + shownName(QDir::toNativeSeparators(path));
 }
 
-bool SaveDataFile(const QString &path, const QString &text)
+Result<> SaveDataFile(const QString &path, const QString &text)
 {
-    if (path.isEmpty())
-        return false;
     return writeFileAtomically(path, encodeShiftJis(withCrLf(text) + kCrLf));
 }
 
-bool SaveTempDataFile(const QString &text, const QString &directory)
+Result<> SaveTempDataFile(const QString &text, const QString &directory)
 {
     return SaveDataFile(QDir(directory).filePath(kTempFileName), text);
 }

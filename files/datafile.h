@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -30,9 +32,10 @@ QString withCrLf(const QString &text);
 // A message for the user about a failed load, in Japanese.
 QString loadErrorMessage(LoadError error, const QString &path);
 
-// Writes the text and CR LF in Shift-JIS, atomically.
-bool SaveDataFile(const QString &path, const QString &text);
+// Writes the text and CR LF in Shift-JIS, atomically; fails (saying why and
+// naming the file) with the previous file kept.
+Result<> SaveDataFile(const QString &path, const QString &text);
 // The temporary copy before every print, "BKStmp.txt" in `directory`.
-bool SaveTempDataFile(const QString &text, const QString &directory = QStringLiteral("."));
+Result<> SaveTempDataFile(const QString &text, const QString &directory = QStringLiteral("."));
 
 }  // namespace bks

@@ -1,5 +1,6 @@
 #include "files/environmentfile.h"
 
+#include "files/checkedfile.h"
 #include "files/textcodec.h"
 
 #include <QFile>
@@ -147,7 +148,7 @@ QString BuildEnvironmentLine(const std::array<QString, 8> &headings, const QStri
     return fields.join(kComma);
 }
 
-bool WriteEnvironmentFile(const QString &line, const QString &path)
+Result<> WriteEnvironmentFile(const QString &line, const QString &path)
 {
     return writeFileAtomically(path, encodeShiftJis(line + QStringLiteral("\r\n")));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,7 +39,8 @@ EnvironmentData ReadEnvironmentFile(const QString &path = kEnvironmentFileName);
 QString BuildEnvironmentLine(const std::array<QString, 8> &headings, const QString &fontName,
                              const QString &character);
 
-// Writes the line and CR LF in Shift-JIS, atomically.
-bool WriteEnvironmentFile(const QString &line, const QString &path = kEnvironmentFileName);
+// Writes the line and CR LF in Shift-JIS, atomically; fails (saying why)
+// with the previous file kept.
+Result<> WriteEnvironmentFile(const QString &line, const QString &path = kEnvironmentFileName);
 
 }  // namespace bks

@@ -1,10 +1,10 @@
 #include "files/settingsfolder.h"
 
+#include "common/shownname.h"
 #include "files/environmentfile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace bks {
 
@@ -22,17 +22,30 @@ SettingsFolder chooseSettingsFolder(bool desktopStart, const QString &workingDir
         return {workingDir,
                 QStringLiteral("設定を保存するフォルダ「%1」を作れませんでした。\r\n"
                                "設定（BKS.ini）と一時保存（BKStmp.txt）は作業フォルダ「%2」に置きます。")
-                    .arg(QDir::toNativeSeparators(own), QDir::toNativeSeparators(working.absolutePath()))};
+                    .arg(shownName(QDir::toNativeSeparators(own)),
+                         shownName(QDir::toNativeSeparators(working.absolutePath())))};
     }
     return {workingDir, QStringLiteral("設定を保存するフォルダが決められません（XDG_DATA_HOME も HOME "
                                        "もありません）。\r\n設定は作業フォルダ「%1」に置きます。")
-                            .arg(QDir::toNativeSeparators(working.absolutePath()))};
+                            .arg(shownName(QDir::toNativeSeparators(working.absolutePath())))};
+}
+
+QString xdgDataHome(const QString &xdgDataHomeValue, const QString &homeValue)
+{
+    if (QDir::isAbsolutePath(xdgDataHomeValue))
+        return QDir::cleanPath(xdgDataHomeValue);
+    // Not QDir::homePath(): without HOME it answers "/", and the settings
+    // would go to a folder nobody chose.
+    if (QDir::isAbsolutePath(homeValue))
+        return QDir::cleanPath(homeValue + QStringLiteral("/.local/share"));
+    return QString();
 }
 
 SettingsFolder settingsFolderForStart(bool desktopStart)
 {
     return chooseSettingsFolder(desktopStart, QStringLiteral("."),
-                                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+                                xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"),
+                                            qEnvironmentVariable("HOME")));
 }
 
 }  // namespace bks

@@ -20,9 +20,14 @@ struct SettingsFolder {
 // is used, so the settings still have a place.
 SettingsFolder chooseSettingsFolder(bool desktopStart, const QString &workingDir, const QString &dataHome);
 
+// The data home by the XDG Base Directory rules, from the values of
+// XDG_DATA_HOME and HOME: the first when it is an absolute path (a relative
+// one is to be ignored), else HOME's .local/share when HOME is an absolute
+// path; empty when neither is usable.
+QString xdgDataHome(const QString &xdgDataHomeValue, const QString &homeValue);
+
 // `chooseSettingsFolder` for this process: the working directory as ".",
-// the data home from the desktop's settings ($XDG_DATA_HOME, else
-// ~/.local/share).
+// the data home from this process's environment.
 SettingsFolder settingsFolderForStart(bool desktopStart);
 
 }  // namespace bks

@@ -1,13 +1,9 @@
 #include "files/textcodec.h"
 
-#include "files/checkedfile.h"
-
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <memory>
 
 namespace bks {
 
@@ -190,20 +186,6 @@ QByteArray encodeShiftJis(const QString &text, bool *replaced)
     if (replaced)
         *replaced = anyReplaced;
     return out;
-}
-
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    // Written beside the target and renamed over it only once every byte is
-    // on the disk, so a full disk keeps the previous file whole.
-    const QString resolved = ReplacementTarget(path);
-    const QFileInfo target(resolved);
-    if (target.isDir())
-        return false;
-    const std::unique_ptr<CheckedFile> file = CheckedFile::create(target.absolutePath(), target.fileName(),
-                                                                  nullptr);
-    return file && file->write(bytes) == bytes.size() && file->closeChecked(true, nullptr)
-           && file->replace(resolved, nullptr);
 }
 
 }  // namespace bks

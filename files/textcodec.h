@@ -15,8 +15,4 @@ QString decodeTextFile(const QByteArray &bytes);
 // `replaced` (if given) tells whether that happened.
 QByteArray encodeShiftJis(const QString &text, bool *replaced = nullptr);
 
-// Writes `bytes` to `path` atomically: either the whole new content is there
-// afterwards or the previous file is left untouched.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
-
 }  // namespace bks

@@ -1,5 +1,6 @@
 #include "kanji/strokedata.h"
 
+#include "common/shownname.h"
 #include "kanji/strokefile.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace bks {
 namespace {
@@ -31,7 +36,7 @@ QString programFolder()
 
 QString damaged(const QString &name)
 {
-    return QStringLiteral("書き順データ（%1）が読めません。書き順の機能は使えません。").arg(name);
+    return QStringLiteral("書き順データ（%1）が読めません。書き順の機能は使えません。").arg(shownName(name));
 }
 
 }  // namespace
@@ -71,20 +76,32 @@ const StrokeData &StrokeData::installed()
 
 StrokeData StrokeData::fromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists()) {
-        StrokeData data;
-        data.d->problem = QStringLiteral("書き順データ（%1）が見つかりません。書き順の機能は使えません。")
-                              .arg(path);
-        return data;
+    StrokeData refused;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 && errno == ENOENT) {
+        refused.d->problem = QStringLiteral("書き順データ（%1）が見つかりません。書き順の機能は使えません。")
+                                 .arg(shownName(path));
+        return refused;
     }
-    // A device or pipe (no size, maybe no end) is not a data file either.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > kMaxFileBytes) {
-        StrokeData data;
-        data.d->problem = damaged(path);
-        return data;
+    refused.d->problem = damaged(path);
+    // Only a regular file is opened: a FIFO would hold the open up until
+    // something writes into it, and a device may never end. Opening without
+    // waiting, and looking again at what was opened, keeps a FIFO put in
+    // its place meanwhile from doing the same.
+    if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileBytes)
+        return refused;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return refused;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refused;
     }
-    QByteArray bytes = file.read(file.size());
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileBytes)
+        return refused;
+    QByteArray bytes = file.read(st.st_size);
     if (file.error() != QFileDevice::NoError)
         bytes.clear();
     return fromBytes(std::move(bytes), path);

@@ -5,6 +5,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -64,7 +65,42 @@ qint16 hundredths(double v)
     return qint16(std::lround(v * 100));
 }
 
+// CRC-32 as zip and PNG compute it; `crc` carries on from an earlier part.
+quint32 crc32(QByteArrayView bytes, quint32 crc = 0)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 n = 0; n < 256; ++n) {
+            quint32 c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    crc = ~crc;
+    for (const char b : bytes)
+        crc = table[(crc ^ quint8(b)) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
 }  // namespace
+
+quint32 strokeFileChecksum(QByteArrayView file)
+{
+    if (file.size() < kStrokeFileHeaderBytes)
+        return 0;
+    return crc32(file.sliced(kStrokeFileHeaderBytes), crc32(file.first(kStrokeFileChecksumAt)));
+}
+
+void sealStrokeFile(QByteArray &file)
+{
+    if (file.size() < kStrokeFileHeaderBytes)
+        return;
+    const quint32 sum = strokeFileChecksum(file);
+    for (int k = 0; k < 4; ++k)
+        file[kStrokeFileChecksumAt + k] = char((sum >> (8 * k)) & 0xFF);
+}
 
 QString strokeRecordProblem(const StrokeRecord &record)
 {
@@ -121,7 +157,10 @@ std::optional<QByteArray> writeStrokeFile(QList<StrokeRecord> records)
     QByteArray out(kStrokeFileMagic, 8);
     appendU32(out, kStrokeFileVersion);
     appendU32(out, quint32(records.size()));
-    return out + index + body;
+    appendU32(out, 0);
+    out += index + body;
+    sealStrokeFile(out);
+    return out;
 }
 
 std::optional<StrokeFile> StrokeFile::open(QByteArray bytes)
@@ -134,6 +173,8 @@ std::optional<StrokeFile> StrokeFile::open(QByteArray bytes)
     const qint64 bodyStart = kStrokeFileHeaderBytes + qint64(count) * kStrokeFileIndexEntryBytes;
     if (count > kLastCodePoint + 1 || bodyStart > size)
         return std::nullopt;
+    // Each record starts where the one before it ends.
+    qint64 next = bodyStart;
     for (quint32 i = 0; i < count; ++i) {
         const char *entry = bytes.constData() + kStrokeFileHeaderBytes
                             + qint64(i) * kStrokeFileIndexEntryBytes;
@@ -142,9 +183,17 @@ std::optional<StrokeFile> StrokeFile::open(QByteArray bytes)
         const qint64 length = readU32(entry + 8);
         if (codePoint > kLastCodePoint || (i > 0 && readU32(entry - kStrokeFileIndexEntryBytes) >= codePoint))
             return std::nullopt;
-        if (offset < bodyStart || length < 1 || length > kMaxRecordBytes || offset + length > size)
+        if (offset != next || length < 1 || length > kMaxRecordBytes || offset + length > size)
             return std::nullopt;
+        next = offset + length;
     }
+    if (next != size)
+        return std::nullopt;
+#ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+    // A fuzzer could never get past a checksum to the records it is after.
+    if (readU32(bytes.constData() + kStrokeFileChecksumAt) != strokeFileChecksum(bytes))
+        return std::nullopt;
+#endif
     // Every record is read once here, so that a damaged one turns the data
     // off with a message instead of passing for a character KanjiVG lacks
     // (all of KanjiVG's characters take about 50 ms, paid on first use).

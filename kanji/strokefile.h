@@ -3,6 +3,7 @@
 #include "kanji/strokedata.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -14,10 +15,16 @@ namespace bks {
 // The stroke data file: what the build writes from KanjiVG and the program
 // reads back. All numbers little-endian.
 //
-//   header   "BKSSTROK", u32 version (1), u32 count of characters
+//   header   "BKSSTROK", u32 version (2), u32 count of characters,
+//            u32 CRC-32 of every byte of the file but these four
 //   index    count x { u32 code point, u32 offset, u32 length }, sorted by code point
 //   records  one per character: u8 strokes n, n x { i16 x, i16 y } number
 //            positions in hundredths of a unit, n x { u16 length, path data }
+//
+// The records follow the index in its order, each where the one before it
+// ends, the last at the end of the file: no byte of the file belongs to
+// nothing, so a count or an offset that damage changed cannot pass. The
+// checksum catches what the structure cannot (a digit of a coordinate).
 //
 // Why this shape: the program looks up one or two characters per sheet, so a
 // sorted index finds a record by binary search without reading or building
@@ -31,8 +38,9 @@ namespace bks {
 // hundredths of a unit: all but a few dozen of KanjiVG's have at most two
 // decimals, and the rest move by less than 0.005 units, far below a dot.
 inline constexpr char kStrokeFileMagic[] = "BKSSTROK";
-inline constexpr quint32 kStrokeFileVersion = 1;
-inline constexpr int kStrokeFileHeaderBytes = 16;
+inline constexpr quint32 kStrokeFileVersion = 2;
+inline constexpr int kStrokeFileHeaderBytes = 20;
+inline constexpr int kStrokeFileChecksumAt = 16;
 inline constexpr int kStrokeFileIndexEntryBytes = 12;
 // No character has this many strokes (KanjiVG's largest count is 30).
 inline constexpr int kMaxStrokesPerCharacter = 64;
@@ -53,10 +61,16 @@ QString strokeRecordProblem(const StrokeRecord &record);
 // a code point.
 std::optional<QByteArray> writeStrokeFile(QList<StrokeRecord> records);
 
+// The checksum the header of the whole file `file` is to carry.
+quint32 strokeFileChecksum(QByteArrayView file);
+// Puts the checksum of the rest of `file` into its header.
+void sealStrokeFile(QByteArray &file);
+
 // A stroke file whose header, index and every record have been checked.
 class StrokeFile {
 public:
-    // nullopt when the header, the index or any record is damaged.
+    // nullopt when the header, the index, the checksum or any record is
+    // damaged.
     static std::optional<StrokeFile> open(QByteArray bytes);
 
     QList<char32_t> characters() const;

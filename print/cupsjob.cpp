@@ -1,5 +1,7 @@
 #include "print/cupsjob.h"
 
+#include "common/shownname.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -80,24 +82,45 @@ QByteArray printerUri(const QByteArray &queue)
     return QByteArray(uri);
 }
 
-QString refusal(const QByteArray &queue)
+// The queue's state as the scheduler answers; nullptr when it does not.
+Ipp printerState(const QByteArray &queue)
 {
-    const ipp_status_t status = cupsLastError();
-    const QString cups = QStringLiteral("CUPS: ") + lastCupsError();
-    const QString name = QString::fromUtf8(queue);
-    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
-        return QStringLiteral("プリンター %1 は印刷ジョブを受け付けていません（%2）").arg(name, cups);
-    // libcups words a missing queue and an unreachable scheduler alike; the
-    // scheduler itself tells them apart.
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                  printerUri(queue).constData());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-state");
-    const Ipp response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    return Ipp(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+}
+
+// The scheduler asked (a local socket, or CUPS_SERVER's host and port):
+// libcups's own words for a refused connection rarely say which.
+QString schedulerName()
+{
+    const QString server = QString::fromUtf8(cupsServer());
+    if (server.startsWith(QLatin1Char('/')))
+        return shownName(server);
+    return shownName(server) + QLatin1Char(':') + QString::number(ippPort());
+}
+
+QString unreachable(const QString &shownQueue, const QString &cups)
+{
+    return QStringLiteral("印刷システム（CUPS、%1）に接続できないため、プリンター %2 に印刷できません（%3）")
+        .arg(schedulerName(), shownQueue, cups);
+}
+
+QString refusal(const QByteArray &queue)
+{
+    const ipp_status_t status = cupsLastError();
+    const QString cups = QStringLiteral("CUPS: ") + lastCupsError();
+    const QString name = shownName(QString::fromUtf8(queue));
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return QStringLiteral("プリンター %1 は印刷ジョブを受け付けていません（%2）").arg(name, cups);
+    // libcups words a missing queue and an unreachable scheduler alike; the
+    // scheduler itself tells them apart.
+    const Ipp response = printerState(queue);
     if (!response)
-        return QStringLiteral("印刷システム（CUPS）に接続できないため、プリンター %1 に印刷できません（%2）")
-            .arg(name, cups);
+        return unreachable(name, cups);
     if (ippGetStatusCode(response.get()) == IPP_STATUS_ERROR_NOT_FOUND)
         return QStringLiteral("プリンター %1 が見つかりません（%2）").arg(name, cups);
     return QStringLiteral("プリンター %1 が印刷ジョブを受け付けませんでした（%2）").arg(name, cups);
@@ -106,7 +129,7 @@ QString refusal(const QByteArray &queue)
 // Decides from the job's and the queue's state, asked once.
 void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
 {
-    const QString name = QString::fromUtf8(queue);
+    const QString name = shownName(QString::fromUtf8(queue));
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d",
                      outcome.jobId);
@@ -151,6 +174,20 @@ void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
 }
 
 }  // namespace
+
+QString printerNotFound(const QString &printerName)
+{
+    if (printerName.isEmpty()) {
+        if (!printerState(QByteArray()))
+            return QStringLiteral("印刷システム（CUPS、%1）に接続できないため、印刷できません（CUPS: %2）")
+                .arg(schedulerName(), lastCupsError());
+        return QStringLiteral("既定のプリンターが設定されていません");
+    }
+    const QByteArray queue = queueName(printerName);
+    if (!printerState(queue))
+        return unreachable(shownName(printerName), QStringLiteral("CUPS: ") + lastCupsError());
+    return QStringLiteral("プリンター %1 が見つかりません").arg(shownName(printerName));
+}
 
 std::vector<std::pair<QByteArray, QByteArray>> CupsJobOptions(const PrinterChoice &choice)
 {

@@ -24,6 +24,11 @@ struct CupsJobOutcome {
 // queue's options name one.
 std::vector<std::pair<QByteArray, QByteArray>> CupsJobOptions(const PrinterChoice &choice);
 
+// What to tell the user when the printer dialog's queue `printerName` (empty:
+// the default one) is not there: the scheduler, asked once, says whether the
+// queue is missing or the scheduler cannot be reached.
+QString printerNotFound(const QString &printerName);
+
 // Hands the PDF file to the queue `choice.printerName` as one job and asks
 // CUPS once for the job's and the queue's state; never waits for the
 // printer.

@@ -1,5 +1,6 @@
 #include "print/pagetargets.h"
 
+#include "common/shownname.h"
 #include "files/checkedfile.h"
 #include "print/cupsjob.h"
 #include "print/printsurface.h"
@@ -11,7 +12,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <cerrno>
 #include <cmath>
 
 namespace bks {
@@ -47,8 +47,7 @@ QSizeF pdfPrintableSizeMm()
 // ---------------------------------------------------------------- printer
 
 PrinterPageTarget::PrinterPageTarget(const QString &pdfFile)
-    : m_target(ReplacementTarget(pdfFile)), m_layout(a4Layout(QPageLayout::Portrait, kPdfMarginMm)),
-      m_resolution(kPdfResolution)
+    : m_layout(a4Layout(QPageLayout::Portrait, kPdfMarginMm)), m_resolution(kPdfResolution)
 {
     m_choice.pdfFile = pdfFile;
     m_printable[0] = pdfPrintable(QPageLayout::Portrait);
@@ -92,24 +91,26 @@ QString PrinterPageTarget::writeError(const QString &reason) const
 {
     if (toPrinter())
         return QStringLiteral("プリンター %1 に送る印刷データを書き込めません（%2）")
-            .arg(m_choice.printerName, reason);
-    return QStringLiteral("ファイル %1 に書き込めません（%2）")
-        .arg(QDir::toNativeSeparators(m_choice.pdfFile), reason);
+            .arg(shownName(m_choice.printerName), reason);
+    return cannotWrite(m_choice.pdfFile, reason);
 }
 
 void PrinterPageTarget::open(QPageLayout::Orientation orientation)
 {
-    QString why;
-    if (toPrinter()) {
-        m_file = CheckedFile::create(QDir::tempPath(), QStringLiteral("bokushomaru-job"), &why);
-    } else {
-        const QFileInfo target(m_target);
-        if (target.isDir())
-            fail(writeError(describeFileError(EISDIR)));
-        m_file = CheckedFile::create(target.absolutePath(), target.fileName(), &why);
+    QString folder = QDir::tempPath();
+    QString stem = QStringLiteral("print-job");
+    if (!toPrinter()) {
+        const Result<QString> target = replaceableTarget(m_choice.pdfFile);
+        if (!target)
+            fail(writeError(target.failure()));
+        m_target = *target;
+        folder = QFileInfo(m_target).absolutePath();
+        stem = QFileInfo(m_target).fileName();
     }
-    if (!m_file)
-        fail(writeError(why));
+    Result<std::unique_ptr<CheckedFile>> created = CheckedFile::create(folder, stem);
+    if (!created)
+        fail(writeError(created.failure()));
+    m_file = std::move(created).value();
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(int(std::lround(m_resolution)));
     m_writer->setPageLayout(m_layout);
@@ -165,13 +166,12 @@ bool PrinterPageTarget::finish(QString *error)
         if (m_painter.isActive() && !m_painter.end() && m_error.isEmpty())
             m_error = writeError(QStringLiteral("PDFを完成できません"));
         m_writer.reset();
-        QString why;
         if (m_error.isEmpty() && m_file) {
-            if (!m_file->closeChecked(!toPrinter(), &why)) {
-                m_error = writeError(why);
+            if (const Result<> closed = m_file->closeChecked(!toPrinter()); !closed) {
+                m_error = writeError(closed.failure());
             } else if (!toPrinter()) {
-                if (!m_file->replace(m_target, &why))
-                    m_error = writeError(why);
+                if (const Result<> placed = m_file->replace(m_target); !placed)
+                    m_error = writeError(placed.failure());
             } else {
                 const CupsJobOutcome job = SubmitPdfToCups(m_file->path(), kDocumentName, m_choice);
                 if (job.accepted)

@@ -44,7 +44,8 @@ public:
 
 // A PDF file or a CUPS queue, drawn through one PDF writer and one painter
 // for the whole run. A file is written under a hidden name beside the
-// target and takes the target's place only when it is complete; a queue
+// target (its symbolic links followed) and takes the target's place only
+// when it is complete, and only where a file may be replaced; a queue
 // gets the same PDF, laid out in the queue's printable area and resolution,
 // as one job whose acceptance is checked.
 class PrinterPageTarget : public PageTarget {
@@ -73,7 +74,7 @@ private:
     QString writeError(const QString &reason) const;
 
     PrinterChoice m_choice;
-    QString m_target;  // the PDF file, symbolic links followed
+    QString m_target;  // the PDF file, symbolic links followed, once opened
     QPageLayout m_layout;
     double m_resolution = 0;
     QRectF m_printable[2];  // portrait, landscape

@@ -53,9 +53,11 @@ int countSheets(TextQueue &text1, int perSheet, RunCounters &c)
 {
     const int counted = c.runCharCount;
     const int missing = (perSheet - counted % perSheet) % perSheet;
+    c.padding = 0;
     if (missing > 0 && text1.printableCount() == counted) {
         text1.append(QString(missing, kBlank));
         c.runCharCount = saturatedCount(counted + missing);
+        c.padding = missing;
     }
     c.pageCount = static_cast<qint16>((counted + perSheet - 1) / perSheet);
     return c.pageCount;
@@ -127,7 +129,7 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     SheetOutput output(host, runTitle());
     auto outputFailed = [&] {
         restore();
-        output.reportFailure(text1);
+        output.reportFailure(text1, c.padding);
         return RunResult::OutputFailed;
     };
     if (!output.open(*choice))
@@ -153,6 +155,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
         }
     } catch (const PrintSurfaceError &e) {
         output.fail(QString::fromUtf8(e.what()));
+    } catch (const SheetNumbersRanOut &) {
+        result = RunResult::NumbersRanOut;
     } catch (const std::exception &) {
         // A first number that is not a number, a 16-bit overflow: the run
         // ends silently and the sheets already ended stay printed.
@@ -171,6 +175,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!output.finish())
         return outputFailed();
     output.reportNotice();
+    if (result == RunResult::NumbersRanOut)
+        ReportNumbersRanOut(services, runTitle(), NotPrintedNote(host, text1, c.padding));
     if (result == RunResult::Printed && tooLong && !options.tenPages && !text1.isEmpty()) {
         ReportCharactersLeft(services, text1.printableCount(), runTitle(), NotPrintedNote(host, text1));
         return RunResult::CharactersLeft;

@@ -38,6 +38,9 @@ struct RunCounters {
     // printed, so the next batch goes on numbering from there. The window
     // clears it when a new list is typed, loaded or chosen.
     int sheetsOfList = 0;
+    // Blanks the last run appended to fill its last sheet: not characters
+    // of the user's, so a message about what was not printed leaves them out.
+    int padding = 0;
 };
 
 // What a run needs from its surroundings.
@@ -60,6 +63,8 @@ enum class RunResult {
     OutputFailed,    // the output could not be written; the message has been shown
     CharactersLeft,  // every sheet the count allows was printed, more characters wait; the message has been
                      // shown
+    NumbersRanOut,   // the sheet numbers left the 16-bit range and the run ended there; the message has been
+                     // shown
 };
 
 // The continuous run: questions, padding, font check, temporary copy,
@@ -68,8 +73,9 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
                         const RunOptions &options, RunCounters &counters);
 
 // The last line of a message about characters that were not printed: where
-// they are kept, or (without a text box) how many and which.
-QString NotPrintedNote(const RunHost &host, const TextQueue &text1);
+// they are kept, or (without a text box) how many and which, less the
+// `padding` blanks the run appended.
+QString NotPrintedNote(const RunHost &host, const TextQueue &text1, int padding = 0);
 
 // Tells the user that the output could not be written, and what became of
 // the characters not printed (`note`).
@@ -80,6 +86,10 @@ void ReportOutputFailure(PlatformServices &services, const QString &error, const
 // printed and wait in the kanji box.
 void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QString &title,
                           const QString &note);
+
+// Tells the user that the run ended because the sheet numbers left the
+// range they can take.
+void ReportNumbersRanOut(PlatformServices &services, const QString &title, const QString &note);
 
 // Tells the user what a successful output still has to say (a job held at
 // a stopped printer); says nothing when there is nothing to tell.

@@ -2,6 +2,7 @@
 
 #include "files/fonts.h"
 #include "platform/colours.h"
+#include "print/cupsjob.h"
 #include "print/verticalglyphs.h"
 
 #include <QPainterPath>
@@ -241,8 +242,7 @@ std::unique_ptr<PrintSurface> openPrintSurface(const PrinterChoice &choice)
     const QPrinterInfo info = choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
                                                            : QPrinterInfo::printerInfo(choice.printerName);
     if (info.isNull())
-        throw PrintSurfaceError(
-            QStringLiteral("プリンター %1 が見つかりません").arg(choice.printerName).toStdString());
+        throw PrintSurfaceError(printerNotFound(choice.printerName).toStdString());
     return std::make_unique<QtPrintSurface>(std::make_unique<PrinterPageTarget>(info, choice));
 }
 

@@ -2,16 +2,21 @@
 // paper.
 #include "print/printjob.h"
 
+#include "print/sheetrun.h"
 
 namespace bks {
 
-QString NotPrintedNote(const RunHost &host, const TextQueue &text1)
+QString NotPrintedNote(const RunHost &host, const TextQueue &text1, int padding)
 {
     if (host.keepsText)
         return QStringLiteral("印刷されなかった文字は入力欄に残してあります。");
+    QString left = text1.text();
+    for (int i = 0; i < padding && left.endsWith(kBlank); ++i)
+        left.chop(1);
+    const TextQueue rest(left);
     constexpr int kShown = 20;
-    const QString shown = text1.front(kShown);
-    const qsizetype count = text1.printableCount();
+    const QString shown = rest.front(kShown);
+    const qsizetype count = rest.printableCount();
     return QStringLiteral("印刷されなかった文字: %1字（%2%3）")
         .arg(count)
         .arg(shown, count > kShown ? QStringLiteral("…") : QString());
@@ -23,6 +28,14 @@ void ReportCharactersLeft(PlatformServices &services, qsizetype left, const QStr
     services.messageBox(QStringLiteral("文字数が多すぎるため、一度の印刷では全部を印刷できません。")
                             + QStringLiteral("\r\n")
                             + QStringLiteral("残りの%1文字は印刷していません。").arg(left)
+                            + QStringLiteral("\r\n") + note,
+                        title, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void ReportNumbersRanOut(PlatformServices &services, const QString &title, const QString &note)
+{
+    services.messageBox(QStringLiteral(
+                            "シート番号が使える範囲（-32768～32767）を超えるため、印刷を途中で止めました。")
                             + QStringLiteral("\r\n") + note,
                         title, MsgButtons::Ok, MsgIcon::Exclamation);
 }

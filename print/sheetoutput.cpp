@@ -41,9 +41,9 @@ bool SheetOutput::finish()
     return !m_failed;
 }
 
-void SheetOutput::reportFailure(const TextQueue &text1) const
+void SheetOutput::reportFailure(const TextQueue &text1, int padding) const
 {
-    ReportOutputFailure(*m_host.services, m_error, m_title, NotPrintedNote(m_host, text1));
+    ReportOutputFailure(*m_host.services, m_error, m_title, NotPrintedNote(m_host, text1, padding));
 }
 
 void SheetOutput::reportNotice() const

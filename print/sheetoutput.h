@@ -28,8 +28,8 @@ public:
     void abandon() { m_surface.reset(); }
 
     // Tells the user that the output failed and what became of the
-    // characters of `text1` that were not printed.
-    void reportFailure(const TextQueue &text1) const;
+    // characters of `text1` that were not printed (less the run's `padding`).
+    void reportFailure(const TextQueue &text1, int padding = 0) const;
     // Tells the user what a written output still has to say (a job held at
     // a stopped printer), if anything.
     void reportNotice() const;

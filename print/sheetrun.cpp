@@ -1,7 +1,5 @@
 #include "print/sheetrun.h"
 
-#include "print/sheetmath.h"
-
 namespace bks {
 
 void SheetRun::printBlankSheet()
@@ -14,8 +12,7 @@ void SheetRun::printSheets()
     if (!m_options.tenPages) {
         const int sheets = m_c.pageCount;
         for (int k = 1; k <= sheets; ++k) {
-            m_c.sheetNumber = m_options.autoNumber ? checked16(k)
-                                                   : toInt16(numericValue(m_options.firstNumber) + k);
+            m_c.sheetNumber = sheetNumber(k);
             printNext();
             m_c.pageCount = static_cast<qint16>((Int16(m_c.pageCount) - 1).v);
             if (afterSheet())
@@ -25,7 +22,7 @@ void SheetRun::printSheets()
         for (int k = 0; k <= 9; ++k) {
             // Numbered before the cut, so a number that fails loses no
             // characters.
-            m_c.sheetNumber = batchNumber();
+            m_c.sheetNumber = sheetNumber(static_cast<long long>(m_c.sheetsOfList) + 1);
             printNext();
             ++m_c.sheetsOfList;
             if (afterSheet())
@@ -59,14 +56,18 @@ SheetContent SheetRun::contentFor(const QString &characters) const
                         m_layout.usesStrokeData ? &StrokeData::installed() : nullptr);
 }
 
-// Ten-sheet batches go on numbering from the sheets earlier batches of the
-// same list printed.
-qint16 SheetRun::batchNumber() const
+// The number of the sheet at `position` in the numbering (ten-sheet
+// batches go on from the sheets earlier batches of the same list printed).
+// A first number that is no number ends the run silently; a number beyond
+// the 16-bit range ends it with a word.
+qint16 SheetRun::sheetNumber(long long position) const
 {
-    const long long position = static_cast<long long>(m_c.sheetsOfList) + 1;
-    if (m_options.autoNumber)
-        return checked16(position);
-    return toInt16(numericValue(m_options.firstNumber) + static_cast<double>(position));
+    const double first = m_options.autoNumber ? 0.0 : numericValue(m_options.firstNumber);
+    try {
+        return toInt16(first + static_cast<double>(position));
+    } catch (const RunTimeFailure &e) {
+        throw SheetNumbersRanOut(e.what());
+    }
 }
 
 // True when the loop is to end: the text is used up, or the user has asked

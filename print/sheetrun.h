@@ -1,11 +1,19 @@
 #pragma once
 
 #include "print/printjob.h"
+#include "print/sheetmath.h"
 
 namespace bks {
 
 // The blank that stands for a missing character.
 inline const QChar kBlank(char16_t(0x3000));
+
+// A sheet number beyond the 16-bit range: the run ends there, and unlike
+// the other run-time failures it says why.
+class SheetNumbersRanOut : public RunTimeFailure {
+public:
+    using RunTimeFailure::RunTimeFailure;
+};
 
 // The sheets of one run, taken from the front of the queue and drawn in the
 // chosen layout. Run-time failures and surface errors leave by exception.
@@ -35,7 +43,7 @@ public:
 private:
     void printNext();
     SheetContent contentFor(const QString &characters) const;
-    qint16 batchNumber() const;
+    qint16 sheetNumber(long long position) const;
     bool afterSheet();
 
     PrintSurface &m_surface;

@@ -152,6 +152,10 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
     EXPECT_TRUE(
         bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
         << bad.err.toStdString();
+    // The blank that fills the last pair is none of the user's characters.
+    const Result odd = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山川海")});
+    EXPECT_TRUE(odd.err.contains(QStringLiteral("3字（山川海）"))) << odd.err.toStdString();
 
     // A list file that is not there is a failure to find, as the usage says.
     const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
@@ -160,6 +164,61 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);
+}
+
+// What a command writes counts only once it has arrived (a full disk,
+// /dev/full).
+TEST(CommandLine, OutputThatDoesNotArriveIsAFailure)
+{
+    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
+    for (const QStringList &args :
+         {QStringList{QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")},
+          QStringList{QStringLiteral("search"), QStringLiteral("山")},
+          QStringList{QStringLiteral("compounds"), QStringLiteral("山")},
+          QStringList{QStringLiteral("strokes"), QStringLiteral("山")},
+          QStringList{QStringLiteral("--help")}}) {
+        QFile full(QStringLiteral("/dev/full"));
+        ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+        QTextStream out(&full);
+        QString err;
+        QTextStream e(&err);
+        EXPECT_EQ(RunCommandLine(args, out, e, source(data)), 1) << args.first().toStdString();
+        e.flush();
+        EXPECT_TRUE(err.contains(QStringLiteral("標準出力に書き込めませんでした"))) << err.toStdString();
+    }
+}
+
+// A write-protected list is not replaced by the PDF; a temporary copy that
+// cannot be written is warned of, and the print goes on.
+TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
+{
+    const QString list = dir.filePath(QStringLiteral("list.txt"));
+    {
+        QFile f(list);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("\x8E\x52\r\n") == 4);
+    }
+    ASSERT_TRUE(QFile::setPermissions(list, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QStringList font{QStringLiteral("--font"), QStringLiteral("IPAexMincho")};
+    const Result refused = run(
+        QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), list, QStringLiteral("--file"), list}
+        + font);
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains(list) && refused.err.contains(QStringLiteral("許可されていません")))
+        << refused.err.toStdString();
+    QFile kept(list);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("\x8E\x52\r\n"));
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("BKStmp.txt"))));  // the first print's
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("BKStmp.txt")));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const Result warned = run(
+        QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山")} + font);
+    EXPECT_EQ(warned.code, 0);
+    EXPECT_TRUE(warned.err.contains(QStringLiteral("警告"))
+                && warned.err.contains(QStringLiteral("BKStmp.txt")))
+        << warned.err.toStdString();
+    EXPECT_TRUE(QFile::exists(pdf));
 }
 
 TEST(CommandLine, StrokesPrintsTheCountAndEachStart)

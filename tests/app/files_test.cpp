@@ -4,6 +4,7 @@
 
 #include "files/environmentfile.h"
 #include "files/textcodec.h"
+#include "tests/support/fulldisk.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -84,11 +85,14 @@ TEST_F(WindowTest, ExitOffersToSaveAndWritesSettings)
 
 TEST_F(WindowTest, ExitWithUsageOrEmptyTextAsksNothing)
 {
+    // The usage text holds none of the user's characters: the one
+    // remembered stays.
+    writeFile(QStringLiteral("BKS.ini"), encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,h,森\r\n")));
     Form2 &f = open();
     f.close();
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(f.Text4->text(), QStringLiteral("《"));
-    EXPECT_EQ(ReadEnvironmentFile().character, QStringLiteral("《"));
+    EXPECT_EQ(f.Text4->text(), QStringLiteral("森"));
+    EXPECT_EQ(ReadEnvironmentFile().character, QStringLiteral("森"));
 
     Form2 &g = open();
     g.setText1(QString());
@@ -96,6 +100,38 @@ TEST_F(WindowTest, ExitWithUsageOrEmptyTextAsksNothing)
     g.close();
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(g.Text4->text(), QStringLiteral("川"));
+}
+
+// Before the window closes, not silently afterwards: the user may make room
+// and try again, or quit with the previous settings kept.
+TEST_F(WindowTest, SettingsThatCannotBeWrittenAtExitAreSaidAndMayBeTriedAgain)
+{
+    FullDisk disk;
+    if (!disk.ok())
+        GTEST_SKIP() << "needs root to mount a small tmpfs";
+    const QByteArray old = encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,h,森\r\n"));
+    {
+        QFile ini(disk.filePath(kEnvironmentFileName));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(old) == old.size());
+    }
+    disk.fill();
+    Form2 &f = open(false);
+    f.setSettingsFolder(disk.filePath(QString()));
+    f.Form_Load();
+    f.Text3[1]->setText(QStringLiteral("新しい見出し"));
+    services.answers = {MsgResult::Yes, MsgResult::No};  // try again, then quit anyway
+    f.close();
+    ASSERT_EQ(services.messages.size(), 2u);
+    for (const auto &m : services.messages) {
+        EXPECT_TRUE(m.text.contains(kEnvironmentFileName)
+                    && m.text.contains(QStringLiteral("ディスクの空き")))
+            << m.text.toStdString();
+        EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+    }
+    QFile ini(disk.filePath(kEnvironmentFileName));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), old);
+    EXPECT_EQ(disk.entries(), QStringList{kEnvironmentFileName});
 }
 
 TEST_F(WindowTest, DeclinedSaveStillWritesSettingsAndAFailedSaveAsksAgain)

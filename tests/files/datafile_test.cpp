@@ -1,5 +1,6 @@
 #include "files/datafile.h"
 
+#include "files/checkedfile.h"
 #include "files/textcodec.h"
 #include "tests/files/filetestutil.h"
 #include "tests/support/fulldisk.h"
@@ -187,9 +188,9 @@ TEST_F(DataFileTest, FailedSaveLeavesThePreviousFile)
     rlimit small = old;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveDataFile(file, QString(100000, QChar(0x5C71)));
+    const bool saved = SaveDataFile(file, QString(100000, QChar(0x5C71))).ok();
     // Smaller than the write buffer: the failure only shows when it is flushed.
-    const bool savedSmall = SaveDataFile(file, QString(1000, QChar(0x5C71)));
+    const bool savedSmall = SaveDataFile(file, QString(1000, QChar(0x5C71))).ok();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 

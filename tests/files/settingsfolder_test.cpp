@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace bks;
 
 namespace {
@@ -66,4 +68,20 @@ TEST_F(SettingsFolderTest, FolderThatCannotBeMadeFallsBackAndSaysSo)
     }
     EXPECT_EQ(test::readBytes(path("share/bokushomaru")), QByteArray("not a folder"));
     EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath(QStringLiteral("relative"))));
+}
+
+// The XDG Base Directory rules, not Qt's reading of them: without HOME Qt
+// answers "/", which made the folder //.local/share/bokushomaru.
+TEST(XdgDataHome, AbsoluteXdgDataHomeElseHomesLocalShareElseNothing)
+{
+    const std::tuple<const char *, const char *, const char *> cases[] = {
+        {"/data", "/home/u", "/data"},
+        {"relative/data", "/home/u", "/home/u/.local/share"},  // a relative one is ignored
+        {"", "/home/u/", "/home/u/.local/share"},
+        {"", "", ""},
+        {"relative", "also/relative", ""},
+    };
+    for (const auto &[xdg, home, expected] : cases)
+        EXPECT_EQ(xdgDataHome(QString::fromUtf8(xdg), QString::fromUtf8(home)), QString::fromUtf8(expected))
+            << xdg << " " << home;
 }

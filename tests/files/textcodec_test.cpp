@@ -1,14 +1,6 @@
 #include "files/textcodec.h"
 
-#include "tests/files/filetestutil.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace bks {
 namespace {
@@ -99,45 +91,6 @@ TEST(EncodeShiftJis, LongTextKeepsEverythingAroundAnUnmappableCharacter)
     expected.replace(QString::fromUtf8("\xF0\x9F\x98\x80"), QStringLiteral("？"));
     expected.replace(QStringLiteral("\u301C"), QStringLiteral("？"));
     EXPECT_EQ(decodeTextFile(bytes), expected);
-}
-
-TEST(WriteFileAtomically, ReplacesTheWholeFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.txt"));
-    ASSERT_TRUE(test::writeBytes(path, QByteArray(1000, 'x')));
-    EXPECT_TRUE(writeFileAtomically(path, QByteArray("new")));
-    EXPECT_EQ(test::readBytes(path), QByteArray("new"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
-}
-
-TEST(WriteFileAtomically, FailsWhereNoFileCanBeCreated)
-{
-    QTemporaryDir dir;
-    EXPECT_FALSE(writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
-    EXPECT_FALSE(writeFileAtomically(dir.path(), "x"));  // a folder
-}
-
-TEST(WriteFileAtomically, AWriteThatCannotCompleteLeavesThePreviousFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.txt"));
-    ASSERT_TRUE(test::writeBytes(path, QByteArray("previous")));
-
-    // A file-size limit makes the write stop part way, as a full disk does.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeFileAtomically(path, QByteArray(1 << 20, 'y'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(test::readBytes(path), QByteArray("previous"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
 }
 
 }  // namespace

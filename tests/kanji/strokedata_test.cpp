@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <tuple>
 
 namespace bks {
 namespace {
@@ -52,6 +56,13 @@ protected:
         for (int k = 3; k >= 0; --k)
             v = v << 8 | quint8(bytes[at + k]);
         return v;
+    }
+    // Damage a checksum would not catch: the file as a faulty writer would
+    // have sealed it.
+    static QByteArray sealed(QByteArray b)
+    {
+        sealStrokeFile(b);
+        return b;
     }
     void expectDamaged(const QByteArray &content, const char *what)
     {
@@ -121,34 +132,38 @@ TEST_F(StrokeFileTest, DamagedHeaderOrIndexTurnsTheDataOff)
     expectDamaged(QByteArray(), "empty");
     QByteArray b = bytes;
     b[0] = 'X';
-    expectDamaged(b, "wrong magic");
+    expectDamaged(sealed(b), "wrong magic");
     b = bytes;
-    b[8] = 2;
-    expectDamaged(b, "another version");
-    expectDamaged(bytes.left(kStrokeFileHeaderBytes + kStrokeFileIndexEntryBytes + 5), "index cut short");
+    b[8] = 1;
+    expectDamaged(sealed(b), "the older version");
+    expectDamaged(sealed(bytes.left(kStrokeFileHeaderBytes + kStrokeFileIndexEntryBytes + 5)),
+                  "index cut short");
     b = bytes;
     b[12] = char(0xFF);
     b[13] = char(0xFF);
-    expectDamaged(b, "count beyond the file");
+    expectDamaged(sealed(b), "count beyond the file");
     b = bytes;
-    setIndexField(b, 1, 1, quint32(bytes.size()));
-    expectDamaged(b, "offset past the end");
+    b[12] = 1;
+    expectDamaged(sealed(b), "a lowered count");
+    const std::tuple<int, int, quint32, const char *> fields[] = {
+        {1, 1, quint32(bytes.size()), "offset past the end"},
+        {0, 1, 3, "offset into the header"},
+        {0, 2, indexField(0, 2) + 1000, "length past the end"},
+        {0, 2, 0, "empty record"},
+        {1, 1, 0xFFFFFFF0u, "offset that wraps"},
+        {1, 0, indexField(0, 0), "index not sorted"},
+    };
+    for (const auto &[entry, field, value, what] : fields) {
+        b = bytes;
+        setIndexField(b, entry, field, value);
+        expectDamaged(sealed(b), what);
+    }
     b = bytes;
-    setIndexField(b, 0, 1, 3);
-    expectDamaged(b, "offset into the header");
-    b = bytes;
-    setIndexField(b, 0, 2, indexField(0, 2) + 1000);
-    expectDamaged(b, "length past the end");
-    b = bytes;
-    setIndexField(b, 0, 2, 0);
-    expectDamaged(b, "empty record");
-    b = bytes;
-    setIndexField(b, 1, 1, 0xFFFFFFF0u);
-    expectDamaged(b, "offset that wraps");
-    b = bytes;
-    setIndexField(b, 1, 0, indexField(0, 0));
-    expectDamaged(b, "index not sorted");
-    expectDamaged(bytes.left(bytes.size() - 1), "last record cut short");
+    b.insert(qsizetype(indexField(1, 1)), 'x');
+    setIndexField(b, 1, 1, indexField(1, 1) + 1);
+    expectDamaged(sealed(b), "a byte between two records");
+    expectDamaged(sealed(bytes + 'x'), "a byte after the last record");
+    expectDamaged(sealed(bytes.left(bytes.size() - 1)), "last record cut short");
 }
 
 // A damaged record would otherwise pass for a character KanjiVG lacks: the
@@ -158,28 +173,53 @@ TEST_F(StrokeFileTest, ADamagedRecordTurnsTheDataOff)
     const qsizetype cross = indexField(0, 1);
     QByteArray b = bytes;
     b[bytes.indexOf("M20,50")] = 'X';
-    expectDamaged(b, "path data that does not parse");
+    expectDamaged(sealed(b), "path data that does not parse");
     b = bytes;
     b[cross] = 0;
-    expectDamaged(b, "no strokes");
+    expectDamaged(sealed(b), "no strokes");
     b = bytes;
     b[cross] = 3;
-    expectDamaged(b, "more strokes than the record holds");
+    expectDamaged(sealed(b), "more strokes than the record holds");
     b = bytes;
     b[cross + 2] = char(0x7F);  // first number position's x, high byte
-    expectDamaged(b, "number far outside the box");
+    expectDamaged(sealed(b), "number far outside the box");
     b = bytes;
     b[bytes.indexOf("M54,15") - 1] = char(0x40);
-    expectDamaged(b, "path length past the record");
-    b = bytes;
-    setIndexField(b, 0, 2, indexField(0, 2) - 1);
-    expectDamaged(b, "record shorter than its strokes");
+    expectDamaged(sealed(b), "path length past the record");
 }
 
+// What passes every check of the structure (a digit of a coordinate, a
+// number's position) is caught by the checksum: no changed byte, wherever
+// it is, gives strokes.
+TEST_F(StrokeFileTest, EveryChangedByteIsRefused)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        QByteArray b = bytes;
+        b[i] = char(b[i] ^ 0x01);
+        EXPECT_FALSE(StrokeData::fromBytes(b, QStringLiteral("x")).available()) << "byte " << i;
+    }
+}
+
+// The fuzz target starts from these seeds: they must be files the reader
+// takes, written by the writer of the format it reads.
+TEST(StrokeFileSeeds, FuzzSeedsOpen)
+{
+    const QString folder = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                           + QStringLiteral("/../../fuzz/");
+    for (const char *seed : {"corpus/strokedata/one.dat", "corpus/strokedata/two.dat"})
+        EXPECT_TRUE(StrokeData::fromFile(folder + QString::fromLatin1(seed)).available()) << seed;
+}
+
+// Refused before it is opened: opening a FIFO waits for a writer for ever.
 TEST_F(StrokeFileTest, SomethingThatIsNotAFileIsRefused)
 {
-    EXPECT_FALSE(StrokeData::fromFile(dir.path()).available());
-    EXPECT_FALSE(StrokeData::fromFile(QStringLiteral("/dev/zero")).available());
+    const QString fifo = dir.filePath(QStringLiteral("strokes.dat"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    for (const QString &path : {dir.path(), QStringLiteral("/dev/zero"), fifo}) {
+        const StrokeData data = StrokeData::fromFile(path);
+        EXPECT_FALSE(data.available()) << path.toStdString();
+        EXPECT_TRUE(data.problem().contains(QStringLiteral("読めません"))) << path.toStdString();
+    }
 }
 
 }  // namespace

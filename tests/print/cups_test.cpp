@@ -1,4 +1,6 @@
 #include "print/qtprintsurface.h"
+
+#include "common/shownname.h"
 #include "print/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
@@ -12,6 +14,10 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <cups/cups.h>
+
+#include <tuple>
 
 namespace bks {
 namespace {
@@ -113,10 +119,30 @@ TEST(CupsQueue, PrintableAreaIsThePrintersOwn)
     EXPECT_EQ(completedJobs(), before);
 }
 
-TEST(CupsQueue, UnknownQueueIsReportedWhenOpening)
+// A missing queue and a scheduler that does not answer are told apart, and
+// a queue name shows what control characters it holds.
+TEST(CupsQueue, MissingQueueAndUnreachableSchedulerAreToldApart)
 {
-    EXPECT_THROW(openPrintSurface(PrinterChoice{QStringLiteral("no-such-queue-here"), QString()}),
-                 PrintSurfaceError);
+    const auto status = test::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+    const bool schedulerUp = status && !status->contains(QLatin1String("not running"));
+    const std::tuple<const char *, QString, const char *> cases[] = {
+        {"127.0.0.1:9", QStringLiteral("q\x1b[2J"),
+         "印刷システム（CUPS、127.0.0.1:9）に接続できない"},  // nothing listens there
+        {nullptr, QStringLiteral("no-such-queue-here"), schedulerUp ? "見つかりません" : "接続できない"},
+    };
+    for (const auto &[server, queue, said] : cases) {
+        cupsSetServer(server);
+        try {
+            openPrintSurface(PrinterChoice{queue, QString()});
+            ADD_FAILURE() << "opened " << queue.toStdString();
+        } catch (const PrintSurfaceError &e) {
+            const QString message = QString::fromUtf8(e.what());
+            EXPECT_TRUE(message.contains(QString::fromUtf8(said))) << message.toStdString();
+            EXPECT_TRUE(message.contains(shownName(queue)) && !message.contains(QChar(0x1B)))
+                << message.toStdString();
+        }
+        cupsSetServer(nullptr);
+    }
 }
 
 }  // namespace

@@ -164,15 +164,21 @@ TEST(PrintRun, NumberingOffReadsTheFirstSheetBox)
         job.click();
         EXPECT_EQ(job.numbers(), (std::vector<QString>{fullWidthNumberText(2), fullWidthNumberText(4)}));
     }
+    // A first number that is no number ends the run without a word; numbers
+    // beyond 32,767 end it with the reason.
     for (const bool tenPages : {false, true}) {
         for (const QString &bad : {QStringLiteral("abc"), QString(), QStringLiteral("32767")}) {
             Job job(QStringLiteral("一二三"));
             job.options.tenPages = tenPages;
             job.options.autoNumber = false;
             job.options.firstNumber = bad;
-            EXPECT_EQ(job.click(), RunResult::Stopped);
+            const bool beyond = bad == QStringLiteral("32767");
+            EXPECT_EQ(job.click(), beyond ? RunResult::NumbersRanOut : RunResult::Stopped);
             EXPECT_TRUE(job.surface.sheets().empty());
-            EXPECT_TRUE(job.services.messages.empty());
+            ASSERT_EQ(job.services.messages.size(), beyond ? 1u : 0u);
+            if (beyond) {
+                EXPECT_TRUE(job.services.messageTexts().front().contains(QStringLiteral("32767")));
+            }
             EXPECT_EQ(job.text1.text(), QStringLiteral("一二三　"));  // nothing cut
             EXPECT_EQ(job.surface.finishCount(), 1);
             EXPECT_EQ(job.surface.ops().back().kind, RecordedOp::EndDoc);
