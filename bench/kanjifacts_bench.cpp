@@ -1,7 +1,9 @@
 // The kanji facts' cost to a run: opening the file (once, when the first
 // reading, radical or test is asked for) and the lookups of a sheet.
 #include "kanji/kanjifacts.h"
+#include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
+#include "quiz/testitems.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +59,24 @@ void BM_LookupEducationKanji(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * all.size());
 }
 BENCHMARK(BM_LookupEducationKanji)->Unit(benchmark::kMillisecond);
+
+// The items of a test of one grade of 200 kanji (光村図書's third), the
+// file already open as it is after the first test of a run.
+void BM_BuildGradeItems(benchmark::State &state)
+{
+    const bks::KanjiFacts facts = bks::KanjiFacts::open(kFile);
+    facts.available();
+    const QString publisher = QStringLiteral("光村図書");
+    const bks::TestList list{bks::GradeKanji(publisher, QStringLiteral("３年")).value_or(QString()),
+                             publisher, 3};
+    for (auto _ : state) {
+        bks::Result<bks::TestItems> items = bks::buildTestItems(list, facts, bks::TestKind::Reading, 0);
+        if (!items || items->items.size() != 200)
+            state.SkipWithError("not 200 items");
+        benchmark::DoNotOptimize(items);
+    }
+}
+BENCHMARK(BM_BuildGradeItems)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -49,6 +49,19 @@ TEST(FactCommands, AnswerOrSayWhyNot)
         {"radical あ", 1, "", "常用漢字表にありません"},
         {"readings", 2, "", "使い方"},
         {"radical 生下", 2, "", "使い方"},
+        {"test-items --publisher 光村図書 --grade 1", 0, "木\t木\tぼく\tぼく\n大\t", ""},
+        {"test-items --variant 1 校学", 0, "校\t校\tこう\tこう\n学\t学校\tがっこう\tがっ\n", ""},
+        {"test-items --form writing-test 生", 0, "生\t生きる\tいきる\tい\n", ""},
+        {"test-items 榊山", 0, "山\t", "常用漢字表にない漢字は問題にしません: 榊"},
+        {"test-items あいう", 1, "", "問題にできる漢字がありません"},
+        {"test-items --file /nonexistent/list.txt", 1, "", "/nonexistent/list.txt"},
+        {"test-items --grade 1", 2, "", "教科書会社が違います"},
+        {"test-items --publisher 光村図書 --grade 7", 2, "", "学年が違います"},
+        {"test-items --variant -1 山", 2, "", "--variant"},
+        {"test-items --form print 山", 2, "", "--form"},
+        {"test-items 山 川", 2, "", "一つ"},
+        {"test-items --bogus 山", 2, "", "不明なオプション"},
+        {"test-items --publisher 光村図書 --grade 1 山", 2, "", "どれか一つ"},
     };
     for (const auto &c : cases) {
         const Ran r = run(c.args, built());
