@@ -56,8 +56,8 @@ TestItem alone(char32_t kanji, const QList<KanjiReading> &readings, TestKind kin
 {
     const KanjiReading *chosen = &readings.front();
     if (kind == TestKind::Writing) {
-        const auto withOkurigana =
-            std::find_if(readings.cbegin(), readings.cend(), [](const KanjiReading &r) { return r.hasOkurigana(); });
+        const auto withOkurigana = std::find_if(readings.cbegin(), readings.cend(),
+                                                [](const KanjiReading &r) { return r.hasOkurigana(); });
         if (withOkurigana != readings.cend())
             chosen = &*withOkurigana;
     }
@@ -81,9 +81,11 @@ Result<TestItems> buildTestItems(const TestList &list, const KanjiFacts &facts, 
         return Failure{QStringLiteral("問題の組み合わせの番号は 0 以上の整数です: %1").arg(variant)};
     if (!list.publisher.isEmpty()
         && (!PublisherNames().contains(list.publisher) || list.grade < 1 || list.grade > GradeNames().size()))
-        return Failure{QStringLiteral("教科書会社または学年が違います: %1 %2").arg(list.publisher).arg(list.grade)};
-    const TaughtKanji taught = list.publisher.isEmpty() ? TaughtKanji::ofList(list.text)
-                                                        : TaughtKanji::ofPublisher(list.publisher, list.grade, list.text);
+        return Failure{
+            QStringLiteral("教科書会社または学年が違います: %1 %2").arg(list.publisher).arg(list.grade)};
+    const TaughtKanji taught = list.publisher.isEmpty()
+                                   ? TaughtKanji::ofList(list.text)
+                                   : TaughtKanji::ofPublisher(list.publisher, list.grade, list.text);
     TestItems out;
     QSet<char32_t> done;
     for (uint code : list.text.toUcs4()) {

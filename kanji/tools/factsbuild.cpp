@@ -84,6 +84,14 @@ QList<KanjiReading> readingsOf(const JoyoKanji &k, const KanjidicEntry *kanjidic
     return out;
 }
 
+Result<RadicalDecision> radicalOf(const FactsSources &sources, char32_t kanji, const KanjidicEntry *kanjidic)
+{
+    const Result<KanjivgRadicals> groups = sources.kanjivg(kanji);
+    if (!groups)
+        return Failure{groups.failure()};
+    return decideRadical(*groups, kanjidic ? kanjidic->classicalRadical : 0);
+}
+
 }  // namespace
 
 QSet<QString> wordCandidates(const FactsSources &sources)
@@ -111,18 +119,18 @@ FactsBuild buildFacts(const FactsSources &sources)
         for (const KanjiReading &r : c.facts.readings)
             ++(r.kind == ReadingKind::On ? on : kun);
         readings.insert(k.kanji, c.facts.readings);
-        const Result<KanjivgRadicals> groups = sources.kanjivg(k.kanji);
-        const Result<RadicalDecision> radical = groups ? decideRadical(*groups,
-                                                                       entry ? entry->classicalRadical : 0)
-                                                       : Result<RadicalDecision>(Failure{groups.failure()});
+        const Result<RadicalDecision> radical = radicalOf(sources, k.kanji, entry);
         if (!radical) {
             out.undecided.append(QStringLiteral("radical %1: %2").arg(character(k.kanji), radical.failure()));
         } else {
             if (!radical->disagreement.isEmpty())
                 out.undecided.append(
                     QStringLiteral("radical %1: %2").arg(character(k.kanji), radical->disagreement));
-            if (radical->radical.name.isEmpty())
+            if (radical->radical.name.isEmpty()) {
                 ++unnamed;
+                out.undecided.append(QStringLiteral("radical %1: no name for %2; printed alone")
+                                         .arg(character(k.kanji), radical->radical.form));
+            }
             c.facts.radical = radical->radical;
         }
         out.characters.append(std::move(c));

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -84,6 +85,16 @@ int main(int argc, char **argv)
         say(line);
     for (const QString &line : built.summary)
         say(line);
+    // A few kanji may lack a radical and many words a single reading; most
+    // kanji without a radical, or hardly any words, mean a source is broken.
+    const qsizetype withRadical = std::count_if(built.characters.cbegin(), built.characters.cend(),
+                                                [](const bks::FactsCharacter &c) {
+                                                    return c.facts.radical.has_value();
+                                                });
+    if (withRadical < built.characters.size() * 9 / 10 || built.words.size() < 1000)
+        return fail(QStringLiteral("only %1 kanji with a radical and %2 words: is a source broken?")
+                        .arg(withRadical)
+                        .arg(built.words.size()));
     const bks::Result<QByteArray> bytes = bks::writeFactsFile(built.characters, built.words);
     if (!bytes)
         return fail(bytes.failure());

@@ -1,7 +1,5 @@
 #include "kanji/tools/okurigana.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 namespace bks {
@@ -12,11 +10,12 @@ bool isHiragana(QChar c)
     return c.unicode() >= 0x3041 && c.unicode() <= 0x309F;
 }
 
-// The kana written after each place the kanji stands in the examples; an
-// empty string where it stands alone, last, or before something other than
-// kana, and nothing at all where another kanji follows it.
+// What the examples write after the kanji: the runs of kana right after it,
+// and whether it stands alone, last, or before a mark (一羽（わ）), that is
+// without okurigana. Before another kanji it says nothing: compounds drop
+// okurigana (干物).
 struct Tails {
-    QStringList kana;  // non-empty runs of kana after the kanji
+    QStringList kana;
     bool writtenWithout = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include "kanji/tools/okurigana.h"
 
-#include <QSet>
 
 namespace bks {
 namespace {

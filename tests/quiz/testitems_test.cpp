@@ -115,7 +115,8 @@ TEST(TestItems, TheSameListGivesTheSameItemsAndAnotherVariantOthers)
     ASSERT_EQ(typed.size(), 2);
     EXPECT_EQ(typed[1].word, QStringLiteral("学校"));
     EXPECT_EQ(typed[1].targetReading, QStringLiteral("がっ"));
-    const Result<TestItems> leftOut = buildTestItems({QStringLiteral("榊"), {}, 0}, built(), TestKind::Reading, 0);
+    const Result<TestItems> leftOut = buildTestItems({QStringLiteral("榊"), {}, 0}, built(),
+                                                     TestKind::Reading, 0);
     EXPECT_EQ(leftOut->leftOut, QList<char32_t>{U'榊'});
 }
 
@@ -145,7 +146,8 @@ TEST(TestItems, AKanjiWithoutAWordIsAskedAlone)
         EXPECT_EQ(item.targetLength, 1);
     }
     EXPECT_FALSE(buildTestItems({QStringLiteral("生"), {}, 0}, KanjiFacts(), TestKind::Reading, 0).ok());
-    EXPECT_FALSE(buildTestItems({QStringLiteral("生"), QStringLiteral("なし"), 1}, facts, TestKind::Reading, 0).ok());
+    EXPECT_FALSE(
+        buildTestItems({QStringLiteral("生"), QStringLiteral("なし"), 1}, facts, TestKind::Reading, 0).ok());
     EXPECT_FALSE(buildTestItems({QStringLiteral("生"), {}, 0}, facts, TestKind::Reading, -1).ok());
 }
 
