@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev libcups2-dev
   fonts-klee fonts-ipaexfont fonts-morisawa-bizud-mincho
-  openssl libsqlite3-dev kanjidic-xml edict
+  openssl libsqlite3-dev zlib1g-dev kanjidic-xml edict
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev poppler-utils cups cups-client cups-bsd clang libclang-rt-14-dev

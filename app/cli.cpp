@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include "app/factcommands.h"
 #include "app/printargs.h"
 #include "app/qtplatformservices.h"
 #include "app/usagetexts.h"
@@ -210,6 +211,8 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
         return strokesCommand(args, out, err, strokes());
     if (command == QLatin1String("print"))
         return printCommand(args, err, strokes);
+    if (isFactCommand(command))
+        return runFactCommand(args, out, err, KanjiFacts::open(KanjiFacts::installedPath()));
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
     return 2;
 }

@@ -86,6 +86,7 @@ void Form2::buildMenus()
     bokuchan = item(va, "bokuchan", kVersionCaption);
     bokuchan2 = item(va, "bokuchan2", kVersionDate);
     bokuchan3 = item(va, "bokuchan3", kVersionMenuStrokeCredit);
+    item(va, "bokuchan4", kVersionMenuFactsCredit);
 }
 
 }  // namespace bks

@@ -17,6 +17,10 @@ QString joinLinesCrLf(const QStringList &lines);
 // Named in the version menu: the stroke data's source and licence.
 inline const QString kVersionMenuStrokeCredit = QStringLiteral(
     "書き順データ: KanjiVG © Ulrich Apel (CC BY-SA 3.0)");
+// And the sources of the readings, radicals and test words.
+inline const QString kVersionMenuFactsCredit = QStringLiteral(
+    "読み・部首・テストの言葉: 常用漢字表（パブリックドメイン、mojidata の形で、MIT）、"
+    "KANJIDIC2・EDICT © EDRDG (CC BY-SA 3.0)、KanjiVG © Ulrich Apel (CC BY-SA 3.0)");
 
 inline const QString kWindowTitle = QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－");
 

@@ -10,7 +10,7 @@ set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${BKS_FUZZ_BUILD:-$repo/build-fuzz}
 seconds=${BKS_FUZZ_SECONDS:-20}
-targets="environment datafile strokedata"
+targets="environment datafile strokedata kanjifacts"
 
 CC=clang CXX=clang++ cmake -G Ninja -S "$repo" -B "$build" \
     -DBKS_BUILD_FUZZ=ON -DBKS_BUILD_TESTS=OFF -DBKS_BUILD_BENCH=OFF >/dev/null

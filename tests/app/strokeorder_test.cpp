@@ -232,4 +232,8 @@ TEST_F(StrokeOrderWindow, VersionMenuNamesTheStrokeData)
     const QString all = captions.join(QLatin1Char('\n'));
     EXPECT_TRUE(all.contains(QStringLiteral("KanjiVG")) && all.contains(QStringLiteral("CC BY-SA")))
         << all.toStdString();
+    // And the sources of the readings, radicals and test words.
+    for (const QString &source : {QStringLiteral("常用漢字表"), QStringLiteral("mojidata"),
+                                  QStringLiteral("KANJIDIC2"), QStringLiteral("EDICT")})
+        EXPECT_TRUE(all.contains(source)) << source.toStdString();
 }

@@ -34,6 +34,7 @@ expected=(
   /usr/share/doc/bokushomaru/copyright
   /usr/share/doc/bokushomaru/changelog.gz
   /usr/share/bokushomaru/strokes.dat
+  /usr/share/bokushomaru/kanjifacts.dat
 )
 for f in "${expected[@]}"; do
   grep -qx -- "$f" <<<"$files" || problem "the package lacks $f"
