@@ -23,6 +23,22 @@ bool hasOnlyCrLfBreaks(const QString &text)
     return true;
 }
 
+// Whether a character of the Shift-JIS bytes is FC FC, what the codec writes
+// for a character it cannot hold. Walked character by character: the two
+// bytes may also stand side by side across two characters (E5 FC, FC 4A).
+bool holdsErrorCharacter(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar lead = uchar(bytes[i]);
+        if ((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) {
+            if (lead == 0xFC && i + 1 < bytes.size() && uchar(bytes[i + 1]) == 0xFC)
+                return true;
+            ++i;
+        }
+    }
+    return false;
+}
+
 // Bytes that decodeTextFile would not take for Shift-JIS.
 bool looksLikeUtf(const QByteArray &bytes)
 {
@@ -54,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int round = 0; round < 2; ++round) {
         bool replaced = false;
         const QByteArray saved = bks::encodeShiftJis(text + QStringLiteral("\r\n"), &replaced);
-        BKS_FUZZ_CHECK(!saved.contains("\xFC\xFC"));
+        BKS_FUZZ_CHECK(!holdsErrorCharacter(saved));
         BKS_FUZZ_CHECK(round == 0 || !replaced);
         if (looksLikeUtf(saved))
             break;
