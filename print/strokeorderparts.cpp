@@ -52,16 +52,6 @@ qint32 strokeShade(const SheetSettings &settings)
     }
 }
 
-void printCentred(PrintSurface &p, const QString &text, const QRectF &square, int points, SheetUnit unit,
-                  double shift)
-{
-    const double em = points * unit.perPoint;
-    p.setFontSize(points);
-    p.setCurrentX(square.center().x() - em / 2 + shift);
-    p.setCurrentY(square.center().y() - em / 2);
-    printIfAny(p, text);
-}
-
 void drawStrokeDiagram(PrintSurface &p, const CharacterStrokes &strokes, const QRectF &box, SheetUnit unit)
 {
     const QTransform onto = boxOnto(box);

@@ -4,6 +4,7 @@
 #include "print/printsurface.h"
 #include "print/sheetcontent.h"
 #include "print/sheetsettings.h"
+#include "print/squares.h"
 
 #include <QRectF>
 #include <QString>
@@ -25,23 +26,10 @@ inline const QString kStrokeDataCredit = QStringLiteral("書き順データ: Kan
 // pull the characters away from the strokes drawn beside them.
 inline constexpr float kStrokeSheetScale = 0.9f;
 
-// The unit a sheet draws in, for sizing texts to fit its squares.
-struct SheetUnit {
-    double perPoint;  // units in one typographic point
-
-    static SheetUnit twips() { return {20.0}; }
-    static SheetUnit millimetres() { return {25.4 / 72.0}; }
-};
-
 // The tracing shade as a colour number. Text that is not one (never written
 // by the window) gives the default shade, so the earlier strokes still read
 // as earlier.
 qint32 strokeShade(const SheetSettings &settings);
-
-// Prints `text` of `points` with its em box centred in `square`, moved
-// `shift` units to the right.
-void printCentred(PrintSurface &p, const QString &text, const QRectF &square, int points, SheetUnit unit,
-                  double shift = 0);
 
 // Every stroke in black, with its number in a small size at KanjiVG's place,
 // kept inside `box`.

@@ -14,23 +14,39 @@ namespace {
 // The sentence strip, the diagram and build-up above the practice squares,
 // and the model, readings, tracing squares and the radical and stroke-count
 // cells on the right: solid lines first, then the dashed centre guides.
-constexpr GridLine kGrid[] = {
-    {false, 400, 600, 400, 15000},    {false, 2200, 600, 2200, 15000},   {false, 5800, 600, 5800, 15000},
-    {false, 9400, 600, 9400, 15000},  {false, 4000, 7800, 4000, 15000},  {false, 7600, 4200, 7600, 15000},
-    {false, 400, 600, 9400, 600},     {false, 2200, 4200, 9400, 4200},   {false, 2200, 7800, 9400, 7800},
-    {false, 2200, 9600, 9400, 9600},  {false, 2200, 11400, 9400, 11400}, {false, 2200, 13200, 9400, 13200},
-    {false, 400, 15000, 9400, 15000}, {true, 1300, 600, 1300, 15000},    {true, 3100, 7800, 3100, 15000},
-    {true, 4900, 7800, 4900, 15000},  {true, 6700, 7800, 6700, 13200},   {true, 8500, 7800, 8500, 13200},
-    {true, 2200, 8700, 9400, 8700},   {true, 2200, 10500, 9400, 10500},  {true, 2200, 12300, 9400, 12300},
-    {true, 2200, 14100, 5800, 14100},
+// Column line k at x = 400 + 900k, row line m at y = 600 + 900m (twips),
+// as on the practice sheet.
+constexpr SheetGrid kGrid{400, 600, 900};
+
+constexpr GridLine kLines[] = {
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(0), kGrid.y(16)},
+    {false, kGrid.x(2), kGrid.y(0), kGrid.x(2), kGrid.y(16)},
+    {false, kGrid.x(6), kGrid.y(0), kGrid.x(6), kGrid.y(16)},
+    {false, kGrid.x(10), kGrid.y(0), kGrid.x(10), kGrid.y(16)},
+    {false, kGrid.x(4), kGrid.y(8), kGrid.x(4), kGrid.y(16)},
+    {false, kGrid.x(8), kGrid.y(4), kGrid.x(8), kGrid.y(16)},
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(10), kGrid.y(0)},
+    {false, kGrid.x(2), kGrid.y(4), kGrid.x(10), kGrid.y(4)},
+    {false, kGrid.x(2), kGrid.y(8), kGrid.x(10), kGrid.y(8)},
+    {false, kGrid.x(2), kGrid.y(10), kGrid.x(10), kGrid.y(10)},
+    {false, kGrid.x(2), kGrid.y(12), kGrid.x(10), kGrid.y(12)},
+    {false, kGrid.x(2), kGrid.y(14), kGrid.x(10), kGrid.y(14)},
+    {false, kGrid.x(0), kGrid.y(16), kGrid.x(10), kGrid.y(16)},
+    {true, kGrid.x(1), kGrid.y(0), kGrid.x(1), kGrid.y(16)},
+    {true, kGrid.x(3), kGrid.y(8), kGrid.x(3), kGrid.y(16)},
+    {true, kGrid.x(5), kGrid.y(8), kGrid.x(5), kGrid.y(16)},
+    {true, kGrid.x(7), kGrid.y(8), kGrid.x(7), kGrid.y(14)},
+    {true, kGrid.x(9), kGrid.y(8), kGrid.x(9), kGrid.y(14)},
+    {true, kGrid.x(2), kGrid.y(9), kGrid.x(10), kGrid.y(9)},
+    {true, kGrid.x(2), kGrid.y(11), kGrid.x(10), kGrid.y(11)},
+    {true, kGrid.x(2), kGrid.y(13), kGrid.x(10), kGrid.y(13)},
+    {true, kGrid.x(2), kGrid.y(15), kGrid.x(6), kGrid.y(15)},
 };
 
-constexpr double kSquare = 1800;
-const QRectF kModelBox(5800, 600, 2 * kSquare, 2 * kSquare);
-const QRectF kDiagramBox(2200, 600, 2 * kSquare, 2 * kSquare);
-const QRectF kBuildUpArea(2200, 4200, 2 * kSquare, 2 * kSquare);
-const QPointF kFirstTracingSquare(5800, 7800);
-const QRectF kStrokeCountCell(5800, 13200, kSquare, kSquare);
+const QRectF kModelBox = kGrid.cells(6, 0, 10, 4);
+const QRectF kDiagramBox = kGrid.cells(2, 0, 6, 4);
+const QRectF kBuildUpArea = kGrid.cells(2, 4, 6, 8);
+const QRectF kStrokeCountCell = kGrid.cells(6, 14, 8, 16);
 
 }  // namespace
 
@@ -49,7 +65,7 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
 
     // The page and heading frame of the practice sheet
     beginOneCharPage(p, uprightFace(settings.fontName), fs);
-    drawGrid(p, kGrid);
+    drawGrid(p, kLines);
 
     p.setForeColor(0);
     printCentred(p, character, kModelBox, scaledSize(fs, 160), unit);
@@ -62,10 +78,9 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
         const double shift = shiftTwips(settings.printOffset);
         for (const int column : {1, 0}) {
             for (int i = 0; i < 3; ++i) {
-                const QRectF square(kFirstTracingSquare + QPointF(column * kSquare, i * kSquare),
-                                    QSizeF(kSquare, kSquare));
+                const QRectF square = kGrid.cells(6 + 2 * column, 8 + 2 * i, 8 + 2 * column, 10 + 2 * i);
                 p.setForeColor(shade);
-                printCentred(p, character, square, scaledSize(fs, 100), unit, shift);
+                printCentred(p, character, square, scaledSize(fs, 100), unit, QPointF(shift, 0));
             }
         }
     }

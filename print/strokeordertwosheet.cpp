@@ -65,7 +65,8 @@ struct StrokeOrderBlock : BlockPen {
                 for (int i = 0; i < 3; ++i) {
                     p.setForeColor(shade);
                     printCentred(p, character, squares(L + 6 * U + 2 * U * column, T + 8 * U + 2 * U * i, 1),
-                                 scaledSize(fs, 60), unit, static_cast<double>(settings.printOffset));
+                                 scaledSize(fs, 60), unit,
+                                 QPointF(static_cast<double>(settings.printOffset), 0));
                 }
             }
         }
