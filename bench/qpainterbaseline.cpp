@@ -103,7 +103,15 @@ void QPainterBaseline::drawSheet(const std::vector<RecordedOp> &sheet)
                 m_ascent = QFontMetricsF(font, &m_printer).ascent();
                 m_fontKey = key;
             }
-            m_painter.drawText(QPointF(op.x * scale, op.y * scale + m_ascent), op.text);
+            const QPointF baseline(op.x * scale, op.y * scale + m_ascent);
+            if (op.halo > 0) {
+                QPainterPath outline;
+                outline.addText(baseline, m_painter.font(), op.text);
+                QPen white(Qt::white, 2 * op.halo * 1200 / 72.0);
+                white.setJoinStyle(Qt::RoundJoin);
+                m_painter.strokePath(outline, white);
+            }
+            m_painter.drawText(baseline, op.text);
         }
     }
 }

@@ -4,7 +4,10 @@
 #include "platform/colours.h"
 #include "print/verticalglyphs.h"
 
+#include <QGlyphRun>
 #include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QPrinterInfo>
 
 #include <algorithm>
@@ -145,12 +148,36 @@ void QtPrintSurface::print(const QString &text)
         DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, text);
         p.setFont(m_font);
     } else {
-        p.drawText(QPointF(at.x(), at.y() + m_cell.baseline), text);
+        const QPointF baseline(at.x(), at.y() + m_cell.baseline);
+        if (settings().halo > 0)
+            drawHalo(p, baseline, text);
+        p.drawText(baseline, text);
     }
     // Like a printer's Print: the pen goes to the start of the next line.
     const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
     current().x = 0;
     current().y += m_metrics->height() * unitsPerPx;
+}
+
+// The glyphs' outlines, laid out for this device as drawText lays them,
+// stroked in white under the text.
+void QtPrintSurface::drawHalo(QPainter &p, QPointF baseline, const QString &text)
+{
+    QTextLayout layout(text, m_font, p.device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QPainterPath outline;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < at.size(); ++i)
+            outline.addPath(raw.pathForGlyph(glyphs[i]).translated(at[i]));
+    }
+    QPen white(Qt::white, 2 * settings().halo * p.device()->logicalDpiY() / 72.0);
+    white.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(outline.translated(baseline - QPointF(0, line.ascent())), white);
 }
 
 void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)

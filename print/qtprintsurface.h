@@ -53,6 +53,7 @@ private:
     QPageLayout::Orientation pageOrientation() const;
     void applyPen(const QColor &colour, int style);
     void prepareFont();
+    void drawHalo(QPainter &p, QPointF baseline, const QString &text);
 
     std::unique_ptr<PageTarget> m_target;
     QPainter *m_painter = nullptr;  // while a page is open

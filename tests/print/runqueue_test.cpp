@@ -153,6 +153,7 @@ public:
     void setOrientation(int) override {}
     void setPaperSize(int) override {}
     void setForeColor(qint32) override {}
+    void setTextHalo(double) override {}
     double scaleWidth() const override { return kPortraitW; }
     double scaleHeight() const override { return kPortraitH; }
     void print(const QString &) override { m_drawn = true; }
