@@ -151,6 +151,7 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     host.openSurface = &openPrintSurface;
     host.saveTemp = [](const QString &t) { SaveTempDataFile(t); };
     host.keepsText = false;
+    host.asksUser = false;
     TextQueue queue(p.text);
     RunCounters counters;
     const RunResult result = runContinuous(host, queue, p.settings, p.options, counters);

@@ -70,8 +70,9 @@ QList<QPointF> placeStrokeNumbers(const CharacterStrokes &strokes, double em)
         const QPointF own = i < starts.size() ? starts[i] : strokes.numberPositions[i];
         // Never farther from its own start than KanjiVG put it, or than a
         // short way off.
-        const double farthest = std::max(
-            kFarthestFromStartUnits, distance(own, strokeNumberBox(strokes.numberPositions[i], digits, em)));
+        const double farthest = std::max(kFarthestFromStartUnits,
+                                         distance(own,
+                                                  strokeNumberBox(strokes.numberPositions[i], digits, em)));
         // What a number here would cover; zero where it covers nothing.
         auto cost = [&](QPointF at) {
             const QRectF box = strokeNumberBox(at, digits, em);
