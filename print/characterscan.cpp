@@ -58,7 +58,8 @@ bool confirmCharacters(RunHost &host, const CharacterScan &scan, const QString &
     const QString glyphs = QStringLiteral("書体「%1」にない文字があります（正しく印刷されません）: %2")
                                .arg(uprightFace(face), named(scan.withoutGlyph));
     const QString strokes =
-        QStringLiteral("書き順データのない文字があります（書き順の欄に「書き順データがありません」と印刷します）: %1")
+        QStringLiteral(
+            "書き順データのない文字があります（書き順の欄に「書き順データがありません」と印刷します）: %1")
             .arg(named(scan.withoutStrokes));
     PlatformServices &services = *host.services;
     if (!host.asksUser) {
@@ -73,7 +74,8 @@ bool confirmCharacters(RunHost &host, const CharacterScan &scan, const QString &
         if (!scan.withoutStrokes.isEmpty())
             question += crlf + strokes;
         question += crlf + QStringLiteral("このまま印刷しますか？");
-        return services.messageBox(question, title, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgResult::Yes;
+        return services.messageBox(question, title, MsgButtons::YesNo, MsgIcon::Exclamation)
+               == MsgResult::Yes;
     }
     if (!scan.withoutStrokes.isEmpty())
         services.messageBox(strokes, title, MsgButtons::Ok, MsgIcon::Information);

@@ -65,7 +65,8 @@ QHash<quint64, quint32> ParseVariationSequences(const QByteArray &cmap)
             if ((budget -= mappings) < 0 || at + 4 + 5 * qint64(mappings) > r.size())
                 r.markBad();
             for (quint32 i = 0; i < mappings && !r.bad(); ++i)
-                out.insert(sequenceKey(r.u24(at + 4 + 5 * qint64(i)), selector), r.u16(at + 7 + 5 * qint64(i)));
+                out.insert(sequenceKey(r.u24(at + 4 + 5 * qint64(i)), selector),
+                           r.u16(at + 7 + 5 * qint64(i)));
         }
     }
     if (r.bad())

@@ -186,6 +186,7 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
 {
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
+    f.Label2->setText(QStringLiteral("フォント"));  // as before any face was chosen
     f.Command4_Click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, QStringLiteral("フォントを設定してください"));
