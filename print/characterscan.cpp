@@ -7,6 +7,8 @@
 #include <QRawFont>
 #include <QSet>
 
+#include <vector>
+
 namespace bks {
 
 namespace {
@@ -36,12 +38,24 @@ CharacterScan scanCharacters(const QString &characters, const QString &face, con
 {
     CharacterScan scan;
     const QRawFont raw = QRawFont::fromFont(QFont(resolvedFamily(face)));
+    // A long list repeats its characters: each is looked at once, the
+    // common one-unit ones through a table rather than a set.
+    std::vector<bool> seenUnit(0x10000, false);
     QSet<QString> seen;
     for (qsizetype i = 0; i < characters.size();) {
         const qsizetype length = characterLength(characters, i);
+        if (length == 1) {
+            const char16_t unit = characters.at(i).unicode();
+            const bool before = seenUnit[unit];
+            seenUnit[unit] = true;
+            if (before || characters.at(i).isSpace()) {
+                ++i;
+                continue;
+            }
+        }
         const QString character = composedCharacter(QStringView(characters).sliced(i, length));
         i += length;
-        if (character.at(0).isSpace() || seen.contains(character))
+        if (length > 1 && (character.at(0).isSpace() || seen.contains(character)))
             continue;
         seen.insert(character);
         if (raw.isValid() && !drawsAll(raw, character))

@@ -45,6 +45,15 @@ bool isVoicingMark(QChar c)
     return c.unicode() == 0x3099 || c.unicode() == 0x309A;
 }
 
+// Most characters are one code unit and need no composing.
+void appendComposed(QString &out, QStringView character)
+{
+    if (character.size() == 1)
+        out += character[0];
+    else
+        out += composedCharacter(character);
+}
+
 }  // namespace
 
 qsizetype characterLength(QStringView text, qsizetype at)
@@ -124,7 +133,7 @@ QString printableFront(QStringView text, int n)
             continue;
         }
         const qsizetype len = characterLength(text, i);
-        out += composedCharacter(text.sliced(i, len));
+        appendComposed(out, text.sliced(i, len));
         i += len;
         ++taken;
     }
@@ -183,7 +192,7 @@ QString TextQueue::takeFront(int n)
     skipBreaks();
     for (int k = 0; k < n && m_pos < m_text.size(); ++k) {
         const qsizetype len = characterLength(m_text, m_pos);
-        taken += composedCharacter(QStringView(m_text).sliced(m_pos, len));
+        appendComposed(taken, QStringView(m_text).sliced(m_pos, len));
         m_pos += len;
         --m_characters;
         skipBreaks();
