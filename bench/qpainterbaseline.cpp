@@ -105,11 +105,9 @@ void QPainterBaseline::drawSheet(const std::vector<RecordedOp> &sheet)
             }
             const QPointF baseline(op.x * scale, op.y * scale + m_ascent);
             if (op.halo > 0) {
-                QPainterPath outline;
-                outline.addText(baseline, m_painter.font(), op.text);
-                QPen white(Qt::white, 2 * op.halo * 1200 / 72.0);
-                white.setJoinStyle(Qt::RoundJoin);
-                m_painter.strokePath(outline, white);
+                const double halo = op.halo * 1200 / 72.0;
+                const QRectF ink = QFontMetricsF(m_painter.font(), &m_printer).tightBoundingRect(op.text);
+                m_painter.fillRect(ink.translated(baseline).adjusted(-halo, -halo, halo, halo), Qt::white);
             }
             m_painter.drawText(baseline, op.text);
         }

@@ -12,7 +12,7 @@ namespace {
 // the halo adds this on every side (in ems).
 constexpr double kDigitWidthEm = 0.68;
 constexpr double kDigitHeightEm = 0.82;
-constexpr double kHaloEm = 0.14;
+constexpr double kHaloEm = 0.12;
 // A stroke's start is kept clear over the start dot and a little more.
 constexpr double kStartClearUnits = 4.5;
 // How far a number may move from KanjiVG's place, and how far its nearest

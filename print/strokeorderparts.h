@@ -34,7 +34,8 @@ inline constexpr double kSmallestSquareMm = 11;
 // as earlier.
 qint32 strokeShade(const SheetSettings &settings);
 
-// Every stroke in black, then its number over a white halo, placed so that
+// Every stroke in black, then its number on white (the surface's text
+// halo), placed so that
 // no number covers another or a stroke's start (see placeStrokeNumbers),
 // kept inside `box`.
 void drawStrokeDiagram(PrintSurface &p, const CharacterStrokes &strokes, const QRectF &box, SheetUnit unit);
