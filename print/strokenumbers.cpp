@@ -13,8 +13,8 @@ namespace {
 constexpr double kDigitWidthEm = 0.68;
 constexpr double kDigitHeightEm = 0.82;
 constexpr double kHaloEm = 0.12;
-// A stroke's start is kept clear over the start dot and a little more.
-constexpr double kStartClearUnits = 4.5;
+// A stroke's start is kept clear over twice the brush's width.
+constexpr double kStartClearUnits = 3;
 // How far a number may move from KanjiVG's place, and how far its nearest
 // edge may be from its own stroke's start.
 constexpr double kStepUnits = 1.5;
@@ -28,12 +28,26 @@ QPointF startOf(const QPainterPath &stroke)
     return stroke.elementCount() > 0 ? QPointF(stroke.elementAt(0)) : QPointF();
 }
 
-// From `p` to the nearest point of `r`.
-double distance(QPointF p, const QRectF &r)
+// From `p` to the nearest point of `r`, squared.
+double squaredDistance(QPointF p, const QRectF &r)
 {
     const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
     const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
-    return std::hypot(dx, dy);
+    return dx * dx + dy * dy;
+}
+
+// The directions a number is moved in, all around.
+const std::array<QPointF, kDirections> &directions()
+{
+    static const std::array<QPointF, kDirections> all = [] {
+        std::array<QPointF, kDirections> out;
+        for (int k = 0; k < kDirections; ++k) {
+            const double a = 2 * std::numbers::pi * k / kDirections;
+            out[size_t(k)] = QPointF(std::cos(a), std::sin(a));
+        }
+        return out;
+    }();
+    return all;
 }
 
 double overlap(const QRectF &a, const QRectF &b)
@@ -69,10 +83,10 @@ QList<QPointF> placeStrokeNumbers(const CharacterStrokes &strokes, double em)
         const int digits = static_cast<int>(QString::number(i + 1).size());
         const QPointF own = i < starts.size() ? starts[i] : strokes.numberPositions[i];
         // Never farther from its own start than KanjiVG put it, or than a
-        // short way off.
-        const double farthest = std::max(kFarthestFromStartUnits,
-                                         distance(own,
-                                                  strokeNumberBox(strokes.numberPositions[i], digits, em)));
+        // short way off (compared squared).
+        const double farthest = std::max(kFarthestFromStartUnits * kFarthestFromStartUnits,
+                                         squaredDistance(own, strokeNumberBox(strokes.numberPositions[i],
+                                                                              digits, em)));
         // What a number here would cover; zero where it covers nothing.
         auto cost = [&](QPointF at) {
             const QRectF box = strokeNumberBox(at, digits, em);
@@ -82,11 +96,11 @@ QList<QPointF> placeStrokeNumbers(const CharacterStrokes &strokes, double em)
             // Covering a start hides where a stroke begins; coming close
             // only crowds it.
             for (const QPointF start : starts) {
-                const double d = distance(start, box);
-                if (d == 0)
+                const double d2 = squaredDistance(start, box);
+                if (d2 == 0)
                     c += kCoveredStartCost;
-                else if (d < kStartClearUnits)
-                    c += kStartClearUnits - d;
+                else if (d2 < kStartClearUnits * kStartClearUnits)
+                    c += kStartClearUnits - std::sqrt(d2);
             }
             const QRectF grown = box.united(inside);
             c += 10 * (grown.width() * grown.height() - inside.width() * inside.height());
@@ -97,9 +111,8 @@ QList<QPointF> placeStrokeNumbers(const CharacterStrokes &strokes, double em)
         double bestCost = std::numeric_limits<double>::infinity();
         for (double d = 0; d <= kFarthestMoveUnits && bestCost > 0; d += kStepUnits) {
             for (int k = 0; k < (d == 0 ? 1 : kDirections) && bestCost > 0; ++k) {
-                const double a = 2 * std::numbers::pi * k / kDirections;
-                const QPointF at = strokes.numberPositions[i] + d * QPointF(std::cos(a), std::sin(a));
-                if (d > 0 && distance(own, strokeNumberBox(at, digits, em)) > farthest)
+                const QPointF at = strokes.numberPositions[i] + d * directions()[size_t(k)];
+                if (d > 0 && squaredDistance(own, strokeNumberBox(at, digits, em)) > farthest)
                     continue;
                 const double c = cost(at);
                 if (c < bestCost) {
