@@ -63,9 +63,10 @@ struct BuildUpPlan {
     int practiceRowsTaken = 0;
 };
 
-// The largest equal squares the area holds for `strokes` (one row for few
-// strokes, more rows for many, the fewest rows among equal sizes), no
-// larger than a practice square. When they would be smaller than
+// The largest equal squares the area holds for `strokes`, no larger than a
+// practice square, in the fewest rows among equal sizes: one row for one or
+// two strokes, two rows of practice-sized squares for three or four, more
+// and smaller rows for more. When they would be smaller than
 // `room.smallest`, the build-up takes practice rows below its area, one
 // after the other, until they are not; with every row taken they are as
 // large as that room allows. Without strokes, one row of empty squares.
