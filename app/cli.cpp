@@ -10,6 +10,7 @@
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
 #include "print/qtprintsurface.h"
+#include "print/textqueue.h"
 
 #include <QFileDevice>
 
@@ -48,7 +49,7 @@ int searchCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "使い方: bokushomaru search 漢字" << Qt::endl;
         return 2;
     }
-    const auto hit = FindGrade(args[1]);
+    const auto hit = FindGrade(plainCharacters(args[1]));
     if (!hit) {
         err << kNotFoundMessage << Qt::endl;
         return 1;
@@ -99,10 +100,8 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
     }
     // A variation selector asks for a glyph shape, not another character:
     // text pasted from elsewhere often carries one.
-    QList<uint> codePoints = args[1].toUcs4();
-    codePoints.removeIf(
-        [](uint c) { return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF); });
-    if (codePoints.size() != 1) {
+    const QList<uint> codePoints = plainCharacters(args[1]).toUcs4();
+    if (countCharacters(args[1]) != 1 || codePoints.isEmpty() || isLayoutBreak(args[1].at(0))) {
         err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
         return 2;
     }
@@ -159,6 +158,7 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
             err << "警告: 一時保存（BKStmp.txt）ができませんでした。" << saved.failure() << Qt::endl;
     };
     host.keepsText = false;
+    host.asksUser = false;
     TextQueue queue(p.text);
     RunCounters counters;
     const RunResult result = runContinuous(host, queue, p.settings, p.options, counters);

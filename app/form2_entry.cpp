@@ -103,7 +103,8 @@ void Form2::followPreviews(int firstCell, const QString &character)
 void Form2::Text4_Change()
 {
     const QString t = Text4->text();
-    const int keep = t.size() > 1 && t.at(0).isHighSurrogate() && t.at(1).isLowSurrogate() ? 2 : 1;
+    // One character as the reader sees it, its marks and selectors with it.
+    const qsizetype keep = t.isEmpty() ? 0 : characterLength(t, 0);
     if (t.size() > keep)
         Text4->setText(t.left(keep));
 }

@@ -3,6 +3,7 @@
 
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
+#include "print/textqueue.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -66,7 +67,8 @@ void Form2::LoadGradeKanji()
 void Form2::Command7_Click()
 {
     const Text1Step step(*this);
-    const QString wanted = Text4->text();
+    // The character as the lists hold it: no variation selector, kana composed.
+    const QString wanted = plainCharacters(Text4->text());
     if (wanted.isEmpty())
         return;
     Text1->setFocus();

@@ -44,14 +44,17 @@ void Form2::Form_Load()
     // fields it lacks count as empty, as they would be written back at exit.
     if (env.fieldsRead > 0) {
         Text4->setText(env.character);
-        if (m_state.SavedFontName.isEmpty())
-            m_state.SavedFontName = kDefaultFaceName;
-        Label2->setText(m_state.SavedFontName);
-        applySampleFont(m_state.SavedFontName);
         for (int k = 1; k <= 7; ++k)
             Text3[k]->setText(m_state.HeaderItems[k].isEmpty() ? kDefaultHeadings[k]
                                                                : m_state.HeaderItems[k]);
     }
+    // A first start (no settings file, or one that names no face or the
+    // caption the window showed before any choice) prints in the textbook
+    // hand when it is installed, rather than asking for a face.
+    if (env.fieldsRead == 0 || m_state.SavedFontName.isEmpty() || isPlaceholderFace(m_state.SavedFontName))
+        m_state.SavedFontName = firstStartFace();
+    Label2->setText(m_state.SavedFontName);
+    applySampleFont(m_state.SavedFontName);
     ow->setEnabled(false);
     m_state.TraceShade = QString::number(kLightGrey);
     m_state.FontScale = 0.9f;

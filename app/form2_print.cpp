@@ -70,15 +70,26 @@ RunResult Form2::Command1_Click()
     return result;
 }
 
+// When nothing can print, the preview says why, as the run would.
 void Form2::Preview_Click()
 {
     if (holdsOwnText()) {
-        ShowEmptyPreview(this);
+        ShowEmptyPreview(this,
+                         QStringLiteral("入力欄の文は墨翔丸の説明です。印刷する漢字を入力してください"));
         return;
     }
+    const SheetSettings settings = sheetSettings();
+    if (settings.noFaceChosen()) {
+        ShowEmptyPreview(this, QStringLiteral("フォントを選択してください"));
+        return;
+    }
+    const bool nothing = TextQueue(text1()).printableCount() == 0;
     // The preview counts as the run does, from runOptions().count.
     try {
-        ShowPrintPreview(this, text1(), sheetSettings(), runOptions(), m_state.run);
+        ShowPrintPreview(this, text1(), settings, runOptions(), m_state.run,
+                         nothing
+                             ? QStringLiteral("印刷する文字がありません（文字なしで印刷するときの用紙です）")
+                             : QString());
     } catch (const std::exception &e) {
         m_services.messageBox(QStringLiteral("プレビューを表示できませんでした。") + QStringLiteral("\r\n")
                                   + QString::fromUtf8(e.what()),

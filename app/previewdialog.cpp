@@ -18,8 +18,8 @@ namespace {
 // so a long run needs no more memory than one page image.
 class PreviewDialog : public QDialog {
 public:
-    PreviewDialog(QWidget *parent, std::vector<std::vector<RecordedOp>> sheets)
-        : QDialog(parent), m_sheets(std::move(sheets))
+    PreviewDialog(QWidget *parent, std::vector<std::vector<RecordedOp>> sheets, QString note)
+        : QDialog(parent), m_sheets(std::move(sheets)), m_note(std::move(note))
     {
         setObjectName(QStringLiteral("previewDialog"));
         setWindowTitle(QStringLiteral("印刷プレビュー"));
@@ -57,11 +57,12 @@ public:
         m_previous->setEnabled(m_index > 0);
         m_next->setEnabled(m_index + 1 < n);
         if (n == 0) {
-            m_position->setText(QStringLiteral("印刷する頁はありません"));
+            m_position->setText(m_note.isEmpty() ? QStringLiteral("印刷する頁はありません") : m_note);
             m_page->setPixmap(QPixmap());
             return;
         }
-        m_position->setText(QStringLiteral("%1 / %2 枚").arg(m_index + 1).arg(n));
+        const QString position = QStringLiteral("%1 / %2 枚").arg(m_index + 1).arg(n);
+        m_position->setText(m_note.isEmpty() ? position : position + QStringLiteral("　") + m_note);
         const auto &sheet = m_sheets[static_cast<size_t>(m_index)];
         const std::vector<QImage> pages = RenderPreviewPages(
             [&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
@@ -70,6 +71,7 @@ public:
 
 private:
     std::vector<std::vector<RecordedOp>> m_sheets;
+    QString m_note;
     QLabel *m_page = nullptr;
     QLabel *m_position = nullptr;
     QPushButton *m_previous = nullptr;
@@ -80,19 +82,19 @@ private:
 }  // namespace
 
 void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
-                      const RunOptions &options, const RunCounters &counters)
+                      const RunOptions &options, const RunCounters &counters, const QString &note)
 {
     // Recorded on the area it is shown on, so the preview is the PDF.
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface recording(area.width(), area.height());
     previewRun(recording, text, settings, options, counters);
-    PreviewDialog dialog(parent, recording.sheets());
+    PreviewDialog dialog(parent, recording.sheets(), note);
     dialog.exec();
 }
 
-void ShowEmptyPreview(QWidget *parent)
+void ShowEmptyPreview(QWidget *parent, const QString &why)
 {
-    PreviewDialog dialog(parent, {});
+    PreviewDialog dialog(parent, {}, why);
     dialog.exec();
 }
 

@@ -102,6 +102,13 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     const SheetLayout *layout = chooseLayout(form, perSheet);
     if (!layout)
         return QStringLiteral("オプションの値が正しくありません: --per-sheet %1").arg(perSheet);
+    // Said rather than ignored: a sheet of one kanji has one size and no
+    // space between blocks, a 書き順 sheet one size.
+    if (ninety && !layout->offersSmallerSize)
+        return QStringLiteral(
+            "--size 90 は１枚に２文字の練習帳だけに使えます（--per-sheet 2、--stroke-order なし）");
+    if (narrow && layout->charactersPerSheet != 2)
+        return QStringLiteral("--narrow は１枚に２文字のときだけ使えます（--per-sheet 2）");
     if (pdf.has_value() == printer.has_value())
         return QStringLiteral("--pdf FILE と --printer NAME のどちらか一方を指定してください");
     // An empty name would otherwise mean "the default printer".
@@ -137,14 +144,14 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
     const EnvironmentData env = ReadEnvironmentFile();
     for (int k = 1; k <= 7; ++k)
         p.settings.headings[k] = !env.headings[k].isEmpty() ? env.headings[k] : kDefaultHeadings[k];
-    p.settings.fontName = !env.fontName.isEmpty() ? env.fontName : kDefaultFaceName;
+    p.settings.fontName = !env.fontName.isEmpty() && !isPlaceholderFace(env.fontName) ? env.fontName
+                                                                                      : kDefaultFaceName;
     if (font)
         p.settings.fontName = *font;
     p.options.form = form;
     p.options.perSheet = perSheet;
     p.settings.writeStrokeCount = strokeCount;
-    // Only layouts that offer the smaller size print at 90%, as in the window.
-    p.settings.fontScale = ninety && layout->offersSmallerSize ? 0.8f : 0.9f;
+    p.settings.fontScale = ninety ? 0.8f : 0.9f;
     p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
     p.settings.printOffset = offset;
     p.settings.traceShade = QString::number(light ? kPaleGrey : kLightGrey);

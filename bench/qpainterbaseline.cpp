@@ -103,7 +103,13 @@ void QPainterBaseline::drawSheet(const std::vector<RecordedOp> &sheet)
                 m_ascent = QFontMetricsF(font, &m_printer).ascent();
                 m_fontKey = key;
             }
-            m_painter.drawText(QPointF(op.x * scale, op.y * scale + m_ascent), op.text);
+            const QPointF baseline(op.x * scale, op.y * scale + m_ascent);
+            if (op.halo > 0) {
+                const double halo = op.halo * 1200 / 72.0;
+                const QRectF ink = QFontMetricsF(m_painter.font(), &m_printer).tightBoundingRect(op.text);
+                m_painter.fillRect(ink.translated(baseline).adjusted(-halo, -halo, halo, halo), Qt::white);
+            }
+            m_painter.drawText(baseline, op.text);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "design/singlesheet.h"
 
+#include "print/characterscan.h"
 #include "print/sheetoutput.h"
 #include "print/sheetrun.h"
 
@@ -36,13 +37,18 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
                             QStringLiteral("インフォーメーション"), MsgButtons::Ok, MsgIcon::Critical);
         return done;
     }
+    const int perSheet = layout->charactersPerSheet;
+    const QString characters = sheetCharacters(text1, perSheet);
+    const CharacterScan scan = scanCharacters(characters, settings.fontName,
+                                              layout->usesStrokeData ? &StrokeData::installed() : nullptr);
+    if (!confirmCharacters(host, scan, settings.fontName, kTitle))
+        return done;
     if (host.saveTemp)
         host.saveTemp(text1.text());
     const std::optional<PrinterChoice> printer = services.showPrinter();
     if (!printer)
         return done;
 
-    const int perSheet = layout->charactersPerSheet;
     SheetOutput output(host, kTitle);
     if (!output.open(*printer)) {
         output.reportFailure(text1);
@@ -50,7 +56,7 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
         return done;
     }
     done.drawn = true;
-    done.characters = sheetCharacters(text1, perSheet);
+    done.characters = characters;
     const SheetContent content = sheetContent(done.characters, choice.number,
                                               choice.printPicked ? choice.picked : choice.typed,
                                               layout->usesStrokeData ? &StrokeData::installed() : nullptr);

@@ -112,6 +112,12 @@ QStringList KanjiFontFamilies()
     return entries;
 }
 
+QString firstStartFace()
+{
+    const QString textbook = QStringLiteral("Klee One");
+    return QFontDatabase::families().contains(textbook) ? textbook : kDefaultFaceName;
+}
+
 void InstallFontSubstitutions()
 {
     for (const WindowsName &w : windowsNames()) {

@@ -7,6 +7,17 @@ namespace bks {
 
 inline const QString kDefaultFaceName = QStringLiteral("ＭＳ Ｐ明朝");
 
+// The caption the window shows before any face is chosen; stored in a
+// settings file it names no face.
+inline bool isPlaceholderFace(const QString &face)
+{
+    return face == QStringLiteral("フォント");  // as the window's caption before a choice
+}
+
+// The face of a first start: Klee One, the textbook hand the package
+// installs, when it is there; otherwise the command line's default.
+QString firstStartFace();
+
 // Installed families that can print kanji (checked by glyph coverage, not by
 // the writing-system tag), each followed by its vertical entry "@" + name.
 QStringList KanjiFontFamilies();

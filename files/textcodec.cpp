@@ -10,6 +10,7 @@ namespace bks {
 namespace {
 
 const char *const kShiftJis = "Shift_JIS";
+const char *const kEucJp = "EUC-JP";
 
 // ICU's table for this code page swaps three control codes (byte 0x1A reads
 // as U+001C, 0x1C as U+007F, 0x7F as U+001A), where Windows maps each to
@@ -157,6 +158,81 @@ void encodeRun(QStringView run, QByteArray &out, bool &replaced)
     }
 }
 
+// One way of reading a file's bytes, with what speaks against it.
+struct Reading {
+    QString text;
+    // Lines holding bytes that are no character in this encoding.
+    qsizetype badLines = 0;
+    // Characters a misreading of EUC-JP as Shift-JIS makes, which a kanji
+    // list seldom holds: half-width katakana and private-use characters.
+    qsizetype misreadSigns = 0;
+
+    // Fewer bad lines, then fewer signs of a misreading. Shift-JIS, the code
+    // page of the files the program writes, keeps a tie.
+    bool betterThan(const Reading &other) const
+    {
+        return std::pair(badLines, misreadSigns) < std::pair(other.badLines, other.misreadSigns);
+    }
+};
+
+qsizetype countMisreadSigns(const QString &text)
+{
+    return std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0xFF61 && u <= 0xFF9F) || (u >= 0xE000 && u <= 0xF8FF);
+    });
+}
+
+// Counts the lines a strict decoder finds bad bytes in.
+qsizetype badLinesIn(const QByteArray &bytes, const char *encoding)
+{
+    qsizetype bad = 0;
+    const QByteArrayView all(bytes);
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf('\n', start);
+        if (end < 0)
+            end = all.size();
+        QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+        (void)decoder.decode(all.sliced(start, end - start));
+        bad += decoder.hasError() ? 1 : 0;
+        start = end + 1;
+    }
+    return bad;
+}
+
+Reading readShiftJis(const QByteArray &bytes)
+{
+    Reading r;
+    r.text = decodeShiftJis(bytes);
+    if (r.text.contains(QChar(QChar::ReplacementCharacter)))
+        r.badLines = std::max<qsizetype>(1, badLinesIn(bytes, kShiftJis));
+    r.misreadSigns = countMisreadSigns(r.text);
+    return r;
+}
+
+Reading readEucJp(const QByteArray &bytes)
+{
+    Reading r;
+    QStringDecoder decoder(kEucJp, QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid()) {
+        r.badLines = bytes.size() + 1;
+        return r;
+    }
+    r.text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        // The converter writes U+001A for a bad byte; a list holds no such
+        // control code of its own.
+        r.text.replace(QChar(0x1A), QChar(QChar::ReplacementCharacter));
+        r.badLines = std::max<qsizetype>(1, badLinesIn(bytes, kEucJp));
+    }
+    // The converter passes the bytes EUC-JP leaves unused through as C1
+    // control codes: no text holds those, so each counts as bad.
+    r.badLines += std::count_if(r.text.cbegin(), r.text.cend(),
+                                [](QChar c) { return c.unicode() >= 0x80 && c.unicode() <= 0x9F; });
+    r.misreadSigns = countMisreadSigns(r.text);
+    return r;
+}
+
 }  // namespace
 
 QString decodeTextFile(const QByteArray &bytes)
@@ -164,7 +240,11 @@ QString decodeTextFile(const QByteArray &bytes)
     // A byte-order mark says UTF-8 even when a bad byte follows.
     if (bytes.startsWith("\xEF\xBB\xBF") || isValidUtf8(bytes))
         return decodeUtf8(bytes);
-    return decodeShiftJis(bytes);
+    const Reading shiftJis = readShiftJis(bytes);
+    if (shiftJis.badLines == 0 && shiftJis.misreadSigns == 0)
+        return shiftJis.text;
+    const Reading eucJp = readEucJp(bytes);
+    return eucJp.betterThan(shiftJis) ? eucJp.text : shiftJis.text;
 }
 
 QByteArray encodeShiftJis(const QString &text, bool *replaced)

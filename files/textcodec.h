@@ -6,8 +6,11 @@
 namespace bks {
 
 // Reads a text file's bytes: valid UTF-8 (with or without a byte-order mark)
-// as UTF-8, anything else as Shift-JIS (Windows-31J). Invalid bytes become
-// U+FFFD; nothing is dropped silently.
+// as UTF-8; otherwise as Shift-JIS (Windows-31J) or EUC-JP (older Unix
+// lists), whichever reads without a bad byte, Shift-JIS when both do unless
+// it makes half-width katakana or private-use characters the other does not.
+// When neither reads cleanly, the one with fewer bad lines; its invalid
+// bytes become U+FFFD, nothing is dropped silently.
 QString decodeTextFile(const QByteArray &bytes);
 
 // Shift-JIS (Windows-31J) bytes of `text`. A character that Shift-JIS cannot

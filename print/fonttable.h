@@ -20,6 +20,16 @@ public:
         const auto *p = reinterpret_cast<const uchar *>(m_data.constData() + offset);
         return static_cast<quint16>((p[0] << 8) | p[1]);
     }
+    quint8 u8(qint64 offset)
+    {
+        if (offset < 0 || offset + 1 > m_data.size()) {
+            m_bad = true;
+            return 0;
+        }
+        return static_cast<quint8>(m_data.at(offset));
+    }
+    quint32 u24(qint64 offset) { return (quint32(u16(offset)) << 8) | u8(offset + 2); }
+    qint64 size() const { return m_data.size(); }
     quint32 u32(qint64 offset)
     {
         const quint32 hi = u16(offset);

@@ -21,6 +21,7 @@ public:
     void setOrientation(int orientation) override { m_target.setOrientation(orientation); }
     void setPaperSize(int size) override { m_target.setPaperSize(size); }
     void setForeColor(qint32 colour) override { m_target.setForeColor(colour); }
+    void setTextHalo(double points) override { m_target.setTextHalo(points); }
     double scaleWidth() const override { return m_target.scaleWidth(); }
     double scaleHeight() const override { return m_target.scaleHeight(); }
     void print(const QString &text) override { m_target.print(text); }

@@ -5,17 +5,39 @@ namespace bks {
 
 namespace {
 
-constexpr GridLine kGrid[] = {
-    {false, 9400, 600, 9400, 15000},   {false, 400, 600, 400, 15000},     {false, 2200, 600, 2200, 15000},
-    {false, 4000, 600, 4000, 15000},   {false, 5800, 600, 5800, 15000},   {false, 7600, 4200, 7600, 15000},
-    {false, 400, 600, 9400, 600},      {false, 2200, 2400, 5800, 2400},   {false, 2200, 4200, 9400, 4200},
-    {false, 2200, 6000, 5800, 6000},   {false, 2200, 7800, 9400, 7800},   {false, 2200, 9600, 9400, 9600},
-    {false, 2200, 11400, 9400, 11400}, {false, 2200, 13200, 9400, 13200}, {false, 2200, 15000, 9400, 15000},
-    {false, 400, 15000, 9400, 15000},  {true, 1300, 600, 1300, 15000},    {true, 3100, 600, 3100, 15000},
-    {true, 4900, 600, 4900, 15000},    {false, 6700, 7800, 6700, 13200},  {false, 8500, 7800, 8500, 13200},
-    {false, 2200, 1500, 5800, 1500},   {false, 2200, 3300, 5800, 3300},   {false, 2200, 5100, 5800, 5100},
-    {false, 2200, 6900, 5800, 6900},   {false, 2200, 8700, 9400, 8700},   {false, 2200, 10500, 9400, 10500},
-    {false, 2200, 12300, 9400, 12300}, {false, 2200, 14100, 5800, 14100},
+// Column line k at x = 400 + 900k, row line m at y = 600 + 900m (twips).
+constexpr SheetGrid kGrid{400, 600, 900};
+
+constexpr GridLine kLines[] = {
+    {false, kGrid.x(10), kGrid.y(0), kGrid.x(10), kGrid.y(16)},
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(0), kGrid.y(16)},
+    {false, kGrid.x(2), kGrid.y(0), kGrid.x(2), kGrid.y(16)},
+    {false, kGrid.x(4), kGrid.y(0), kGrid.x(4), kGrid.y(16)},
+    {false, kGrid.x(6), kGrid.y(0), kGrid.x(6), kGrid.y(16)},
+    {false, kGrid.x(8), kGrid.y(4), kGrid.x(8), kGrid.y(16)},
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(10), kGrid.y(0)},
+    {false, kGrid.x(2), kGrid.y(2), kGrid.x(6), kGrid.y(2)},
+    {false, kGrid.x(2), kGrid.y(4), kGrid.x(10), kGrid.y(4)},
+    {false, kGrid.x(2), kGrid.y(6), kGrid.x(6), kGrid.y(6)},
+    {false, kGrid.x(2), kGrid.y(8), kGrid.x(10), kGrid.y(8)},
+    {false, kGrid.x(2), kGrid.y(10), kGrid.x(10), kGrid.y(10)},
+    {false, kGrid.x(2), kGrid.y(12), kGrid.x(10), kGrid.y(12)},
+    {false, kGrid.x(2), kGrid.y(14), kGrid.x(10), kGrid.y(14)},
+    {false, kGrid.x(2), kGrid.y(16), kGrid.x(10), kGrid.y(16)},
+    {false, kGrid.x(0), kGrid.y(16), kGrid.x(10), kGrid.y(16)},
+    {true, kGrid.x(1), kGrid.y(0), kGrid.x(1), kGrid.y(16)},
+    {true, kGrid.x(3), kGrid.y(0), kGrid.x(3), kGrid.y(16)},
+    {true, kGrid.x(5), kGrid.y(0), kGrid.x(5), kGrid.y(16)},
+    {false, kGrid.x(7), kGrid.y(8), kGrid.x(7), kGrid.y(14)},
+    {false, kGrid.x(9), kGrid.y(8), kGrid.x(9), kGrid.y(14)},
+    {false, kGrid.x(2), kGrid.y(1), kGrid.x(6), kGrid.y(1)},
+    {false, kGrid.x(2), kGrid.y(3), kGrid.x(6), kGrid.y(3)},
+    {false, kGrid.x(2), kGrid.y(5), kGrid.x(6), kGrid.y(5)},
+    {false, kGrid.x(2), kGrid.y(7), kGrid.x(6), kGrid.y(7)},
+    {false, kGrid.x(2), kGrid.y(9), kGrid.x(10), kGrid.y(9)},
+    {false, kGrid.x(2), kGrid.y(11), kGrid.x(10), kGrid.y(11)},
+    {false, kGrid.x(2), kGrid.y(13), kGrid.x(10), kGrid.y(13)},
+    {false, kGrid.x(2), kGrid.y(15), kGrid.x(6), kGrid.y(15)},
 };
 
 }  // namespace
@@ -26,29 +48,31 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
 {
     const QString currentChar = content.character(0);
     const float fs = settings.fontScale;
-    const double s = shiftTwips(settings.printOffset);
+    const QPointF shift(shiftTwips(settings.printOffset), 0);
     // Read afresh for every coordinate, as the width may change under it.
     auto W = [&] { return p.scaleWidth(); };
 
     // 1. Set-up, 2. the right-hand heading frame
     beginOneCharPage(p, settings.fontName, fs);
 
-    // 3. Model character, in whatever colour the surface holds
-    p.setFontSize(scaledSize(fs, 160));
-    p.setCurrentX(W() - 5400);
-    p.setCurrentY(900);
-    printIfAny(p, currentChar);
+    // 3. Model character in its box of four squares, in whatever colour the
+    // surface holds
+    printCentred(p, currentChar, kGrid.cells(6, 0, 10, 4), scaledSize(fs, 160), SheetUnit::twips());
 
-    // 4. Tracing characters: right column, then left
+    // 4. Tracing characters below it: right column, then left
     const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        steps.tracing(currentChar, [&](int column, int i) {
-            return std::pair(W() - (column == 0 ? 3800.0 : 5550.0) + s, 7650.0 + 1800 * i);
-        });
+        steps.tracing(
+            currentChar,
+            [](int column, int i) {
+                const int c = column == 0 ? 8 : 6;
+                return kGrid.cells(c, 8 + 2 * i, c + 2, 10 + 2 * i);
+            },
+            shift);
     }
 
-    // 5. Practice line
-    steps.practiceLine(content.examples[0], [&](int i) { return std::pair(W() - 7350, 500.0 + 1800 * i); });
+    // 5. Practice line, down the inner practice column
+    steps.practiceLine(content.examples[0], [](int i) { return kGrid.cells(4, 2 * i, 6, 2 + 2 * i); });
 
     // 6. Headings, written downwards
     p.setForeColor(0);
@@ -59,7 +83,7 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
 
     // 8. Grid
     p.setDrawStyle(PrintSurface::Solid);
-    drawGrid(p, kGrid);
+    drawGrid(p, kLines);
 }
 
 }  // namespace bks

@@ -15,17 +15,38 @@ constexpr HeadingPlace kHeadings[] = {
     {5, 13500, 500, 2000}, {6, 13500, 500, 4000}, {7, 870, 300, 9250},
 };
 
-constexpr GridLine kGrid[] = {
-    {false, 700, 1900, 700, 10900},    {false, 2500, 5500, 2500, 9100},   {false, 4300, 1900, 4300, 9100},
-    {false, 6100, 5500, 6100, 9100},   {false, 7900, 1900, 7900, 9100},   {false, 9700, 1900, 9700, 9100},
-    {false, 11500, 1900, 11500, 9100}, {false, 13300, 1900, 13300, 9100}, {false, 15100, 1900, 15100, 10900},
-    {false, 700, 1900, 15100, 1900},   {false, 4300, 3700, 15100, 3700},  {false, 700, 5500, 15100, 5500},
-    {false, 700, 7300, 15100, 7300},   {false, 700, 9100, 15100, 9100},   {false, 700, 10900, 15100, 10900},
-    {true, 700, 6400, 15100, 6400},    {true, 700, 8200, 15100, 8200},    {true, 700, 10000, 15100, 10000},
-    {false, 7900, 4600, 13300, 4600},  {false, 7900, 2800, 13300, 2800},  {false, 8800, 1900, 8800, 9100},
-    {false, 10600, 1900, 10600, 9100}, {false, 12400, 1900, 12400, 9100}, {false, 1600, 5500, 1600, 9100},
-    {false, 3400, 5500, 3400, 9100},   {false, 5200, 5500, 5200, 9100},   {false, 7000, 5500, 7000, 9100},
-    {false, 14200, 5500, 14200, 9100},
+// Column line k at x = 700 + 900k, row line m at y = 1900 + 900m (twips).
+constexpr SheetGrid kGrid{700, 1900, 900};
+
+constexpr GridLine kLines[] = {
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(0), kGrid.y(10)},
+    {false, kGrid.x(2), kGrid.y(4), kGrid.x(2), kGrid.y(8)},
+    {false, kGrid.x(4), kGrid.y(0), kGrid.x(4), kGrid.y(8)},
+    {false, kGrid.x(6), kGrid.y(4), kGrid.x(6), kGrid.y(8)},
+    {false, kGrid.x(8), kGrid.y(0), kGrid.x(8), kGrid.y(8)},
+    {false, kGrid.x(10), kGrid.y(0), kGrid.x(10), kGrid.y(8)},
+    {false, kGrid.x(12), kGrid.y(0), kGrid.x(12), kGrid.y(8)},
+    {false, kGrid.x(14), kGrid.y(0), kGrid.x(14), kGrid.y(8)},
+    {false, kGrid.x(16), kGrid.y(0), kGrid.x(16), kGrid.y(10)},
+    {false, kGrid.x(0), kGrid.y(0), kGrid.x(16), kGrid.y(0)},
+    {false, kGrid.x(4), kGrid.y(2), kGrid.x(16), kGrid.y(2)},
+    {false, kGrid.x(0), kGrid.y(4), kGrid.x(16), kGrid.y(4)},
+    {false, kGrid.x(0), kGrid.y(6), kGrid.x(16), kGrid.y(6)},
+    {false, kGrid.x(0), kGrid.y(8), kGrid.x(16), kGrid.y(8)},
+    {false, kGrid.x(0), kGrid.y(10), kGrid.x(16), kGrid.y(10)},
+    {true, kGrid.x(0), kGrid.y(5), kGrid.x(16), kGrid.y(5)},
+    {true, kGrid.x(0), kGrid.y(7), kGrid.x(16), kGrid.y(7)},
+    {true, kGrid.x(0), kGrid.y(9), kGrid.x(16), kGrid.y(9)},
+    {false, kGrid.x(8), kGrid.y(3), kGrid.x(14), kGrid.y(3)},
+    {false, kGrid.x(8), kGrid.y(1), kGrid.x(14), kGrid.y(1)},
+    {false, kGrid.x(9), kGrid.y(0), kGrid.x(9), kGrid.y(8)},
+    {false, kGrid.x(11), kGrid.y(0), kGrid.x(11), kGrid.y(8)},
+    {false, kGrid.x(13), kGrid.y(0), kGrid.x(13), kGrid.y(8)},
+    {false, kGrid.x(1), kGrid.y(4), kGrid.x(1), kGrid.y(8)},
+    {false, kGrid.x(3), kGrid.y(4), kGrid.x(3), kGrid.y(8)},
+    {false, kGrid.x(5), kGrid.y(4), kGrid.x(5), kGrid.y(8)},
+    {false, kGrid.x(7), kGrid.y(4), kGrid.x(7), kGrid.y(8)},
+    {false, kGrid.x(15), kGrid.y(4), kGrid.x(15), kGrid.y(8)},
 };
 
 }  // namespace
@@ -36,7 +57,6 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
 {
     const QString currentChar = content.character(0);
     const float fs = settings.fontScale;
-    const double s = shiftTwips(settings.printOffset);
     auto line = [&](double x1, double y1, double x2, double y2) {
         p.line(PrintSurface::StraightLine, x1, y1, x2, y2, 0);
     };
@@ -54,29 +74,32 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
     line(15050, 1700, 700, 1700);
     line(700, 1700, 700, 500);
 
-    // 3. Model character; the shift moves it too
+    // 3. Model character in its box; the shift moves it too, leftwards
+    const double s = shiftTwips(settings.printOffset);
     p.setForeColor(0);
-    p.setFontSize(scaledSize(fs, 160));
-    p.setCurrentX(700 - s);
-    p.setCurrentY(2000);
-    printIfAny(p, currentChar);
+    printCentred(p, currentChar, kGrid.cells(0, 0, 4, 4), scaledSize(fs, 160), SheetUnit::twips(),
+                 QPointF(-s, 0));
 
-    // 4. Tracing characters: two rows of three
+    // 4. Tracing characters: two rows of three, moved up by the shift, which
+    // is to the right on the turned sheet
     const OneCharSteps steps{p, fs, TraceShade(settings.traceShade)};
     if (settings.tracing) {
-        steps.tracing(currentChar, [&](int row, int i) {
-            return std::pair(7750.0 + 1800 * i, (row == 0 ? 1750.0 : 3550.0) - s);
-        });
+        steps.tracing(
+            currentChar,
+            [](int row, int i) { return kGrid.cells(8 + 2 * i, 2 * row, 10 + 2 * i, 2 + 2 * row); },
+            QPointF(0, -s));
     }
 
-    // 5. Practice line
-    steps.practiceLine(content.examples[0], [](int i) { return std::pair(700.0 + 1800 * i, 5400.0); });
+    // 5. Practice line, along the upper row of practice squares
+    steps.practiceLine(content.examples[0], [](int i) { return kGrid.cells(2 * i, 4, 2 + 2 * i, 6); });
 
-    // 6. Headings along x; heading 1 still carries the tracing shade
+    // 6. Headings along x; heading 1 still carries the tracing shade. The
+    // sentence strip's heading is as small as the portrait sheet's, so its
+    // characters, 300 twips apart, do not run into each other.
     for (const HeadingPlace &h : kHeadings) {
         const QString &text = settings.headings[h.k];
         for (qsizetype j = 0; j < countCharacters(text); ++j) {
-            p.setFontSize(scaledSize(fs, 20));
+            p.setFontSize(scaledSize(fs, h.k == 7 ? 10 : 20));
             p.setCurrentX(h.firstX + h.step * static_cast<double>(j));
             p.setCurrentY(h.y);
             p.print(characterAt(text, j));
@@ -86,7 +109,7 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
     }
 
     // 7. Grid
-    drawGrid(p, kGrid);
+    drawGrid(p, kLines);
 
     // 8. Sheet number, one character at a time upwards; four or more
     // characters (100 and above, -100 and below) print nothing

@@ -2,6 +2,7 @@
 
 #include "print/printsurface.h"
 #include "print/sheetmath.h"
+#include "print/squares.h"
 #include "print/textqueue.h"
 
 #include <array>
@@ -122,41 +123,34 @@ inline void printOneCharNumber(PrintSurface &p, float fs, qint16 number)
 }
 
 // The tracing copies and the practice line, each step in the order the
-// sheet makes it. `place` gives a text's pen position as an (x, y) pair.
+// sheet makes it, every character centred in the square `square` gives.
 struct OneCharSteps {
     PrintSurface &p;
     float fs;
     TraceShade shade;
 
-    // Two columns (or rows) of three copies of the model character.
-    template <typename Place>
-    void tracing(const QString &character, Place place) const
+    // Two columns (or rows) of three copies of the model character, moved by
+    // the print offset `shift`.
+    template <typename Square>
+    void tracing(const QString &character, Square square, QPointF shift) const
     {
         for (int group = 0; group < 2; ++group) {
             for (int i = 0; i < 3; ++i) {
                 shade.apply(p);
-                p.setFontSize(scaledSize(fs, 100));
-                const auto [x, y] = place(group, i);
-                p.setCurrentX(x);
-                p.setCurrentY(y);
-                printIfAny(p, character);
+                printCentred(p, character, square(group, i), scaledSize(fs, 100), SheetUnit::twips(), shift);
             }
         }
     }
 
     // The first eight characters of the example text, one a square.
-    template <typename Place>
-    void practiceLine(const QString &source, Place place) const
+    template <typename Square>
+    void practiceLine(const QString &source, Square square) const
     {
         shade.apply(p);
         for (int i = 0; i < 8; ++i) {
-            const auto [x, y] = place(i);
-            p.setCurrentX(x);
-            p.setCurrentY(y);
             shade.apply(p);
-            p.setFontSize(scaledSize(fs, 90));
-            if (i < countCharacters(source))
-                p.print(characterAt(source, i));
+            printCentred(p, i < countCharacters(source) ? characterAt(source, i) : QString(), square(i),
+                         scaledSize(fs, 90), SheetUnit::twips());
         }
     }
 };

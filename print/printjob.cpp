@@ -1,5 +1,6 @@
 #include "print/printjob.h"
 
+#include "print/characterscan.h"
 #include "print/sheetmath.h"
 #include "print/sheetoutput.h"
 #include "print/sheetrun.h"
@@ -104,6 +105,12 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
                             MsgIcon::None);
         return RunResult::NothingPrinted;
     }
+    // Every character this click prints, looked at once before anything is.
+    const QString printed = text1.front(options.tenPages ? 10 * perSheet : c.runCharCount);
+    const CharacterScan scan = scanCharacters(printed, settings.fontName,
+                                              layout->usesStrokeData ? &StrokeData::installed() : nullptr);
+    if (!confirmCharacters(host, scan, settings.fontName, runTitle()))
+        return RunResult::NothingPrinted;
     if (host.saveTemp) {
         try {
             host.saveTemp(text1.text());

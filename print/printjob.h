@@ -54,6 +54,9 @@ struct RunHost {
     // Characters not printed stay in a text box the user sees; without one
     // (the command line) the messages name them instead.
     bool keepsText = true;
+    // A user answers the run's questions; without one (the command line) the
+    // run says what it would have asked and goes on.
+    bool asksUser = true;
 };
 
 enum class RunResult {

@@ -38,6 +38,10 @@ public:
     virtual void setOrientation(int orientation) = 0;
     virtual void setPaperSize(int size) = 0;
     virtual void setForeColor(qint32 colour) = 0;
+    // From now on every upright text is printed on white that reaches
+    // `points` beyond its glyphs' ink, so it reads over the lines and strokes
+    // drawn before it; 0 (the start) prints without.
+    virtual void setTextHalo(double points) = 0;
 
     // Printable area in the current scale unit and orientation.
     virtual double scaleWidth() const = 0;

@@ -3,9 +3,13 @@
 #include "files/fonts.h"
 #include "platform/colours.h"
 #include "print/cupsjob.h"
+#include "print/textqueue.h"
+#include "print/variantglyphs.h"
 #include "print/verticalglyphs.h"
 
+#include <QGlyphRun>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QPrinterInfo>
 
 #include <algorithm>
@@ -129,7 +133,8 @@ void QtPrintSurface::prepareFont()
     m_font = QFont(m_family);
     m_font.setPointSizeF(points);
     m_metrics.emplace(m_font, m_painter->device());
-    m_cell = EmBoxCell(m_font, *m_metrics, points * m_painter->device()->logicalDpiY() / 72.0);
+    m_pixelSize = points * m_painter->device()->logicalDpiY() / 72.0;
+    m_cell = EmBoxCell(m_font, *m_metrics, m_pixelSize);
     m_painter->setFont(m_font);
     m_fontDirty = false;
     m_fontFace = face;
@@ -142,16 +147,63 @@ void QtPrintSurface::print(const QString &text)
     prepareFont();
     applyPen(printedColour(settings().colour), Solid);
     const QPointF at = toDevice(settings().x, settings().y);
+    // A character with a variation selector prints in that shape where the
+    // face has it, in its usual shape where not.
+    const bool variants = hasVariationSelector(text);
+    const QRawFont raw = variants ? RawFontAt(m_font, m_pixelSize) : QRawFont();
+    const QString shown = variants ? WithoutMissingVariants(text, raw) : text;
     if (isVerticalFace(settings().fontName)) {
-        DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, text);
+        DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, shown);
         p.setFont(m_font);
+    } else if (variants && hasVariationSelector(shown)) {
+        drawWithVariants(p, raw, QPointF(at.x(), at.y() + m_cell.baseline), shown);
     } else {
-        p.drawText(QPointF(at.x(), at.y() + m_cell.baseline), text);
+        const QPointF baseline(at.x(), at.y() + m_cell.baseline);
+        if (settings().halo > 0)
+            drawHalo(p, baseline, shown);
+        p.drawText(baseline, shown);
     }
     // Like a printer's Print: the pen goes to the start of the next line.
     const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
     current().x = 0;
     current().y += m_metrics->height() * unitsPerPx;
+}
+
+// Character by character, each one with a variation selector as the glyph
+// the face has for it.
+void QtPrintSurface::drawWithVariants(QPainter &p, const QRawFont &raw, QPointF baseline, const QString &text)
+{
+    double x = baseline.x();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = characterLength(text, i);
+        const QString character = text.mid(i, length);
+        i += length;
+        const QList<uint> codePoints = character.toUcs4();
+        const std::optional<quint32> glyph = codePoints.size() == 2 && isVariationSelector(codePoints[1])
+                                                 ? VariantGlyph(raw, codePoints[0], codePoints[1])
+                                                 : std::nullopt;
+        if (!glyph) {
+            p.drawText(QPointF(x, baseline.y()), character);
+            x += m_metrics->horizontalAdvance(character);
+            continue;
+        }
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes({*glyph});
+        run.setPositions({QPointF(0, 0)});
+        p.drawGlyphRun(QPointF(x, baseline.y()), run);
+        x += raw.advancesForGlyphIndexes(QList<quint32>{*glyph}).value(0).x();
+    }
+}
+
+// White under the text, reaching the halo's width beyond its ink: one box,
+// which costs a PDF a few bytes where the glyphs' stroked outlines would
+// double the size of a sheet of stroke numbers.
+void QtPrintSurface::drawHalo(QPainter &p, QPointF baseline, const QString &text)
+{
+    const double halo = settings().halo * p.device()->logicalDpiY() / 72.0;
+    const QRectF ink = m_metrics->tightBoundingRect(text).translated(baseline);
+    p.fillRect(ink.adjusted(-halo, -halo, halo, halo), Qt::white);
 }
 
 void QtPrintSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)

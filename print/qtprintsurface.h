@@ -53,6 +53,8 @@ private:
     QPageLayout::Orientation pageOrientation() const;
     void applyPen(const QColor &colour, int style);
     void prepareFont();
+    void drawHalo(QPainter &p, QPointF baseline, const QString &text);
+    void drawWithVariants(QPainter &p, const QRawFont &raw, QPointF baseline, const QString &text);
 
     std::unique_ptr<PageTarget> m_target;
     QPainter *m_painter = nullptr;  // while a page is open
@@ -69,6 +71,7 @@ private:
     QFont m_font;
     std::optional<QFontMetricsF> m_metrics;
     TextCell m_cell;
+    double m_pixelSize = 0;  // of m_font on the page's device
     QPageLayout::Orientation m_openOrientation = QPageLayout::Portrait;
 
     bool m_penValid = false;

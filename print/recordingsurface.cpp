@@ -109,6 +109,7 @@ void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet
             surface.setFontName(op.fontName);
             surface.setFontSize(op.fontSize);
             surface.setForeColor(op.colour);
+            surface.setTextHalo(op.halo);
             surface.setCurrentX(op.x);
             surface.setCurrentY(op.y);
             surface.print(op.text);

@@ -28,7 +28,7 @@ SheetContent sheetContent(const QString &characters, qint16 number, const std::a
     SheetContent content{characters, number, examples, {}};
     if (strokes) {
         for (int i = 0; i < 2 && i < countCharacters(characters); ++i) {
-            const QString c = characterAt(characters, i);
+            const QString c = plainCharacters(characterAt(characters, i));
             content.strokes[static_cast<size_t>(i)] = strokes->lookup(c.toUcs4().value(0));
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/fonts.h"
 #include "platform/colours.h"
 
 #include <QString>
@@ -36,7 +37,7 @@ struct SheetSettings {
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
     // No face chosen yet ("フォント", the caption before any choice), or none
     // after a cancelled font dialog: either way there is nothing to print with.
-    bool noFaceChosen() const { return fontName.isEmpty() || fontName == QStringLiteral("フォント"); }
+    bool noFaceChosen() const { return fontName.isEmpty() || isPlaceholderFace(fontName); }
 };
 
 }  // namespace bks

@@ -35,6 +35,7 @@ public:
     void setOrientation(int orientation) override { step([&] { target().setOrientation(orientation); }); }
     void setPaperSize(int size) override { step([&] { target().setPaperSize(size); }); }
     void setForeColor(qint32 colour) override { step([&] { target().setForeColor(colour); }); }
+    void setTextHalo(double points) override { step([&] { target().setTextHalo(points); }, {points}); }
     double scaleWidth() const override { return measure([&] { return target().scaleWidth(); }); }
     double scaleHeight() const override { return measure([&] { return target().scaleHeight(); }); }
     void print(const QString &text) override { step([&] { target().print(text); }); }

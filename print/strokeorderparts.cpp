@@ -2,6 +2,7 @@
 
 #include "platform/colours.h"
 #include "print/sheetmath.h"
+#include "print/strokenumbers.h"
 
 #include <QTransform>
 
@@ -17,13 +18,14 @@ constexpr double kStrokeWidthUnits = 3.0;
 constexpr double kNumberSizeUnits = 8.0;
 // The start dot is wider than the brush, so it shows on the stroke's end.
 constexpr double kDotUnits = 7.0;
-// Where a Japanese face's baseline lies in its em box, and how wide a digit
-// is, near enough to keep a number inside its box.
+// Where a Japanese face's baseline lies in its em box.
 constexpr double kBaselineEm = 0.88;
-constexpr double kDigitEm = 0.6;
-// The fewest squares to a row of the build-up, so a short character's
-// squares are not large.
-constexpr int kFewestPerRow = 4;
+// Ten points give digits 2.5 mm tall in every installed face.
+constexpr int kSmallestNumberPoints = 10;
+// A character without strokes gets a row of this many empty squares.
+constexpr int kEmptySquares = 4;
+// The note in an empty diagram's place spans this share of it.
+constexpr double kNoteWidth = 0.85;
 // The stroke count's size in its cell's width.
 constexpr double kCountEm = 0.4;
 
@@ -52,16 +54,6 @@ qint32 strokeShade(const SheetSettings &settings)
     }
 }
 
-void printCentred(PrintSurface &p, const QString &text, const QRectF &square, int points, SheetUnit unit,
-                  double shift)
-{
-    const double em = points * unit.perPoint;
-    p.setFontSize(points);
-    p.setCurrentX(square.center().x() - em / 2 + shift);
-    p.setCurrentY(square.center().y() - em / 2);
-    printIfAny(p, text);
-}
-
 void drawStrokeDiagram(PrintSurface &p, const CharacterStrokes &strokes, const QRectF &box, SheetUnit unit)
 {
     const QTransform onto = boxOnto(box);
@@ -69,33 +61,74 @@ void drawStrokeDiagram(PrintSurface &p, const CharacterStrokes &strokes, const Q
     for (const QPainterPath &stroke : strokes.strokes)
         p.strokePath(onto.map(stroke), kStrokeWidthUnits * k, 0);
 
-    const int points = std::max(1, static_cast<int>(std::floor(kNumberSizeUnits * k / unit.perPoint)));
+    // KanjiVG's size where the diagram is large enough; never so small that
+    // a pupil cannot read the digits.
+    const int points = std::max(kSmallestNumberPoints,
+                                static_cast<int>(std::floor(kNumberSizeUnits * k / unit.perPoint)));
+    const double em = points * unit.perPoint;
+    const QList<QPointF> places = placeStrokeNumbers(strokes, em / k);
+    p.setForeColor(0);
+    p.setTextHalo(strokeNumberHalo(points));
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const QPointF baseline = onto.map(places[i]);
+        p.setFontSize(points);
+        p.setCurrentX(baseline.x());
+        p.setCurrentY(baseline.y() - kBaselineEm * em);
+        p.print(QString::number(i + 1));
+    }
+    p.setTextHalo(0);
+}
+
+void drawNoStrokeData(PrintSurface &p, const QString &character, const QRectF &box, SheetUnit unit)
+{
+    if (character.isEmpty() || character.at(0).isSpace())
+        return;  // the blank of an empty sheet or an odd count
+    const QString note = QStringLiteral("書き順データがありません");
+    const int points = static_cast<int>(std::floor(box.width() * kNoteWidth / note.size() / unit.perPoint));
     const double em = points * unit.perPoint;
     p.setForeColor(0);
-    for (qsizetype i = 0; i < strokes.numberPositions.size(); ++i) {
-        const QString number = QString::number(i + 1);
-        const QPointF baseline = onto.map(strokes.numberPositions[i]);
-        const double width = kDigitEm * em * static_cast<double>(number.size());
-        p.setFontSize(points);
-        p.setCurrentX(std::clamp(baseline.x(), box.left(), box.right() - width));
-        p.setCurrentY(std::clamp(baseline.y() - kBaselineEm * em, box.top(), box.bottom() - em));
-        p.print(number);
+    p.setFontSize(points);
+    p.setCurrentX(box.center().x() - em * note.size() / 2);
+    p.setCurrentY(box.center().y() - em / 2);
+    p.print(note);
+}
+
+BuildUpPlan planBuildUp(int strokes, const QRectF &area, const BuildUpRoom &room)
+{
+    // The largest squares for `count` in `height`, the fewest rows on a tie.
+    auto fit = [&](int count, double height) {
+        BuildUpPlan best;
+        for (int rows = 1; rows <= count; ++rows) {
+            const int perRow = (count + rows - 1) / rows;
+            const double side = std::min({area.width() / perRow, height / rows, room.largest});
+            if (side > best.side + 1e-9)
+                best = {side, perRow, (count + perRow - 1) / perRow, 0};
+        }
+        return best;
+    };
+    if (strokes <= 0)
+        return {area.width() / kEmptySquares, kEmptySquares, 1, 0};
+    BuildUpPlan plan;
+    for (int taken = 0; taken <= room.practiceRows; ++taken) {
+        plan = fit(strokes, area.height() + taken * room.practiceRow);
+        plan.practiceRowsTaken = taken;
+        if (plan.side >= room.smallest - 1e-9)
+            break;
     }
+    // Only the practice rows the squares reach.
+    while (plan.practiceRowsTaken > 0
+           && plan.rows * plan.side <= area.height() + (plan.practiceRowsTaken - 1) * room.practiceRow + 1e-9)
+        --plan.practiceRowsTaken;
+    return plan;
 }
 
 void drawBuildUp(PrintSurface &p, const std::optional<CharacterStrokes> &strokes, const QRectF &area,
-                 qint32 shade)
+                 const BuildUpPlan &plan, qint32 shade)
 {
     const int count = strokes ? strokes->count() : 0;
-    // As many to a row as lets all the rows fit: a character of thirty
-    // strokes gets smaller squares, never a row below the area.
-    int perRow = kFewestPerRow;
-    auto rowsOf = [&](int n) { return std::max(1, (n + perRow - 1) / perRow); };
-    while (rowsOf(count) * (area.width() / perRow) > area.height() + 1e-9)
-        ++perRow;
-    const double side = area.width() / perRow;
+    const int perRow = plan.perRow, rows = plan.rows;
+    const double side = plan.side;
     const int squares = count > 0 ? count : perRow;
-    const int rows = rowsOf(squares);
 
     // The squares' sides: across each row's top and foot, then up between
     // its squares.

@@ -7,30 +7,55 @@
 #include "print/sheetlayout.h"
 #include "print/strokeorderparts.h"
 
+#include <vector>
+
 namespace bks {
 
 namespace {
 
+// Column line k at x = 400 + 900k, row line m at y = 600 + 900m (twips),
+// as on the practice sheet.
+constexpr SheetGrid kGrid{400, 600, 900};
+
 // The sentence strip, the diagram and build-up above the practice squares,
 // and the model, readings, tracing squares and the radical and stroke-count
-// cells on the right: solid lines first, then the dashed centre guides.
-constexpr GridLine kGrid[] = {
-    {false, 400, 600, 400, 15000},    {false, 2200, 600, 2200, 15000},   {false, 5800, 600, 5800, 15000},
-    {false, 9400, 600, 9400, 15000},  {false, 4000, 7800, 4000, 15000},  {false, 7600, 4200, 7600, 15000},
-    {false, 400, 600, 9400, 600},     {false, 2200, 4200, 9400, 4200},   {false, 2200, 7800, 9400, 7800},
-    {false, 2200, 9600, 9400, 9600},  {false, 2200, 11400, 9400, 11400}, {false, 2200, 13200, 9400, 13200},
-    {false, 400, 15000, 9400, 15000}, {true, 1300, 600, 1300, 15000},    {true, 3100, 7800, 3100, 15000},
-    {true, 4900, 7800, 4900, 15000},  {true, 6700, 7800, 6700, 13200},   {true, 8500, 7800, 8500, 13200},
-    {true, 2200, 8700, 9400, 8700},   {true, 2200, 10500, 9400, 10500},  {true, 2200, 12300, 9400, 12300},
-    {true, 2200, 14100, 5800, 14100},
-};
+// cells on the right: solid lines first, then the dashed centre guides. The
+// practice columns' rows (row lines 8 to 16, columns 2 to 6) lose the lines
+// of the rows the build-up squares take.
+std::vector<GridLine> gridLines(int rowsTaken)
+{
+    const int free = 8 + 2 * rowsTaken;  // the first row line the practice squares keep
+    std::vector<GridLine> lines;
+    auto line = [&](bool dashed, int k1, int m1, int k2, int m2) {
+        lines.push_back({dashed, kGrid.x(k1), kGrid.y(m1), kGrid.x(k2), kGrid.y(m2)});
+    };
+    for (const int k : {0, 2, 6, 10})
+        line(false, k, 0, k, 16);
+    if (free < 16)
+        line(false, 4, free, 4, 16);
+    line(false, 8, 4, 8, 16);
+    line(false, 0, 0, 10, 0);
+    line(false, 2, 4, 10, 4);
+    for (const int m : {8, 10, 12, 14})
+        line(false, m >= free ? 2 : 6, m, 10, m);
+    line(false, 0, 16, 10, 16);
+    line(true, 1, 0, 1, 16);
+    for (const int k : {3, 5})
+        if (free < 16)
+            line(true, k, free, k, 16);
+    for (const int k : {7, 9})
+        line(true, k, 8, k, 14);
+    for (const int m : {9, 11, 13})
+        line(true, m > free ? 2 : 6, m, 10, m);
+    if (15 > free)
+        line(true, 2, 15, 6, 15);
+    return lines;
+}
 
-constexpr double kSquare = 1800;
-const QRectF kModelBox(5800, 600, 2 * kSquare, 2 * kSquare);
-const QRectF kDiagramBox(2200, 600, 2 * kSquare, 2 * kSquare);
-const QRectF kBuildUpArea(2200, 4200, 2 * kSquare, 2 * kSquare);
-const QPointF kFirstTracingSquare(5800, 7800);
-const QRectF kStrokeCountCell(5800, 13200, kSquare, kSquare);
+const QRectF kModelBox = kGrid.cells(6, 0, 10, 4);
+const QRectF kDiagramBox = kGrid.cells(2, 0, 6, 4);
+const QRectF kBuildUpArea = kGrid.cells(2, 4, 6, 8);
+const QRectF kStrokeCountCell = kGrid.cells(6, 14, 8, 16);
 
 }  // namespace
 
@@ -47,25 +72,32 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };
 
+    // The build-up squares may take rows of the practice squares below
+    // their area when a character has too many strokes for it.
+    const BuildUpPlan plan = planBuildUp(strokes ? strokes->count() : 0, kBuildUpArea,
+                                         {kGrid.step * 2, 4, kGrid.step * 2,
+                                          kSmallestSquareMm * kTwipsPerMm});
+
     // The page and heading frame of the practice sheet
     beginOneCharPage(p, uprightFace(settings.fontName), fs);
-    drawGrid(p, kGrid);
+    drawGrid(p, gridLines(plan.practiceRowsTaken));
 
     p.setForeColor(0);
     printCentred(p, character, kModelBox, scaledSize(fs, 160), unit);
     if (strokes)
         drawStrokeDiagram(p, *strokes, kDiagramBox, unit);
-    drawBuildUp(p, strokes, kBuildUpArea, shade);
+    else
+        drawNoStrokeData(p, character, kDiagramBox, unit);
+    drawBuildUp(p, strokes, kBuildUpArea, plan, shade);
 
     // Tracing copies, right column then left, moved by the print offset
     if (settings.tracing) {
         const double shift = shiftTwips(settings.printOffset);
         for (const int column : {1, 0}) {
             for (int i = 0; i < 3; ++i) {
-                const QRectF square(kFirstTracingSquare + QPointF(column * kSquare, i * kSquare),
-                                    QSizeF(kSquare, kSquare));
+                const QRectF square = kGrid.cells(6 + 2 * column, 8 + 2 * i, 8 + 2 * column, 10 + 2 * i);
                 p.setForeColor(shade);
-                printCentred(p, character, square, scaledSize(fs, 100), unit, shift);
+                printCentred(p, character, square, scaledSize(fs, 100), unit, QPointF(shift, 0));
             }
         }
     }

@@ -17,6 +17,7 @@ struct SurfaceSettings {
     int orientation = PrintSurface::Portrait;
     int paperSize = PrintSurface::A4;
     qint32 colour = 0;  // ForeColor
+    double halo = 0;    // points of white around printed glyphs
 };
 
 // A surface's settings, kept and checked as a printer checks them, and its
@@ -50,6 +51,10 @@ public:
         keep(m_settings.paperSize, size, size == A4, "用紙はA4だけが使えます");
     }
     void setForeColor(qint32 colour) override { keep(m_settings.colour, colour); }
+    void setTextHalo(double points) override
+    {
+        keep(m_settings.halo, points, points >= 0 && points <= 72, "文字の縁取りの幅が範囲外です");
+    }
     double scaleWidth() const override { return printableMm().width() * unitsPerMm(); }
     double scaleHeight() const override { return printableMm().height() * unitsPerMm(); }
 

@@ -70,6 +70,29 @@ const FaceBox &faceBox(const QFont &font)
 
 }  // namespace
 
+QRawFont RawFontAt(const QFont &font, double pixelSize)
+{
+    static QHash<QString, QRawFont> cache;
+    // Font engines must go before the application that owns the font
+    // database does.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { cache.clear(); });
+        return true;
+    }();
+    (void)cleared;
+    const QString key = font.key() + QLatin1Char('\n') + QString::number(pixelSize, 'g', 10);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QRawFont raw = QRawFont::fromFont(font);
+        if (raw.isValid())
+            raw.setPixelSize(pixelSize);
+        if (cache.size() > 64)
+            cache.clear();
+        it = cache.insert(key, raw);
+    }
+    return *it;
+}
+
 TextCell EmBoxCell(const QFont &font, const QFontMetricsF &metrics, double pixelSize)
 {
     const FaceBox &box = faceBox(font);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRawFont>
 
 namespace bks {
 
@@ -21,5 +22,9 @@ struct TextCell {
 // em, its ascent and descent scaled down to one em. The face's tables are
 // read once and kept for the run of the program.
 TextCell EmBoxCell(const QFont &font, const QFontMetricsF &metrics, double pixelSize);
+
+// `font` as a raw font of `pixelSize` pixels an em, made once and reused
+// between characters and sheets; invalid when the face cannot be read.
+QRawFont RawFontAt(const QFont &font, double pixelSize);
 
 }  // namespace bks

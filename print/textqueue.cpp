@@ -13,17 +13,105 @@ qint16 saturatedCount(qsizetype length)
     return static_cast<qint16>(length);
 }
 
+namespace {
+
+char32_t codePointAt(QStringView text, qsizetype at, qsizetype *units)
+{
+    if (at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate()) {
+        *units = 2;
+        return QChar::surrogateToUcs4(text[at], text[at + 1]);
+    }
+    *units = 1;
+    return text[at].unicode();
+}
+
+bool attachesToTheCharacterBefore(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:  // variation selectors among them
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing: return true;
+    default: return false;
+    }
+}
+
+bool isKana(char32_t c)
+{
+    return c >= 0x3041 && c <= 0x30FF;
+}
+
+bool isVoicingMark(QChar c)
+{
+    return c.unicode() == 0x3099 || c.unicode() == 0x309A;
+}
+
+// Most characters are one code unit and need no composing.
+void appendComposed(QString &out, QStringView character)
+{
+    if (character.size() == 1)
+        out += character[0];
+    else
+        out += composedCharacter(character);
+}
+
+}  // namespace
+
 qsizetype characterLength(QStringView text, qsizetype at)
 {
-    return at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate() ? 2 : 1;
+    qsizetype units = 0;
+    codePointAt(text, at, &units);
+    if (isLayoutBreak(text[at]))
+        return units;
+    qsizetype end = at + units;
+    while (end < text.size()) {
+        qsizetype markUnits = 0;
+        if (!attachesToTheCharacterBefore(codePointAt(text, end, &markUnits)))
+            break;
+        end += markUnits;
+    }
+    return end - at;
+}
+
+bool isVariationSelector(char32_t c)
+{
+    return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
+}
+
+QString composedCharacter(QStringView character)
+{
+    // Only the kana and its mark are composed: the normal form would also
+    // turn compatibility ideographs into their unified ones.
+    if (character.size() < 2 || !isKana(character[0].unicode()) || !isVoicingMark(character[1]))
+        return character.toString();
+    const QString pair = character.first(2).toString().normalized(QString::NormalizationForm_C);
+    if (pair.size() != 1)
+        return character.toString();
+    return pair + character.sliced(2).toString();
+}
+
+QString plainCharacters(QStringView text)
+{
+    QString out;
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype end = at + characterLength(text, at);
+        QString character;
+        for (qsizetype i = at; i < end;) {
+            qsizetype units = 0;
+            if (!isVariationSelector(codePointAt(text, i, &units)))
+                character += text.sliced(i, units);
+            i += units;
+        }
+        out += composedCharacter(character);
+        at = end;
+    }
+    return out;
 }
 
 qsizetype countCharacters(QStringView text)
 {
-    qsizetype n = text.size();
-    for (qsizetype i = 1; i < text.size(); ++i)
-        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
-            --n;
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); i += characterLength(text, i))
+        ++n;
     return n;
 }
 
@@ -32,7 +120,7 @@ QString characterAt(QStringView text, qsizetype index)
     qsizetype i = 0;
     for (qsizetype k = 0; k < index && i < text.size(); ++k)
         i += characterLength(text, i);
-    return i < text.size() ? text.sliced(i, characterLength(text, i)).toString() : QString();
+    return i < text.size() ? composedCharacter(text.sliced(i, characterLength(text, i))) : QString();
 }
 
 QString printableFront(QStringView text, int n)
@@ -45,7 +133,7 @@ QString printableFront(QStringView text, int n)
             continue;
         }
         const qsizetype len = characterLength(text, i);
-        out += text.sliced(i, len);
+        appendComposed(out, text.sliced(i, len));
         i += len;
         ++taken;
     }
@@ -104,7 +192,7 @@ QString TextQueue::takeFront(int n)
     skipBreaks();
     for (int k = 0; k < n && m_pos < m_text.size(); ++k) {
         const qsizetype len = characterLength(m_text, m_pos);
-        taken += QStringView(m_text).sliced(m_pos, len);
+        appendComposed(taken, QStringView(m_text).sliced(m_pos, len));
         m_pos += len;
         --m_characters;
         skipBreaks();

@@ -1,5 +1,6 @@
 #include "print/sheetlayout.h"
 #include "print/sheetmath.h"
+#include "print/squares.h"
 #include "print/textqueue.h"
 
 namespace bks {
@@ -8,7 +9,7 @@ namespace {
 
 struct TwoCharBlock : BlockPen {
     const SheetSettings &settings;
-    Int16 U, m;
+    Int16 U;
     float fs;
     qint32 shade;
 
@@ -24,32 +25,31 @@ struct TwoCharBlock : BlockPen {
         });
         blockColumnRules(U, [&](int style, Int16 x) { vline(style, X0 + 10 + x, 10, 16 * U + 10); });
 
-        // Model character, not shifted
+        // Each character in the middle of its square: the model across
+        // columns 3 and 4 of rows 0 and 1, the tracing copies below it
+        // (moved by the print offset), the example text down column 2.
+        const SheetUnit mm = SheetUnit::millimetres();
+        auto square = [&](int column, int row, int across) {
+            const double side = (Int16(across) * 2 * U).d();
+            return QRectF((X0 + 10 + 2 * U * column).d(), (10 + 2 * U * row).d(), side, side);
+        };
         p.setForeColor(0);
-        at((X0 + m + 6 * U).d(), m.d());
-        p.setFontSize(scaledSize(fs, 120));
-        printIfAny(p, ch);
+        printCentred(p, ch, square(3, 0, 2), scaledSize(fs, 120), mm);
 
-        // Tracing characters, shifted by the print offset
         if (settings.tracing) {
-            for (const int col : {6, 8}) {
+            for (const int column : {3, 4}) {
                 for (int i = 0; i < 3; ++i) {
-                    const double x = (X0 + m + col * U).d() + static_cast<double>(settings.printOffset);
-                    at(x, (m + 8 * U + 2 * U * i).d());
                     p.setForeColor(shade);
-                    p.setFontSize(scaledSize(fs, 60));
-                    printIfAny(p, ch);
+                    printCentred(p, ch, square(column, 4 + i, 1), scaledSize(fs, 60), mm,
+                                 QPointF(static_cast<double>(settings.printOffset), 0));
                 }
             }
         }
 
-        // Sentence column
         p.setForeColor(shade);
         for (int k = 1; k <= 8; ++k) {
-            at((X0 + m + 4 * U).d(), (m + 2 * U * (k - 1)).d());
-            p.setFontSize(scaledSize(fs, 60));
-            if (k <= countCharacters(sentence))
-                p.print(characterAt(sentence, k - 1));
+            printCentred(p, k <= countCharacters(sentence) ? characterAt(sentence, k - 1) : QString(),
+                         square(2, k - 1, 1), scaledSize(fs, 60), mm);
         }
 
         // Headings, one character under the other
@@ -69,12 +69,11 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     p.setScaleMode(PrintSurface::Millimetres);
     const Int16 U = cellUnit(p);
     const Int16 D = toInt16(145.0 - static_cast<double>(settings.lineSpacing));
-    const Int16 m = toInt16(std::floor(10.0 / static_cast<double>(settings.fontScale)));
     p.setFontName(settings.fontName);
     p.setPaperSize(PrintSurface::A4);
     p.setOrientation(PrintSurface::Landscape);
 
-    TwoCharBlock block{{p}, settings, U, m, settings.fontScale, colourValue(settings.traceShade)};
+    TwoCharBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(1), content.examples[1]);
     printSheetNumber(p, 12 * U + 10, 16 * U + 13, settings.fontScale, content.number);
     block.draw(D, content.character(0), content.examples[0]);

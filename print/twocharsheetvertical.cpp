@@ -1,5 +1,6 @@
 #include "print/sheetlayout.h"
 #include "print/sheetmath.h"
+#include "print/squares.h"
 #include "print/textqueue.h"
 
 namespace bks {
@@ -8,7 +9,7 @@ namespace {
 
 struct VerticalBlock : BlockPen {
     const SheetSettings &settings;
-    Int16 U, m, n;
+    Int16 U;
     float fs;
     qint32 shade;
 
@@ -26,31 +27,33 @@ struct VerticalBlock : BlockPen {
             vline(style, 10 + x, bottom - to, bottom - from);
         });
 
-        // Model character; the offset moves it up, which is right on the
-        // turned sheet
-        const double offset = settings.printOffset;
-        at(m.d(), (n + Y0).d() - offset);
-        p.setFontSize(static_cast<int>(std::floor(static_cast<double>(fs) * 140)));
+        // Each character in the middle of its square, the block's squares
+        // turned: the model across the two top rows at the left, the
+        // tracing copies to its right, the example text along the row below.
+        // The offset moves model and copies up, which is right on the turned
+        // sheet.
+        const SheetUnit mm = SheetUnit::millimetres();
+        const QPointF shift(0, -static_cast<double>(settings.printOffset));
+        auto square = [&](int column, int row, int across) {
+            const double side = (Int16(across) * 2 * U).d();
+            return QRectF((10 + 2 * U * column).d(), (Y0 + 19 + 2 * U * row).d(), side, side);
+        };
         p.setForeColor(0);
-        printIfAny(p, ch);
+        printCentred(p, ch, square(0, 0, 2), std::floor(static_cast<double>(fs) * 140), mm, shift);
 
         if (settings.tracing) {
-            for (const int row : {2, 0}) {
+            for (const int row : {1, 0}) {
                 for (int i = 0; i < 3; ++i) {
-                    at(((2 * i + 8) * U + m).d(), (n + row * U + Y0).d() - offset);
                     p.setForeColor(shade);
-                    p.setFontSize(scaledSize(fs, 60));
-                    printIfAny(p, ch);
+                    printCentred(p, ch, square(4 + i, row, 1), scaledSize(fs, 60), mm, shift);
                 }
             }
         }
 
         p.setForeColor(shade);
         for (int i = 0; i <= 7; ++i) {
-            at((2 * U * i + m).d(), (m + 5 * U + Y0).d());
-            p.setFontSize(scaledSize(fs, 60));
-            if (i < countCharacters(sentence))
-                p.print(characterAt(sentence, i));
+            printCentred(p, i < countCharacters(sentence) ? characterAt(sentence, i) : QString(),
+                         square(i, 2, 1), scaledSize(fs, 60), mm);
         }
 
         const Int16 places[8][2] = {
@@ -85,11 +88,8 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     const Int16 U = cellUnit(p);
     const Int16 D = toInt16(146.0 - static_cast<double>(settings.lineSpacing));
     p.setFontName(settings.fontName);
-    const double fs = settings.fontScale;
-    const Int16 m = toInt16(std::floor(10.0 / fs));
-    const Int16 n = toInt16(std::floor(19.0 / fs));
 
-    VerticalBlock block{{p}, settings, U, m, n, settings.fontScale, colourValue(settings.traceShade)};
+    VerticalBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
     block.draw(0, content.character(0), content.examples[0]);
     printSheetNumber(p, 15 * U + 10, 11 * U + 10, settings.fontScale, content.number);
     block.draw(D, content.character(1), content.examples[1]);

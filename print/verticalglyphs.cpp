@@ -1,6 +1,8 @@
 #include "print/verticalglyphs.h"
 
 #include "print/fonttable.h"
+#include "print/textqueue.h"
+#include "print/variantglyphs.h"
 
 #include <QFontMetricsF>
 #include <QCoreApplication>
@@ -234,34 +236,6 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font)
     return *it;
 }
 
-namespace {
-
-// Raw fonts at one pixel size, reused between characters and sheets.
-QRawFont sizedRawFont(const QFont &font, double pixelSize)
-{
-    static QHash<QString, QRawFont> cache;
-    // Font engines must go before the application that owns the font
-    // database does.
-    static const bool cleared = [] {
-        qAddPostRoutine([] { cache.clear(); });
-        return true;
-    }();
-    (void)cleared;
-    const QString key = font.key() + QLatin1Char('\n') + QString::number(pixelSize, 'g', 10);
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        QRawFont raw = QRawFont::fromFont(font);
-        if (raw.isValid())
-            raw.setPixelSize(pixelSize);
-        if (cache.size() > 64)
-            cache.clear();
-        it = cache.insert(key, raw);
-    }
-    return *it;
-}
-
-}  // namespace
-
 double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
                         const TextCell &cell, QPointF topLeft, const QString &text)
 {
@@ -270,20 +244,25 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
     const double ascent = cell.baseline;
     const double cellHeight = cell.height;
     const double pixelSize = font.pointSizeF() * device->logicalDpiY() / 72.0;
-    const QRawFont raw = sizedRawFont(font, pixelSize);
+    const QRawFont raw = RawFontAt(font, pixelSize);
     const GlyphSubstitutions empty;
     const GlyphSubstitutions &vertical = raw.isValid() ? VerticalSubstitutions(raw) : empty;
 
     painter.setFont(font);
     double x = topLeft.x();
+    // Character by character as the reader sees them: a base with its
+    // marks or its variation selector turns as one.
     for (qsizetype i = 0; i < text.size();) {
-        const char32_t c = text.at(i).isHighSurrogate() && i + 1 < text.size()
-                                   && text.at(i + 1).isLowSurrogate()
-                               ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                               : text.at(i).unicode();
-        const qsizetype units = c > 0xFFFF ? 2 : 1;
+        const qsizetype units = characterLength(text, i);
         const QString one = text.mid(i, units);
         i += units;
+        const QList<uint> codePoints = one.toUcs4();
+        const char32_t c = codePoints.value(0);
+        std::optional<quint32> glyph;
+        if (codePoints.size() == 2 && isVariationSelector(codePoints[1]))
+            glyph = VariantGlyph(raw, c, codePoints[1]);
+        else if (codePoints.size() == 1 && raw.isValid() && raw.supportsCharacter(uint(c)))
+            glyph = raw.glyphIndexesForString(one).value(0);
 
         if (!isFullWidth(c)) {
             painter.drawText(QPointF(x, topLeft.y() + ascent), one);
@@ -292,12 +271,11 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
         }
 
         painter.save();
-        if (raw.isValid() && raw.supportsCharacter(uint(c))) {
-            const QList<quint32> glyphs = raw.glyphIndexesForString(one);
-            const double advance = raw.advancesForGlyphIndexes(glyphs).value(0).x();
+        if (glyph) {
+            const double advance = raw.advancesForGlyphIndexes(QList<quint32>{*glyph}).value(0).x();
             QGlyphRun run;
             run.setRawFont(raw);
-            run.setGlyphIndexes({vertical.value(glyphs.value(0), glyphs.value(0))});
+            run.setGlyphIndexes({vertical.value(*glyph, *glyph)});
             run.setPositions({QPointF(-advance / 2, -cellHeight / 2 + ascent)});
             painter.translate(x + advance / 2, topLeft.y() + cellHeight / 2);
             painter.rotate(-90);
@@ -305,7 +283,8 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
             x += advance;
         } else {
             // A character the face lacks comes from a fallback face, turned
-            // like the others but in its horizontal form.
+            // like the others but in its horizontal form; so does one with
+            // combining marks, which the face's layout puts in place.
             const double advance = metrics.horizontalAdvance(one);
             painter.translate(x + advance / 2, topLeft.y() + cellHeight / 2);
             painter.rotate(-90);

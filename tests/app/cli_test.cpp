@@ -116,11 +116,23 @@ TEST(CommandLine, PrintRejectsBadUsage)
                       QStringLiteral("--first-number"), QStringLiteral("abc"), QStringLiteral("山")},
           // An empty name is no output: never the default printer.
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QString(), QStringLiteral("山")},
-          QStringList{QStringLiteral("print"), QStringLiteral("--printer"), QString(),
+          QStringList{QStringLiteral("print"), QStringLiteral("--printer"), QString(), QStringLiteral("山")},
+          // Options no sheet of the choice can honour are said, not ignored.
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+                      QStringLiteral("--per-sheet"), QStringLiteral("1"), QStringLiteral("--size"),
+                      QStringLiteral("90"), QStringLiteral("山")},
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+                      QStringLiteral("--per-sheet"), QStringLiteral("1"), QStringLiteral("--narrow"),
+                      QStringLiteral("山")},
+          QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+                      QStringLiteral("--stroke-order"), QStringLiteral("--size"), QStringLiteral("90"),
                       QStringLiteral("山")}}) {
         const Result r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
+        if (args.contains(QStringLiteral("--narrow")) || args.contains(QStringLiteral("--size"))) {
+            EXPECT_TRUE(r.err.contains(QStringLiteral("２文字"))) << r.err.toStdString();
+        }
     }
 }
 
@@ -262,6 +274,7 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
          {QStringList{QStringLiteral("strokes")},
           QStringList{QStringLiteral("strokes"), QStringLiteral("山川")},
           QStringList{QStringLiteral("strokes"), QString()},
+          QStringList{QStringLiteral("strokes"), QString::fromUcs4(U"\uFE00")},  // a selector alone
           QStringList{QStringLiteral("strokes"), QStringLiteral("山"), QStringLiteral("川")}}) {
         const Result r = run(args, source(data));
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
@@ -328,4 +341,31 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(printed.contains(QStringLiteral("書き順データ: KanjiVG (CC BY-SA 3.0)")))
         << printed.toStdString();
+}
+
+// The settings a first start leaves name 「フォント」 for the face: that is no
+// face, and the print goes on in the default one. Characters it cannot draw
+// and characters without strokes are named on stderr; the sheets are printed
+// all the same.
+TEST_F(InTempDir, PrintAfterAFirstStartNamesWhatItCannotDrawAndGoesOn)
+{
+    QFile ini(dir.filePath(QStringLiteral("BKS.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(QStringLiteral("a,b,c,d,e,f,g,フォント,山\r\n").toUtf8());
+    ini.close();
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const Result plain = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山川")});
+    EXPECT_EQ(plain.code, 0) << plain.err.toStdString();
+    EXPECT_TRUE(plain.err.isEmpty()) << plain.err.toStdString();
+
+    const Result lacking = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf,
+                                QStringLiteral("--stroke-order"), QStringLiteral("山龘ｱ")});
+    EXPECT_EQ(lacking.code, 0) << lacking.err.toStdString();
+    const QStringList lines = lacking.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << lacking.err.toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("書体")) && lines[0].endsWith(QStringLiteral("龘")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("書き順データ"))
+                && lines[1].endsWith(QStringLiteral("龘、ｱ")));
+    EXPECT_FALSE(lacking.err.contains(QStringLiteral("山")));
+    EXPECT_TRUE(QFile::exists(pdf));
 }

@@ -186,6 +186,7 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
 {
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
+    f.Label2->setText(QStringLiteral("フォント"));  // as before any face was chosen
     f.Command4_Click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, QStringLiteral("フォントを設定してください"));
@@ -205,6 +206,16 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
     EXPECT_EQ(f.text1(), QStringLiteral("山川"));
     EXPECT_TRUE(paper.sheets().empty());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
+
+    // A character the face cannot draw is named first; No prints nothing.
+    f.setText1(QStringLiteral("龘山"));
+    services.answers.push_back(MsgResult::No);
+    f.Command6_Click();
+    ASSERT_EQ(services.messages.size(), 3u);
+    EXPECT_EQ(services.messages[2].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("龘")));
+    EXPECT_EQ(services.printerDialogs, 1);
+    EXPECT_EQ(f.text1(), QStringLiteral("龘山"));
 }
 
 TEST_F(WindowTest, ExampleTextsComeFromTheChosenSource)

@@ -134,6 +134,30 @@ TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
     EXPECT_EQ(f.text1(), QStringLiteral("一二三"));
     EXPECT_EQ(services.printerDialogs, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
+
+    // Where nothing can print, the preview says why instead of only that
+    // there is nothing (the program's own text: see owntexts_test): no face,
+    // or an empty list, whose blank sheet it shows.
+    const struct {
+        QString face, text, said;
+        bool page;
+    } cases[] = {
+        {QStringLiteral("フォント"), QStringLiteral("山"), QStringLiteral("フォントを選択してください"),
+         false},
+        {QStringLiteral("IPAexMincho"), QStringLiteral("\r\n"), QStringLiteral("印刷する文字がありません"),
+         true},
+    };
+    for (const auto &c : cases) {
+        f.Label2->setText(c.face);
+        f.setText1(c.text);
+        readNextModal(f, [&](QWidget &w) {
+            position = w.findChild<QLabel *>(QStringLiteral("previewPosition"))->text();
+            drawn = !w.findChild<QLabel *>(QStringLiteral("previewPage"))->pixmap().isNull();
+        });
+        f.Preview_Click();
+        EXPECT_TRUE(position.contains(c.said)) << position.toStdString();
+        EXPECT_EQ(drawn, c.page) << position.toStdString();
+    }
 }
 
 TEST_F(WindowTest, WithoutTheBuiltInDictionaryARunPrintsThePickedTexts)

@@ -150,12 +150,12 @@ TEST_F(WindowTest, ShortSettingsFilesApplyWhatTheyHold)
     Form2 &g = open();
     EXPECT_EQ(g.Text3[2]->text(), QStringLiteral("名"));
     EXPECT_EQ(g.Text3[3]->text(), QStringLiteral("音読み"));
-    EXPECT_EQ(g.Label2->text(), QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(g.Label2->text(), QStringLiteral("Klee One"));  // no face: the first start's
 
     for (const QByteArray &nothing : {QByteArray(), QByteArray("\r\n\r\n")}) {
         writeFile(QStringLiteral("BKS.ini"), nothing);
         Form2 &h = open();
-        EXPECT_EQ(h.Label2->text(), QStringLiteral("フォント"));
+        EXPECT_EQ(h.Label2->text(), QStringLiteral("Klee One"));
         EXPECT_TRUE(h.Text3[1]->text().isEmpty());
         EXPECT_EQ(h.Text4->text(), QStringLiteral("墨"));
     }

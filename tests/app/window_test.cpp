@@ -31,7 +31,6 @@ TEST_F(WindowTest, FirstStartWithoutSettingsFileKeepsTheDesignedTexts)
 {
     Form2 &f = open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－"));
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("フォント"));
     for (int k = 1; k <= 7; ++k)
         EXPECT_TRUE(f.Text3[k]->text().isEmpty()) << k;
     EXPECT_EQ(f.state().TraceShade, QStringLiteral("12632256"));
@@ -59,12 +58,28 @@ TEST_F(WindowTest, SettingsFileFillsHeadingsFontAndCharacter)
     EXPECT_EQ(f.Label6->font().family(), QStringLiteral("IPAexMincho"));
 }
 
-TEST_F(WindowTest, EmptyFontFieldFallsBackToTheDefaultFace)
+// A first start (no settings file, or one naming no face or the caption
+// 「フォント」 that an earlier first start wrote) shows the textbook hand and
+// prints with it at once.
+TEST_F(WindowTest, AFirstStartPrintsInTheTextbookHand)
 {
-    writeFile(QStringLiteral("BKS.ini"), encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,,川\r\n")));
-    Form2 &f = open();
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(f.state().SavedFontName, QStringLiteral("ＭＳ Ｐ明朝"));
+    size_t sheets = 0;
+    for (const QByteArray &settings : {QByteArray(), encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,,川\r\n")),
+                                       encodeShiftJis(QStringLiteral("a,b,c,d,e,f,g,フォント,川\r\n"))}) {
+        if (settings.isEmpty())
+            QFile::remove(dir.filePath(QStringLiteral("BKS.ini")));
+        else
+            writeFile(QStringLiteral("BKS.ini"), settings);
+        Form2 &f = open();
+        EXPECT_EQ(f.Label2->text(), QStringLiteral("Klee One"));
+        EXPECT_EQ(f.state().SavedFontName, QStringLiteral("Klee One"));
+        EXPECT_EQ(f.Label6->font().family(), QStringLiteral("Klee One"));
+        f.setText1(QStringLiteral("山川"));
+        services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
+        EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
+        ASSERT_EQ(paper.sheets().size(), ++sheets);
+        EXPECT_EQ(paper.sheets().back().back().fontName, QStringLiteral("Klee One"));
+    }
 }
 
 TEST_F(WindowTest, JunkSettingsFilesNeverStopTheStart)

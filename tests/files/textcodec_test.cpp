@@ -1,5 +1,11 @@
 #include "files/textcodec.h"
 
+#include "tests/files/filetestutil.h"
+
+#include <QDir>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace bks {
@@ -52,6 +58,31 @@ TEST(DecodeTextFile, UtfEightCutOffAtTheEndIsNotTakenForUtfEight)
     const QString decoded = decodeTextFile(QByteArray("ab\xE6\xBC"));
     EXPECT_TRUE(decoded.startsWith(QStringLiteral("ab")));
     EXPECT_FALSE(decoded.contains(QStringLiteral("漢")));
+}
+
+// Older Unix lists are in EUC-JP. Many of them are valid Shift-JIS as well
+// (as half-width katakana and odd kanji), so a clean reading alone does not
+// decide; a damaged file goes with the encoding it breaks less.
+TEST(DecodeTextFile, EucJpListsReadAsWrittenAndShiftJisStaysShiftJis)
+{
+    auto euc = [](const QString &text) {
+        QStringEncoder encoder("EUC-JP");
+        return QByteArray(encoder.encode(text));
+    };
+    const struct {
+        QByteArray bytes;
+        QString expected;
+    } cases[] = {
+        {euc(QStringLiteral("山川田林森花草")), QStringLiteral("山川田林森花草")},      // bad as Shift-JIS
+        {euc(QStringLiteral("学校\r\n先生\r\n")), QStringLiteral("学校\r\n先生\r\n")},  // clean as both
+        {euc(QStringLiteral("ｶﾅと漢字")), QStringLiteral("ｶﾅと漢字")},
+        {euc(QStringLiteral("学校\n")) + "\xFF\n" + euc(QStringLiteral("先生")),
+         QStringLiteral("学校\n\uFFFD\n先生")},
+        {encodeShiftJis(QStringLiteral("学校、ｶﾀｶﾅ")), QStringLiteral("学校、ｶﾀｶﾅ")},
+        {encodeShiftJis(QStringLiteral("学校\n")) + "\xFF", QStringLiteral("学校\n\uFFFD")},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(decodeTextFile(c.bytes), c.expected);
 }
 
 TEST(EncodeShiftJis, UnmappableCharactersBecomeFullWidthQuestionMarks)

@@ -79,6 +79,27 @@ std::optional<QImage> RenderPdfPage(const QString &pdf, int page, int dpi, QRect
     return image.convertToFormat(QImage::Format_Grayscale8);
 }
 
+std::optional<std::vector<QImage>> RenderPdfPages(const QString &pdf, int dpi)
+{
+    QTemporaryDir dir;
+    const QString base = QDir(dir.path()).filePath(QStringLiteral("page"));
+    if (!RunTool(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-gray"), QStringLiteral("-aa"), QStringLiteral("no"),
+                  QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-r"),
+                  QString::number(dpi), pdf, base}))
+        return std::nullopt;
+    // page-1.pgm, page-01.pgm or page-001.pgm: as many digits as the count has.
+    std::vector<QImage> pages;
+    for (const QString &name :
+         QDir(dir.path()).entryList({QStringLiteral("page-*.pgm")}, QDir::Files, QDir::Name)) {
+        QImage image(QDir(dir.path()).filePath(name));
+        if (image.isNull())
+            return std::nullopt;
+        pages.push_back(image.convertToFormat(QImage::Format_Grayscale8));
+    }
+    return pages;
+}
+
 QRect InkBounds(const QImage &source, int threshold)
 {
     const QImage image = source.convertToFormat(QImage::Format_Grayscale8);

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace bks::test {
 
@@ -20,6 +21,10 @@ std::optional<int> PdfPageCount(const QString &pdf);
 // One page rendered in grey levels (no anti-aliasing) at `dpi`, optionally
 // cropped to `crop` (in pixels of that resolution).
 std::optional<QImage> RenderPdfPage(const QString &pdf, int page, int dpi, QRect crop = {});
+
+// Every page rendered as RenderPdfPage renders one, with one run of the
+// tool.
+std::optional<std::vector<QImage>> RenderPdfPages(const QString &pdf, int dpi);
 
 // Smallest rectangle holding every pixel darker than `threshold`.
 QRect InkBounds(const QImage &image, int threshold = 128);

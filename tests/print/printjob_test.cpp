@@ -221,6 +221,51 @@ TEST(PrintRun, EmptyTextAsksForASheetWithoutCharacters)
     }
 }
 
+// Characters the face cannot draw (龘 in every installed face) and
+// characters the stroke data lacks (○, half-width kana) are found in one look
+// at what the click prints, before the printer dialog: the window asks
+// whether to print anyway and names them, or tells once which have no
+// strokes; the command line names both and prints. A ten-sheet batch looks
+// at its own sheets only.
+TEST(PrintRun, CharactersTheFaceOrTheStrokeDataLackAreToldOnceBeforePrinting)
+{
+    const struct {
+        QString text;
+        bool strokeOrder, asksUser, tenPages;
+        MsgResult answer;
+        std::vector<MsgButtons> asked;
+        bool printed;
+    } cases[] = {
+        {QStringLiteral("山龘川龘"), false, true, false, MsgResult::No, {MsgButtons::YesNo}, false},
+        {QStringLiteral("山龘川"), false, true, false, MsgResult::Yes, {MsgButtons::YesNo}, true},
+        {QStringLiteral("山○ｱ○"), true, true, false, MsgResult::Ok, {MsgButtons::Ok}, true},
+        {QStringLiteral("山龘ｱ"), true, false, false, MsgResult::Ok, {MsgButtons::Ok, MsgButtons::Ok}, true},
+        {QStringLiteral("山川　\r\n"), true, true, false, MsgResult::Ok, {}, true},
+        {kKanji.left(20) + QStringLiteral("龘"), false, true, true, MsgResult::Ok, {}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        Job run(c.text);
+        run.host.asksUser = c.asksUser;
+        run.options.perSheet = 1;
+        run.options.tenPages = c.tenPages;
+        run.options.form = c.strokeOrder ? kStrokeOrderForm : kPracticeForm;
+        run.services.answers.push_back(c.answer);
+        EXPECT_EQ(run.click(), c.printed ? RunResult::Printed : RunResult::NothingPrinted);
+        ASSERT_EQ(run.services.messages.size(), c.asked.size());
+        for (size_t i = 0; i < c.asked.size(); ++i) {
+            const QString &said = run.services.messages[i].text;
+            EXPECT_EQ(run.services.messages[i].buttons, c.asked[i]);
+            EXPECT_FALSE(said.contains(QStringLiteral("山")));
+            // Each character once.
+            for (const QString &lacking : {QStringLiteral("龘"), QStringLiteral("○")})
+                EXPECT_LE(said.count(lacking), 1) << said.toStdString();
+        }
+        EXPECT_EQ(run.services.printerDialogs, c.printed ? 1 : 0);
+        EXPECT_EQ(!run.surface.sheets().empty(), c.printed);
+    }
+}
+
 TEST(PrintRun, CancelledPrinterDialogPrintsNothing)
 {
     Job job(QStringLiteral("一二"));

@@ -152,6 +152,7 @@ TEST(PdfSurface, RejectsSettingsItCannotHonour)
     EXPECT_THROW(s->setOrientation(0), PrintSurfaceError);
     EXPECT_THROW(s->setPaperSize(8), PrintSurfaceError);
     EXPECT_THROW(s->setFontSize(0), PrintSurfaceError);
+    EXPECT_THROW(s->setTextHalo(-1), PrintSurfaceError);
     EXPECT_THROW(s->line(6, 0, 0, 1, 1, 0), PrintSurfaceError);
     s->setPaperSize(PrintSurface::A4);
     s->finish(nullptr);
@@ -296,6 +297,48 @@ TEST(PdfSurface, StrokesHaveRoundEndsAndAPointLeavesADot)
             EXPECT_NEAR(dot.width(), px(6), 2) << at;
             EXPECT_NEAR(dot.height(), px(6), 2) << at;
             EXPECT_NEAR((dot.left() + dot.right() + 1) / 2.0, px(at), 2) << at;
+        }
+    }
+}
+
+// A text with a halo reads over a stroke drawn before it: on paper and on
+// the preview the stroke turns white around the glyphs, which stay black.
+TEST(PdfSurface, AHaloClearsWhatLiesUnderATextAroundItsGlyphs)
+{
+    skipWithoutPoppler();
+    const int dpi = 300;
+    auto draw = [](double halo) {
+        return [halo](PrintSurface &s) {
+            s.setScaleMode(PrintSurface::Millimetres);
+            QPainterPath stroke(QPointF(10, 30));
+            stroke.lineTo(60, 30);
+            s.strokePath(stroke, 8, 0);
+            s.setFontName(QStringLiteral("IPAexMincho"));
+            s.setFontSize(60);
+            s.setTextHalo(halo);
+            s.setCurrentX(20);
+            s.setCurrentY(20);
+            s.print(QStringLiteral("8"));
+        };
+    };
+    for (const double halo : {0.0, 6.0}) {
+        const QString pdf = ScratchPath(QStringLiteral("halo%1.pdf").arg(halo));
+        auto s = pdfSurface(pdf);
+        draw(halo)(*s);
+        ASSERT_TRUE(s->finish(nullptr));
+        const auto printed = RenderPdfPage(pdf, 1, dpi);
+        ASSERT_TRUE(printed);
+        for (const QImage &page : {*printed, RenderPreviewPages(draw(halo), dpi).at(0)}) {
+            // The stroke's band (26 to 34 mm down, 5 mm in) where the digit stands.
+            const QRect band(qRound(25.0 / 25.4 * dpi), qRound(32.0 / 25.4 * dpi), qRound(25.0 / 25.4 * dpi),
+                             qRound(4.0 / 25.4 * dpi));
+            int white = 0;
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x)
+                    white += qGray(page.pixel(x, y)) > 200 ? 1 : 0;
+            EXPECT_EQ(white > 200, halo > 0) << white;
+            // The digit itself still inks above the stroke.
+            EXPECT_FALSE(test::InkBounds(page.copy(band.translated(0, -qRound(8.0 / 25.4 * dpi)))).isNull());
         }
     }
 }

@@ -32,6 +32,33 @@ TEST(TextQueue, TakesWholeCharactersAndLeavesLineBreaksOut)
     EXPECT_EQ(characterAt(QStringLiteral("山"), 3), QString());
 }
 
+// Text pasted from web pages and PDFs: a base with combining marks or a
+// variation selector is one character for the count, the sample, the run and
+// the stroke data; decomposed kana print composed; a compatibility ideograph
+// stays as typed.
+TEST(TextQueue, ACharacterIsWhatTheReaderSeesAsOne)
+{
+    const QString pasted = QString::fromUcs4(U"山\u0301川\u3099葛\U000E0100\r\n辻\uFE00か\u3099\uFA19");
+    EXPECT_EQ(countCharacters(pasted), 8);  // six characters and a line break
+    const QString ga = QStringLiteral("が"), kuzu = QString::fromUcs4(U"葛\U000E0100");
+    EXPECT_EQ(characterAt(pasted, 6), ga);  // the line break counts two
+    EXPECT_EQ(printableFront(pasted, 3), QString::fromUcs4(U"山\u0301川\u3099") + kuzu);
+    EXPECT_EQ(plainCharacters(pasted), QString::fromUcs4(U"山\u0301川\u3099葛\r\n辻が\uFA19"));
+    // A mark with nothing to attach to is kept, and never joins a line break.
+    EXPECT_EQ(countCharacters(QString::fromUcs4(U"\u3099\n\u0301")), 3);
+
+    Job run(pasted);
+    run.options.perSheet = 1;
+    EXPECT_EQ(run.click(), RunResult::Printed);
+    using Sheets = std::vector<std::set<QString>>;
+    EXPECT_EQ(run.models(), (Sheets{{QString::fromUcs4(U"山\u0301")},
+                                    {QString::fromUcs4(U"川\u3099")},
+                                    {kuzu},
+                                    {QString::fromUcs4(U"辻\uFE00")},
+                                    {ga},
+                                    {QString::fromUcs4(U"\uFA19")}}));
+}
+
 TEST(RunQueue, AListWrittenOneKanjiPerLinePrintsOneSheetPerKanji)
 {
     const QString list = QStringLiteral("山\r\n") + kShikaru + QStringLiteral("\r\n川\r\n");
@@ -126,6 +153,7 @@ public:
     void setOrientation(int) override {}
     void setPaperSize(int) override {}
     void setForeColor(qint32) override {}
+    void setTextHalo(double) override {}
     double scaleWidth() const override { return kPortraitW; }
     double scaleHeight() const override { return kPortraitH; }
     void print(const QString &) override { m_drawn = true; }

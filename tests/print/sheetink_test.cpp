@@ -1,7 +1,9 @@
-// Where the characters of each sheet land on paper, read back from PDF files
-// with poppler-utils: model and tracing characters in their squares in every
-// face offered, the print-position shift in millimetres, the tracing shade
-// whatever the desktop theme.
+// Where the characters of each sheet land on paper. The ink of every face
+// offered is read back from PDF files with poppler-utils and set against the
+// squares the layouts draw: model, tracing and example characters inside
+// their lines in every face, upright and "@", at both sizes and with every
+// print-position shift (which the layout tests measure in millimetres).
+// Beside it the tracing shade whatever the desktop theme.
 #include "platform/colours.h"
 #include "print/qtprintsurface.h"
 #include "print/recordingsurface.h"
@@ -15,134 +17,265 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <map>
+#include <set>
+#include <tuple>
+
 namespace bks {
 namespace {
 
+using test::cellAround;
+using test::mmPerUnit;
 using test::printPractice;
 
-constexpr int kDpi = 200;
-constexpr double kMarginMm = 5;  // where the PDF output's printable area starts
+constexpr int kDpi = 300;
+// Ink this far from a line still reads as inside the square: more than the
+// line's width and a pixel of the rendering.
+constexpr double kClearMm = 0.2;
 
-struct Layout {
-    const char *name;
-    bool twoChars, vertical;
-};
-constexpr Layout kLayouts[] = {{"one character", false, false},
-                               {"two characters", true, false},
-                               {"one character, @ face", false, true},
-                               {"two characters, @ face", true, true}};
+const QStringList kFaces = {QStringLiteral("Klee One"), QStringLiteral("BIZ UDMincho"),
+                            QStringLiteral("IPAexMincho"), QStringLiteral("IPAexGothic")};
+// Wide and narrow, tall and flat, and the 20 strokes that fill a square.
+const QString kCharacters = QStringLiteral("読雪田車議");
 
-// A model or tracing character, the square it belongs in and its one-em
-// box at the pen, in millimetres from the paper's corner.
-struct Placed {
-    RecordedOp op;
-    QRectF cell, em;
-};
+// Where a face inks a character at a size, in millimetres from the top-left
+// corner of its em box, read from PDF files: every glyph asked for once,
+// one file per face.
+class GlyphInk {
+public:
+    using Key = std::tuple<QString, double, QString>;  // face ("@" kept), points, character
 
-// The smallest rectangle of solid lines around `p` (layout units).
-QRectF cellAround(const std::vector<RecordedOp> &sheet, QPointF p)
-{
-    double low[2] = {-1e9, -1e9}, high[2] = {1e9, 1e9};
-    const double at[2] = {p.x(), p.y()};
-    // A line across axis `a` at `v`, spanning `from`..`to` along the other.
-    auto crossing = [&](int a, double v, double from, double to) {
-        const double along = at[1 - a];
-        if (along < std::min(from, to) || along > std::max(from, to))
-            return;
-        if (v <= at[a])
-            low[a] = std::max(low[a], v);
-        else
-            high[a] = std::min(high[a], v);
+    QRectF of(const Key &key) const
+    {
+        const auto it = m_ink.find(key);
+        return it == m_ink.end() ? QRectF() : it->second;
+    }
+
+    void measure(const std::set<Key> &wanted)
+    {
+        std::map<QString, std::vector<Key>> byFace;
+        for (const Key &key : wanted)
+            if (!m_ink.count(key))
+                byFace[std::get<0>(key)].push_back(key);
+        for (const auto &[face, keys] : byFace)
+            measureFace(face, keys);
+    }
+
+private:
+    struct Placed {
+        Key key;
+        QPointF pen;  // mm on its page
+        double em;
     };
-    for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Line || op.drawStyle != PrintSurface::Solid)
-            continue;
-        const bool box = op.flags == PrintSurface::Box;
-        if (box || op.x1 == op.x2) {
-            crossing(0, op.x1, op.y1, op.y2);
-            crossing(0, op.x2, op.y1, op.y2);
-        }
-        if (box || op.y1 == op.y2) {
-            crossing(1, op.y1, op.x1, op.x2);
-            crossing(1, op.y2, op.x1, op.x2);
-        }
-    }
-    return QRectF(QPointF(low[0], low[1]), QPointF(high[0], high[1]));
-}
 
-std::vector<Placed> placedCharacters(const Layout &layout, const QString &face, float offset = 0)
-{
-    SheetSettings settings;
-    settings.fontName = layout.vertical ? QLatin1Char('@') + face : face;
-    settings.printOffset = offset;
-    RecordingSurface recording;
-    printPractice(recording, layout.twoChars ? 2 : 1,
-                  SheetContent{layout.twoChars ? QStringLiteral("国園") : QStringLiteral("国"), 1, {}},
-                  settings);
-    std::vector<Placed> placed;
-    const auto sheet = recording.sheets().at(0);
-    for (const RecordedOp &op : sheet) {
-        if (op.kind != RecordedOp::Print
-            || (op.text != QStringLiteral("国") && op.text != QStringLiteral("園")))
-            continue;
-        const double mm = op.scaleMode == PrintSurface::Twips ? 25.4 / 1440 : 1.0;
-        const double em = op.fontSize / 72 * 25.4 / mm;
-        // The square around the middle of the em box; a model character
-        // spreads over a block of squares.
-        const QPointF middle(op.x + em / 2, op.y + em / 2);
-        QRectF cell = cellAround(sheet, middle);
-        if (em > 1.2 * std::min(cell.width(), cell.height())) {
-            for (const QPointF corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
-                cell |= cellAround(sheet, middle + corner * em / 4);
+    void measureFace(const QString &face, const std::vector<Key> &keys)
+    {
+        // Landscape pages of the PDF output, glyphs in rows 10 mm apart; a
+        // corner of two lines at (1, 1) mm ties the rendering to the page.
+        std::vector<std::vector<Placed>> pages(1);
+        double x = 10, y = 10, rowHeight = 0;
+        for (const Key &key : keys) {
+            const double em = std::get<1>(key) * 25.4 / 72;
+            if (x + em > 280) {
+                x = 10;
+                y += rowHeight + 10;
+                rowHeight = 0;
+            }
+            if (y + em > 192) {
+                pages.emplace_back();
+                x = y = 10;
+            }
+            pages.back().push_back({key, QPointF(x, y), em});
+            x += em + 10;
+            rowHeight = std::max(rowHeight, em);
         }
-        auto onPaper = [mm](const QRectF &r) {
-            return QRectF(kMarginMm + r.left() * mm, kMarginMm + r.top() * mm, r.width() * mm,
-                          r.height() * mm);
-        };
-        placed.push_back({op, onPaper(cell), onPaper(QRectF(op.x, op.y, em, em))});
-    }
-    return placed;
-}
-
-// Prints the characters again on one page, each in a grey of its own (ten
-// levels apart), and returns the ink of each in millimetres.
-std::vector<QRectF> inkOf(const std::vector<Placed> &placed, const QString &name)
-{
-    const QString pdf = test::ScratchPath(name + QStringLiteral(".pdf"));
-    auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-    for (size_t k = 0; k < placed.size(); ++k) {
-        const RecordedOp &op = placed[k].op;
-        surface->setOrientation(op.orientation);
-        surface->setScaleMode(op.scaleMode);
-        surface->setFontName(op.fontName);
-        surface->setFontSize(op.fontSize);
-        surface->setForeColor(rgbNumber(int(10 * k), int(10 * k), int(10 * k)));
-        surface->setCurrentX(op.x);
-        surface->setCurrentY(op.y);
-        surface->print(op.text);
-    }
-    EXPECT_TRUE(surface->finish(nullptr));
-    std::vector<QRect> px(placed.size());
-    if (const auto page = test::RenderPdfPage(pdf, 1, kDpi)) {
-        for (int y = 0; y < page->height(); ++y) {
-            const uchar *row = page->constScanLine(y);
-            for (int x = 0; x < page->width(); ++x) {
-                if (row[x] < 250 && size_t((row[x] + 5) / 10) < px.size())
-                    px[size_t((row[x] + 5) / 10)] |= QRect(x, y, 1, 1);
+        const QString pdf = test::ScratchPath(QStringLiteral("ink-%1.pdf").arg(qHash(face)));
+        auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
+        for (const auto &page : pages) {
+            surface->setOrientation(PrintSurface::Landscape);
+            surface->setScaleMode(PrintSurface::Millimetres);
+            surface->line(PrintSurface::StraightLine, 1, 1, 4, 1, 0);
+            surface->line(PrintSurface::StraightLine, 1, 1, 1, 4, 0);
+            surface->setFontName(face);
+            surface->setForeColor(0);
+            for (const Placed &g : page) {
+                surface->setFontSize(std::get<1>(g.key));
+                surface->setCurrentX(g.pen.x());
+                surface->setCurrentY(g.pen.y());
+                surface->print(std::get<2>(g.key));
+            }
+            surface->newPage();
+        }
+        ASSERT_TRUE(surface->finish(nullptr));
+        const auto images = test::RenderPdfPages(pdf, kDpi);
+        ASSERT_TRUE(images && images->size() == pages.size());
+        const double k = kDpi / 25.4;
+        for (size_t p = 0; p < pages.size(); ++p) {
+            const QImage &image = (*images)[p];
+            const QRect corner = test::InkBounds(image.copy(0, 0, int(8 * k), int(8 * k)));
+            ASSERT_FALSE(corner.isNull());
+            const QPointF origin = QPointF(corner.topLeft()) - QPointF(k, k);  // (0, 0) mm in pixels
+            for (const Placed &g : pages[p]) {
+                const QRect region(int(origin.x() + (g.pen.x() - 4) * k),
+                                   int(origin.y() + (g.pen.y() - 4) * k), int((g.em + 8) * k),
+                                   int((g.em + 8) * k));
+                const QRect ink = test::InkBounds(image.copy(region));
+                ASSERT_FALSE(ink.isNull()) << "no ink for " << std::get<2>(g.key).toStdString();
+                const QPointF topLeft = (QPointF(region.topLeft() + ink.topLeft()) - origin) / k - g.pen;
+                m_ink[g.key] = QRectF(topLeft, QSizeF(ink.width() + 1, ink.height() + 1) / k);
             }
         }
     }
-    std::vector<QRectF> ink;
-    for (const QRectF r : px)
-        ink.push_back(QRectF(r.topLeft() * (25.4 / kDpi), r.size() * (25.4 / kDpi)));
-    return ink;
+
+    std::map<Key, QRectF> m_ink;
+};
+
+// A model, tracing or example character as a layout placed it: its em box
+// and the square (or block of squares) it belongs to, in millimetres.
+struct Placement {
+    GlyphInk::Key glyph;
+    QRectF em, square;
+};
+
+// Every print of `character` on a sheet of `layout` in `face`.
+std::vector<Placement> placements(const SheetLayout &layout, const QString &face, float scale, float offset,
+                                  const QString &character)
+{
+    SheetSettings settings;  // no headings: only the sheet's own characters print it
+    settings.fontName = face;
+    settings.fontScale = scale;
+    settings.printOffset = offset;
+    const bool two = layout.charactersPerSheet == 2;
+    RecordingSurface recording;
+    printSheet(layout, recording,
+               sheetContent(two ? character + character : character, 1,
+                            {character, two ? character : QString()}),
+               settings);
+    const auto sheet = recording.sheets().at(0);
+    std::vector<Placement> out;
+    for (const RecordedOp &op : sheet) {
+        if (op.kind != RecordedOp::Print || op.text != character)
+            continue;
+        const double k = mmPerUnit(op), em = op.fontSize * 25.4 / 72;
+        const QPointF middle(op.x + em / k / 2, op.y + em / k / 2);
+        QRectF square = cellAround(sheet, middle);
+        // A model character stands over a block of squares.
+        if (em / k > 1.2 * std::min(square.width(), square.height())) {
+            for (const QPointF corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
+                square |= cellAround(sheet, middle + corner * (em / k / 4));
+        }
+        out.push_back({{op.fontName, op.fontSize, character},
+                       QRectF(op.x * k, op.y * k, em, em),
+                       QRectF(square.topLeft() * k, square.bottomRight() * k)});
+    }
+    return out;
 }
 
-// The smallest distance from the inner rectangle to the outer one's sides.
-double smallestMargin(const QRectF &inner, const QRectF &outer)
+// One sheet setting checked: the layout in a face, at a size, shifted.
+struct Setting {
+    const SheetLayout *layout;
+    QString face;
+    float scale, offset;
+};
+
+// Lays out every setting of `layouts` for the four faces (upright and, where
+// the layout has a vertical form, "@"), at the sizes it offers and every
+// shift, measures the glyphs, and checks each placement. The least margins
+// are recorded per layout and face.
+void checkInk(::testing::Test &test, GlyphInk &inks, std::string_view form)
 {
-    return std::min({inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                     outer.bottom() - inner.bottom()});
+    std::vector<Setting> settings;
+    for (const SheetLayout &layout : sheetLayouts()) {
+        if (layout.form != form || layout.forVerticalFace)
+            continue;
+        for (const QString &face : kFaces) {
+            if (!QFontDatabase::families().contains(face)) {
+                ADD_FAILURE() << face.toStdString() << " is not installed (install-deps.sh installs it)";
+                continue;
+            }
+            QStringList faces{face};
+            if (!layout.verticalForm.empty())
+                faces << QLatin1Char('@') + face;
+            for (const QString &f : faces)
+                for (const float scale :
+                     layout.offersSmallerSize ? std::vector{0.9f, 0.8f} : std::vector{0.9f})
+                    for (int offset = -6; offset <= 6; offset += 2)
+                        settings.push_back({&layout, f, scale, float(offset)});
+        }
+    }
+    std::map<std::tuple<std::string, QString, float, int>, std::vector<Placement>> placed;
+    std::set<GlyphInk::Key> glyphs;
+    for (const Setting &s : settings) {
+        for (const QString &c : QStringView(kCharacters).toString().split(QString(), Qt::SkipEmptyParts)) {
+            SheetSettings inFace;
+            inFace.fontName = s.face;
+            const std::string id(layoutForFace(*s.layout, inFace).id);
+            for (const Placement &p : placements(*s.layout, s.face, s.scale, s.offset, c)) {
+                placed[{id, s.face, s.scale, int(s.offset)}].push_back(p);
+                glyphs.insert(p.glyph);
+            }
+        }
+    }
+    inks.measure(glyphs);
+    if (test.HasFatalFailure())
+        return;
+
+    // The least margin of each layout and face without a shift, and the
+    // least on the side a shift moves copies towards, with where it is.
+    std::map<std::string, std::pair<double, std::string>> still, towards;
+    for (const auto &[key, list] : placed) {
+        const auto &[id, face, scale, offset] = key;
+        const std::string name = id + ", " + face.toStdString() + (scale < 0.85f ? ", 90%" : "");
+        for (const Placement &p : list) {
+            const std::string what = QStringLiteral("%1 %2pt at %3 mm")
+                                         .arg(std::get<2>(p.glyph))
+                                         .arg(std::get<1>(p.glyph))
+                                         .arg(offset)
+                                         .toStdString();
+            SCOPED_TRACE(name + ": " + what);
+            // The em box stands in the middle of its square, moved by the
+            // shift alone.
+            const QPointF moved = p.em.center() - p.square.center();
+            const double by = std::hypot(moved.x(), moved.y());
+            EXPECT_TRUE(std::abs(by) < 0.01 || std::abs(by - std::abs(offset)) < 0.01) << by;
+
+            const QRectF ink = inks.of(p.glyph).translated(p.em.topLeft());
+            ASSERT_FALSE(ink.isEmpty());
+            const double margin[4] = {ink.left() - p.square.left(), ink.top() - p.square.top(),
+                                      p.square.right() - ink.right(), p.square.bottom() - ink.bottom()};
+            // The side the copy was moved towards, if any.
+            int side = -1;
+            if (by > 0.01)
+                side = std::abs(moved.x()) > std::abs(moved.y()) ? (moved.x() < 0 ? 0 : 2)
+                                                                 : (moved.y() < 0 ? 1 : 3);
+            for (int m = 0; m < 4; ++m) {
+                if (m == side) {
+                    auto &worst = towards[name];
+                    if (worst.second.empty() || margin[m] < worst.first)
+                        worst = {margin[m], what};
+                    continue;
+                }
+                EXPECT_GT(margin[m], kClearMm) << "side " << m;
+                if (offset == 0) {
+                    auto &worst = still[name];
+                    if (worst.second.empty() || margin[m] < worst.first)
+                        worst = {margin[m], what};
+                }
+            }
+        }
+    }
+    for (const auto &[name, worst] : still) {
+        std::string line = QString::number(worst.first, 'f', 2).toStdString() + " mm (" + worst.second + ")";
+        if (towards.count(name)) {
+            const auto &t = towards.at(name);
+            line += "; shifted, towards the line: " + QString::number(t.first, 'f', 2).toStdString() + " mm ("
+                    + t.second + ")";
+        }
+        test.RecordProperty(name, line);
+        if (qEnvironmentVariableIsSet("BKS_INK_REPORT"))
+            std::cout << name << ": " << line << '\n';
+    }
 }
 
 class SheetInk : public ::testing::Test {
@@ -152,60 +285,22 @@ protected:
         if (!test::HaveTool(QStringLiteral("pdftoppm")))
             GTEST_SKIP() << "pdftoppm not installed (poppler-utils)";
     }
+    // Shared by the layout families: a glyph is measured once.
+    static GlyphInk &inks()
+    {
+        static GlyphInk measured;
+        return measured;
+    }
 };
 
-// Every face stands in its one-em box at the pen, as the layouts were drawn
-// for; wherever a layout puts that box inside a square, the ink stays clear
-// of the square's lines. The least margin of each sheet is recorded.
-TEST_F(SheetInk, EveryModelAndTracingCharacterSitsInItsSquareInEveryFace)
+TEST_F(SheetInk, PracticeSheetsKeepEveryCharacterInsideItsSquare)
 {
-    for (const QString &face : {QStringLiteral("Klee One"), QStringLiteral("BIZ UDMincho"),
-                                QStringLiteral("IPAexMincho"), QStringLiteral("IPAexGothic")}) {
-        if (!QFontDatabase::families().contains(face)) {
-            ADD_FAILURE() << face.toStdString() << " is not installed (install-deps.sh installs it)";
-            continue;
-        }
-        for (const Layout &layout : kLayouts) {
-            SCOPED_TRACE(face.toStdString() + ", " + layout.name);
-            const auto placed = placedCharacters(layout, face);
-            ASSERT_EQ(placed.size(), layout.twoChars ? 14u : 7u);
-            const auto ink = inkOf(placed, face + QString::number(&layout - kLayouts));
-            double least = 1e9;
-            for (size_t k = 0; k < placed.size(); ++k) {
-                ASSERT_FALSE(ink[k].isEmpty()) << "no ink for character " << k;
-                EXPECT_GT(smallestMargin(ink[k], placed[k].em), -0.2)
-                    << "character " << k << " leaves its em box";
-                // More than a line's width and a pixel from every side.
-                if (smallestMargin(placed[k].em, placed[k].cell) > -0.1) {
-                    EXPECT_GT(smallestMargin(ink[k], placed[k].cell), 0.3) << "character " << k;
-                }
-                least = std::min(least, smallestMargin(ink[k], placed[k].cell));
-            }
-            RecordProperty(face.toStdString() + ", " + layout.name,
-                           QString::number(least, 'f', 2).toStdString());
-        }
-    }
+    checkInk(*this, inks(), kPracticeForm);
 }
 
-TEST_F(SheetInk, ShiftMovesTheCharactersByTheMillimetresTheMenuNames)
+TEST_F(SheetInk, StrokeOrderSheetsKeepEveryCharacterInsideItsSquare)
 {
-    for (const Layout &layout : kLayouts) {
-        SCOPED_TRACE(layout.name);
-        const QString face = QStringLiteral("BIZ UDMincho"),
-                      name = QStringLiteral("shift%1-").arg(&layout - kLayouts);
-        const auto before = inkOf(placedCharacters(layout, face), name + QLatin1Char('0'));
-        const auto after = inkOf(placedCharacters(layout, face, 4), name + QLatin1Char('4'));
-        ASSERT_EQ(before.size(), after.size());
-        int shifted = 0;
-        for (size_t k = 0; k < before.size(); ++k) {
-            const QPointF d = after[k].center() - before[k].center();
-            if (std::hypot(d.x(), d.y()) < 0.2)
-                continue;  // a model character the layout keeps in place
-            ++shifted;
-            EXPECT_NEAR(std::hypot(d.x(), d.y()), 4, 0.2) << "character " << k;
-        }
-        EXPECT_GE(shifted, 6);
-    }
+    checkInk(*this, inks(), kStrokeOrderForm);
 }
 
 TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)

@@ -134,106 +134,144 @@ TEST(StrokeOrderSheets, EachBuildUpSquareAddsTheNextStrokeInBlackWithADotAtItsSt
     }
 }
 
-TEST(StrokeOrderSheets, NumbersStayInTheDiagramBesideTheirStrokes)
+// Where a number's digits ink, near enough for any installed face: half an
+// em wide each, three quarters of an em above the baseline.
+QRectF digitsOf(const RecordedOp &n)
+{
+    const double em = n.fontSize / 72 * 25.4 / mmPerUnit(n);
+    const double baseline = n.y + 0.88 * em;
+    return QRectF(n.x, baseline - 0.75 * em, 0.5 * em * double(n.text.size()), 0.75 * em);
+}
+
+// The twenty strokes of 議 競 護 crowd their numbers: each is printed over a
+// white halo after every stroke, apart from the other numbers and from every
+// stroke's start, near its own stroke's start, inside the diagram, and at
+// two a sheet still 2.5 mm tall.
+TEST(StrokeOrderSheets, NumbersReadOverTheStrokesApartAndBesideTheirStarts)
 {
     CharacterStrokes atEdges = mountainStrokes();
-    const StrokeData usual = handMadeStrokeData();
     // Positions at the box's corners would put a number on the frame.
     atEdges.numberPositions = {{0, 0}, {kStrokeBoxUnits, kStrokeBoxUnits}, {kStrokeBoxUnits, 0}};
     const StrokeData edges = StrokeData::fromCharacters({{U'山', atEdges}});
+    ASSERT_TRUE(StrokeData::installed().available()) << StrokeData::installed().problem().toStdString();
     for (const int perSheet : {1, 2}) {
-        for (const StrokeData *data : {&usual, &edges}) {
-            SCOPED_TRACE(perSheet);
-            const auto sheet = drawWith(*data, perSheet, kMountain);
+        for (const QString &character :
+             {QStringLiteral("議"), QStringLiteral("競"), QStringLiteral("護"), kMountain}) {
+            SCOPED_TRACE(character.toStdString() + " " + std::to_string(perSheet));
+            const StrokeData &data = character == kMountain ? edges : StrokeData::installed();
+            const auto sheet = drawWith(data, perSheet, QString(perSheet, character.at(0)));
             const Square diagram = squaresOf(sheet).at(0);
-            for (int k = 1; k <= 3; ++k) {
-                const auto numbers = printsOf(sheet, QString::number(k));
-                ASSERT_EQ(numbers.size(), size_t(perSheet));
-                for (const RecordedOp &n : numbers) {
-                    // Digits are half an em wide.
-                    const double em = n.fontSize / 72 / mmPerUnit(n) * 25.4;
-                    const QRectF box(n.x, n.y, em / 2 * double(n.text.size()), em);
-                    EXPECT_TRUE(cellAround(sheet, box.center()).contains(box)) << k;
-                    if (perSheet == 1) {
-                        EXPECT_TRUE(diagram.cell.contains(box)) << k;
-                    }
-                    if (data != &usual || perSheet != 1)
-                        continue;
-                    // Beside its own stroke's start rather than another's.
-                    double nearest = 1e9;
-                    int nearestStroke = 0;
-                    for (int s = 0; s < 3; ++s) {
-                        const double d = QLineF(box.center(), startOf(diagram.strokes[size_t(s)])).length();
-                        if (d < nearest) {
-                            nearest = d;
-                            nearestStroke = s + 1;
-                        }
-                    }
-                    EXPECT_EQ(nearestStroke, k);
+            const size_t strokes = diagram.strokes.size();
+            std::vector<RecordedOp> numbers;
+            size_t lastStroke = 0;
+            for (size_t i = 0; i < sheet.size(); ++i) {
+                const RecordedOp &op = sheet[i];
+                if (op.kind == RecordedOp::StrokePath
+                    && diagram.cell.contains(op.path.boundingRect().center()))
+                    lastStroke = std::max(lastStroke, i);
+                if (op.kind == RecordedOp::Print && diagram.cell.contains(QPointF(op.x, op.y))
+                    && numbers.size() < strokes) {
+                    EXPECT_GT(i, lastStroke) << "number " << op.text.toStdString() << " under a stroke";
+                    numbers.push_back(op);
+                }
+            }
+            ASSERT_EQ(numbers.size(), strokes);
+            const double unit = diagram.cell.width() / kStrokeBoxUnits;
+            for (size_t k = 0; k < strokes; ++k) {
+                const RecordedOp &n = numbers[k];
+                EXPECT_EQ(n.text, QString::number(k + 1));
+                EXPECT_GT(n.halo, 0);
+                EXPECT_GE(n.fontSize / 72 * 25.4 * 0.72, 2.5) << "digits too small";
+                const QRectF box = digitsOf(n);
+                EXPECT_TRUE(diagram.cell.contains(box)) << k + 1;
+                for (size_t j = 0; j < k; ++j)
+                    EXPECT_FALSE(box.intersects(digitsOf(numbers[j]))) << k + 1 << " on " << j + 1;
+                for (const RecordedOp &stroke : diagram.strokes)
+                    EXPECT_FALSE(box.contains(startOf(stroke))) << k + 1 << " on a stroke's start";
+                if (character != kMountain) {
+                    const QPointF start = startOf(diagram.strokes[k]);
+                    const double dx = std::max({box.left() - start.x(), 0.0, start.x() - box.right()});
+                    const double dy = std::max({box.top() - start.y(), 0.0, start.y() - box.bottom()});
+                    EXPECT_LT(std::hypot(dx, dy), 22 * unit) << k + 1 << " far from its stroke";
                 }
             }
         }
     }
 }
 
-TEST(StrokeOrderSheets, ManyStrokesWrapIntoEqualSquaresOnThePage)
+// The build-up squares as large as their room allows for the stroke count:
+// one row for few strokes, more for many, never smaller than 11 mm, never
+// larger than a practice square. For more strokes than the area holds at
+// that size the squares take whole rows of the practice squares below,
+// whose lines go with them; the practice squares left keep theirs.
+TEST(StrokeOrderSheets, BuildUpSquaresFillTheirRoomAndNoLineCrossesThem)
 {
-    for (const int strokes : {24, 30, 48}) {
-        const StrokeData data = handMadeStrokeData(strokes);
-        for (const int perSheet : {1, 2}) {
+    for (const int perSheet : {1, 2}) {
+        double previous = 1e9;
+        for (const int strokes : {1, 2, 3, 8, 20, 24, 30, 48}) {
             SCOPED_TRACE(testing::Message() << strokes << " strokes, " << perSheet << " a sheet");
-            for (const float offset : {-6.0f, 6.0f}) {
-                SheetSettings settings = sheetSettings();
-                settings.printOffset = offset;
-                const auto sheet = drawWith(data, perSheet, kManyStrokes, settings);
-                for (const RecordedOp &op : sheet)
-                    EXPECT_TRUE(onPrintableArea(op)) << describeInk(op);
-                // The squares stay above the tracing and practice squares,
-                // whole: one running into a grid would be cut by its lines.
-                double tracingTop = 1e9;
-                for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
-                    if (op.colour != 0)
-                        tracingTop = std::min(tracingTop, op.y);
-                const std::vector<Square> squares = squaresOf(sheet);
-                ASSERT_EQ(squares.size(), size_t(perSheet * (strokes + 1)));
-                std::set<double> rows;
-                for (size_t i = 1; i <= size_t(strokes); ++i) {
-                    EXPECT_NEAR(squares[i].cell.width(), squares[1].cell.width(), 1e-6);
-                    EXPECT_NEAR(squares[i].cell.height(), squares[1].cell.width(), 1e-6);
-                    EXPECT_LE(squares[i].cell.bottom(), tracingTop);
-                    rows.insert(squares[i].cell.top());
-                }
-                EXPECT_GT(rows.size(), 1u);
+            const StrokeData data = handMadeStrokeData(strokes);
+            SheetSettings settings = sheetSettings();
+            settings.printOffset = 6;
+            const auto sheet = drawWith(data, perSheet, QString(perSheet, kManyStrokes.at(0)), settings);
+            for (const RecordedOp &op : sheet)
+                EXPECT_TRUE(onPrintableArea(op)) << describeInk(op);
+            const std::vector<Square> squares = squaresOf(sheet);
+            ASSERT_EQ(squares.size(), size_t(perSheet * (strokes + 1)));
+            const double mm = mmPerUnit(sheet.front());
+            const double side = squares[1].cell.width(), practice = perSheet == 1 ? 1800 : 22;
+            EXPECT_GE(side * mm, 11 - 1e-6);
+            EXPECT_LE(side, practice + 1e-6);
+            EXPECT_LE(side, previous + 1e-6) << "fewer strokes, no smaller squares";
+            previous = side;
+            std::set<double> rows;
+            for (size_t i = 1; i <= size_t(strokes); ++i) {
+                EXPECT_NEAR(squares[i].cell.width(), side, 1e-6);
+                EXPECT_NEAR(squares[i].cell.height(), side, 1e-6);
+                rows.insert(squares[i].cell.top());
+                const QRectF inside = squares[i].cell.adjusted(1e-3, 1e-3, -1e-3, -1e-3);
+                for (const RecordedOp &line : opsOf(sheet, RecordedOp::Line))
+                    EXPECT_FALSE(line.flags == PrintSurface::StraightLine
+                                 && QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2))
+                                        .normalized()
+                                        .adjusted(-1e-9, -1e-9, 1e-9, 1e-9)
+                                        .intersects(inside))
+                        << describeInk(line) << " crosses square " << i;
             }
+            EXPECT_EQ(rows.size() == 1, strokes <= 2);
         }
     }
 }
 
-TEST(StrokeOrderSheets, ACharacterWithoutDataGetsEmptySquaresAndTheRestOfItsSheet)
+TEST(StrokeOrderSheets, ACharacterWithoutDataSaysSoInTheDiagramsPlace)
 {
     const StrokeData data = handMadeStrokeData();
+    const QString note = QStringLiteral("書き順データがありません");
     for (const int perSheet : {1, 2}) {
         SCOPED_TRACE(perSheet);
         const auto with = drawWith(data, perSheet, kMountain);
         const auto without = drawWith(StrokeData::fromCharacters({}), perSheet, kMountain);
         EXPECT_TRUE(opsOf(without, RecordedOp::StrokePath).empty());
-        // The squares the strokes were drawn in are there, empty.
-        for (const Square &square : squaresOf(with))
-            EXPECT_EQ(cellAround(without, square.cell.center()), square.cell);
-        // Every text but the stroke numbers: model, tracing copies, headings,
-        // number and credit.
-        auto texts = [](const std::vector<RecordedOp> &sheet) {
+        // The note where the diagram was, once a block, within its square.
+        const Square diagram = squaresOf(with).at(0);
+        const auto notes = printsOf(without, note);
+        ASSERT_EQ(notes.size(), size_t(perSheet));
+        const double em = notes[0].fontSize / 72 * 25.4 / mmPerUnit(notes[0]);
+        EXPECT_TRUE(diagram.cell.contains(QRectF(notes.front().x, notes.front().y, em * 12, em)));
+        // The rest of the sheet: model, tracing copies, headings, number and
+        // credit.
+        auto texts = [&](const std::vector<RecordedOp> &sheet) {
             QStringList out;
             for (const RecordedOp &op : opsOf(sheet, RecordedOp::Print))
-                if (!QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}.contains(
-                        op.text))
+                if (op.text != note && op.text.toInt() == 0)  // no stroke numbers
                     out << op.text;
             return out;
         };
         EXPECT_EQ(texts(without), texts(with));
-        // The blank that pads an odd count draws the same empty sheet.
+        // The blank that pads an odd count draws an empty sheet, without the note.
         const auto blank = drawWith(data, perSheet, QString(QChar(0x3000)));
         EXPECT_TRUE(opsOf(blank, RecordedOp::StrokePath).empty());
+        EXPECT_TRUE(printsOf(blank, note).empty());
         EXPECT_EQ(opsOf(blank, RecordedOp::Line).size(), opsOf(without, RecordedOp::Line).size());
     }
 }

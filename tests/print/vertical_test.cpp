@@ -54,7 +54,9 @@ TEST(OneCharSheetVertical, ModelTracingPracticeLineAndHeadings)
         const auto heading = spelled(ops, settings.headings[size_t(k)]);
         EXPECT_TRUE(runsRight(heading)) << k;
         EXPECT_EQ(heading.at(0).colour, 0) << k;
-        EXPECT_EQ(heading.at(0).fontSize, 17) << k;
+        EXPECT_EQ(heading.at(0).fontSize, k == 7 ? 8 : 17) << k;
+        // Each character clear of the next: an em (20 twips a point) apart.
+        EXPECT_GE(heading.at(1).x - heading.at(0).x, heading.at(0).fontSize * 20) << k;
     }
 
     settings.tracing = false;

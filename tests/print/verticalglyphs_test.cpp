@@ -1,4 +1,5 @@
 #include "print/qtprintsurface.h"
+#include "print/variantglyphs.h"
 #include "print/verticalglyphs.h"
 #include "tests/print/pdftools.h"
 
@@ -87,6 +88,63 @@ TEST(VerticalSubstitutionParser, DamagedTablesOfARealFontNeverCrash)
         for (int k = 0; k < 8; ++k)
             damaged[where(random)] = char(random() & 0xFF);
         (void)ParseVerticalSubstitutions(damaged);
+    }
+}
+
+// A kanji with a variation selector prints in the variant the face has for
+// it (BIZ UDMincho has 葛 U+E0100), else in its usual shape (辻 U+FE00
+// anywhere, every sequence in Klee One), upright and turned. The sequences
+// come from the face's own table, which damaged never crashes the reader.
+TEST(VariationSequences, AKanjiPrintsInTheFacesVariantOrItsUsualShape)
+{
+    auto ink = [](const QString &face, const QString &text) {
+        return RenderPreviewPages(
+                   [&](PrintSurface &s) {
+                       s.setScaleMode(PrintSurface::Millimetres);
+                       s.setFontName(face);
+                       s.setFontSize(72);
+                       s.setCurrentX(10);
+                       s.setCurrentY(10);
+                       s.print(text);
+                   },
+                   150)
+            .at(0)
+            .copy(0, 0, 300, 300);
+    };
+    const struct {
+        const char *face;
+        QString base, sequence;
+        bool variant;
+    } cases[] = {
+        {"BIZ UDMincho", QStringLiteral("葛"), QString::fromUcs4(U"葛\U000E0100"), true},
+        {"BIZ UDMincho", QStringLiteral("辻"), QString::fromUcs4(U"辻\uFE00"), false},
+        {"Klee One", QStringLiteral("葛"), QString::fromUcs4(U"葛\U000E0100"), false},
+    };
+    for (const auto &c : cases) {
+        for (const QString &face :
+             {QString::fromLatin1(c.face), QLatin1Char('@') + QString::fromLatin1(c.face)}) {
+            SCOPED_TRACE(face.toStdString() + " " + c.sequence.toStdString());
+            const QImage usual = ink(face, c.base), printed = ink(face, c.sequence);
+            ASSERT_FALSE(test::InkBounds(usual).isNull());
+            EXPECT_EQ(printed != usual, c.variant);
+        }
+    }
+
+    const QByteArray cmap = rawFont(QStringLiteral("BIZ UDMincho")).fontTable("cmap");
+    ASSERT_FALSE(cmap.isEmpty());
+    const auto full = ParseVariationSequences(cmap);
+    EXPECT_GT(full.size(), 1000);
+    for (qsizetype n = 0; n < cmap.size(); n += std::max<qsizetype>(1, cmap.size() / 300)) {
+        const auto cut = ParseVariationSequences(cmap.left(n));
+        EXPECT_TRUE(cut.isEmpty() || cut == full) << n;
+    }
+    std::mt19937 random(20240401);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray damaged = cmap;
+        std::uniform_int_distribution<qsizetype> where(0, damaged.size() - 1);
+        for (int k = 0; k < 8; ++k)
+            damaged[where(random)] = char(random() & 0xFF);
+        (void)ParseVariationSequences(damaged);
     }
 }
 
