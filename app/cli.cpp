@@ -92,7 +92,7 @@ int compoundsCommand(const QStringList &args, QTextStream &out, QTextStream &err
 }
 
 // The stroke count, then each stroke's start in KanjiVG's box.
-int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, const StrokeData &data)
+int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
 {
     if (args.size() != 2) {
         err << "使い方: bokushomaru strokes 文字" << Qt::endl;
@@ -105,11 +105,12 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
         err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
         return 2;
     }
-    if (!data.available()) {
-        err << messageForDisplay(data.problem()) << Qt::endl;
+    constexpr std::string_view needed[] = {kStrokes.id};
+    if (const QString problem = sources.problem(needed); !problem.isEmpty()) {
+        err << messageForDisplay(problem) << Qt::endl;
         return 1;
     }
-    const std::optional<CharacterStrokes> found = data.lookup(char32_t(codePoints.front()));
+    const std::optional<CharacterStrokes> found = sources.lookUp(kStrokes, char32_t(codePoints.front()));
     if (!found || found->count() == 0) {
         err << "「" << args[1] << "」の書き順データはありません" << Qt::endl;
         return 1;
@@ -123,7 +124,7 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
     return 0;
 }
 
-int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSource &strokes)
+int printCommand(const QStringList &args, QTextStream &err, const SheetSources &sources)
 {
     PrintArgs p;
     if (const auto problem = parsePrintArgs(args, p)) {
@@ -132,9 +133,9 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     }
     // Refused before anything is written: no sheet without its stroke order.
     if (p.options.form == kStrokeOrderForm) {
-        const StrokeData &data = strokes();
-        if (!data.available()) {
-            err << messageForDisplay(data.problem()) << Qt::endl;
+        constexpr std::string_view needed[] = {kStrokes.id};
+        if (const QString problem = sources.problem(needed); !problem.isEmpty()) {
+            err << messageForDisplay(problem) << Qt::endl;
             return 1;
         }
     }
@@ -151,6 +152,7 @@ int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSour
     BatchServices services(p.choice, err);
     RunHost host;
     host.services = &services;
+    host.sources = &sources;
     host.openSurface = &openPrintSurface;
     // The print goes on without the copy; the user learns it is missing.
     host.saveTemp = [&err](const QString &t) {
@@ -189,8 +191,7 @@ bool commandNeedsGui(const QStringList &args)
 
 namespace {
 
-int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
-                  const StrokeDataSource &strokes)
+int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
 {
     if (args.isEmpty())
         return 2;
@@ -208,9 +209,9 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
     if (command == QLatin1String("compounds"))
         return compoundsCommand(args, out, err);
     if (command == QLatin1String("strokes"))
-        return strokesCommand(args, out, err, strokes());
+        return strokesCommand(args, out, err, sources);
     if (command == QLatin1String("print"))
-        return printCommand(args, err, strokes);
+        return printCommand(args, err, sources);
     if (isFactCommand(command))
         return runFactCommand(args, out, err, KanjiFacts::open(KanjiFacts::installedPath()));
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
@@ -219,10 +220,9 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
 
 }  // namespace
 
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
-                   const StrokeDataSource &strokes)
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
 {
-    const int code = runCommandFor(args, out, err, strokes);
+    const int code = runCommandFor(args, out, err, sources);
     // What a command printed counts only once it has arrived: a full disk or
     // /dev/full takes nothing and says so only here.
     out.flush();

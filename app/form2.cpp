@@ -33,8 +33,9 @@ const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
 
 }  // namespace
 
-Form2::Form2(PlatformServices &services, SurfaceOpener openSurface, QWidget *parent)
-    : QMainWindow(parent), m_services(services), m_openSurface(std::move(openSurface))
+Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface,
+             QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_sources(sources), m_openSurface(std::move(openSurface))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);

@@ -3,7 +3,6 @@
 #include "app/captionlabel.h"
 #include "app/windowstate.h"
 #include "dictionary/compounddictionary.h"
-#include "kanji/strokedata.h"
 #include "platform/platformservices.h"
 #include "print/printjob.h"
 
@@ -38,7 +37,9 @@ using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterC
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form2(PlatformServices &services, SurfaceOpener openSurface = {}, QWidget *parent = nullptr);
+    // The sheets draw on `sources`, which outlive the window.
+    Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface = {},
+          QWidget *parent = nullptr);
     ~Form2() override;
 
     WindowState &state() { return m_state; }
@@ -163,9 +164,6 @@ public:
     void soc_Click();
     // The family of sheets every output of the window prints.
     std::string_view sheetForm() const;
-    // The stroke data the 書き順 menu asks before it offers the form; the
-    // installed file (opened only then) unless given other data.
-    void useStrokeData(const StrokeData *data) { m_strokeData = data; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -217,6 +215,7 @@ private:
     void followPreviews(int firstCell, const QString &character);
 
     PlatformServices &m_services;
+    const SheetSources &m_sources;
     SurfaceOpener m_openSurface;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
@@ -234,7 +233,6 @@ private:
     bool m_holdsOwnText = false;
     int m_text1StepDepth = 0;
     bool m_text1StepOpen = false;  // the step has its first change
-    const StrokeData *m_strokeData = nullptr;
 
 public:
     // Controls, named as everywhere else in the program.

@@ -53,6 +53,7 @@ RunHost Form2::runHost()
 {
     RunHost host;
     host.services = &m_services;
+    host.sources = &m_sources;
     host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
     host.saveTemp = [this](const QString &text) { SaveTempData(text); };
     return host;
@@ -86,7 +87,7 @@ void Form2::Preview_Click()
     const bool nothing = TextQueue(text1()).printableCount() == 0;
     // The preview counts as the run does, from runOptions().count.
     try {
-        ShowPrintPreview(this, text1(), settings, runOptions(), m_state.run,
+        ShowPrintPreview(this, text1(), settings, runOptions(), m_state.run, m_sources,
                          nothing
                              ? QStringLiteral("印刷する文字がありません（文字なしで印刷するときの用紙です）")
                              : QString());

@@ -17,11 +17,10 @@ std::string_view Form2::sheetForm() const
 void Form2::sop_Click()
 {
     if (sop->isChecked()) {
-        const StrokeData &data = m_strokeData ? *m_strokeData : StrokeData::installed();
-        if (!data.available()) {
+        constexpr std::string_view needed[] = {kStrokes.id};
+        if (const QString problem = m_sources.problem(needed); !problem.isEmpty()) {
             sop->setChecked(false);
-            m_services.messageBox(data.problem(), QStringLiteral("書き順"), MsgButtons::Ok,
-                                  MsgIcon::Exclamation);
+            m_services.messageBox(problem, QStringLiteral("書き順"), MsgButtons::Ok, MsgIcon::Exclamation);
         }
     }
     showStrokeOrderChoice();

@@ -82,7 +82,8 @@ double best(Run run)
 double windowRun(const QString &text, int sheets, const QString &pdf)
 {
     BenchServices services(pdf, sheets);
-    Form2 window(services);
+    const SheetSources sources;  // practice sheets draw on none
+    Form2 window(services, sources);
     window.Form_Load();
     window.Label2->setText(QStringLiteral("IPAexMincho"));
     window.Option[4]->setChecked(true);  // one character per sheet

@@ -40,7 +40,9 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     const int perSheet = layout->charactersPerSheet;
     const QString characters = sheetCharacters(text1, perSheet);
     const CharacterScan scan = scanCharacters(characters, settings.fontName,
-                                              layout->usesStrokeData ? &StrokeData::installed() : nullptr);
+                                              layout->usesStrokeData && host.sources
+                                                  ? host.sources->find(kStrokes.id)
+                                                  : nullptr);
     if (!confirmCharacters(host, scan, settings.fontName, kTitle))
         return done;
     if (host.saveTemp)
@@ -59,7 +61,7 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     done.characters = characters;
     const SheetContent content = sheetContent(done.characters, choice.number,
                                               choice.printPicked ? choice.picked : choice.typed,
-                                              layout->usesStrokeData ? &StrokeData::installed() : nullptr);
+                                              layout->usesStrokeData ? host.sources : nullptr);
     bool stopped = false;
     try {
         printSheet(*layout, output.surface(), content, settings);

@@ -34,7 +34,7 @@ bool drawsAll(const QRawFont &raw, const QString &character)
 
 }  // namespace
 
-CharacterScan scanCharacters(const QString &characters, const QString &face, const StrokeData *strokes)
+CharacterScan scanCharacters(const QString &characters, const QString &face, const SheetSource *strokes)
 {
     CharacterScan scan;
     const QRawFont raw = QRawFont::fromFont(QFont(resolvedFamily(face)));
@@ -60,7 +60,7 @@ CharacterScan scanCharacters(const QString &characters, const QString &face, con
         seen.insert(character);
         if (raw.isValid() && !drawsAll(raw, character))
             scan.withoutGlyph << character;
-        if (strokes && !strokes->lookup(plainCharacters(character).toUcs4().value(0)))
+        if (strokes && !strokes->lookUp(plainCharacters(character).toUcs4().value(0)).has_value())
             scan.withoutStrokes << character;
     }
     return scan;

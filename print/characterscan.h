@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kanji/strokedata.h"
+#include "print/sheetsources.h"
 #include "print/printjob.h"
 
 #include <QString>
@@ -23,7 +23,7 @@ struct CharacterScan {
 
 // Looks at `characters` in `face` (an "@" face by its upright family) and,
 // when given, in the stroke data.
-CharacterScan scanCharacters(const QString &characters, const QString &face, const StrokeData *strokes);
+CharacterScan scanCharacters(const QString &characters, const QString &face, const SheetSource *strokes);
 
 // Tells the user what the scan found before printing. The window asks
 // whether to print characters the face lacks anyway and tells which have no

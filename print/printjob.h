@@ -4,6 +4,7 @@
 #include "print/printsurface.h"
 #include "print/sheetlayout.h"
 #include "print/sheetsettings.h"
+#include "print/sheetsources.h"
 #include "print/textqueue.h"
 
 #include <array>
@@ -46,6 +47,8 @@ struct RunCounters {
 // What a run needs from its surroundings.
 struct RunHost {
     PlatformServices *services = nullptr;
+    // The data sources the sheets draw on.
+    const SheetSources *sources = nullptr;
     // Opens the output chosen in the printer dialog; throws PrintSurfaceError
     // or returns nullptr when it cannot.
     std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openSurface;
@@ -101,6 +104,6 @@ void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface,
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
 void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
-                RunCounters counters);
+                RunCounters counters, const SheetSources &sources);
 
 }  // namespace bks

@@ -23,13 +23,13 @@ const std::optional<CharacterStrokes> &SheetContent::strokesOf(int index) const
 }
 
 SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples,
-                          const StrokeData *strokes)
+                          const SheetSources *sources)
 {
     SheetContent content{characters, number, examples, {}};
-    if (strokes) {
+    if (sources) {
         for (int i = 0; i < 2 && i < countCharacters(characters); ++i) {
             const QString c = plainCharacters(characterAt(characters, i));
-            content.strokes[static_cast<size_t>(i)] = strokes->lookup(c.toUcs4().value(0));
+            content.strokes[static_cast<size_t>(i)] = sources->lookUp(kStrokes, c.toUcs4().value(0));
         }
     }
     return content;

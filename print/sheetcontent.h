@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kanji/strokedata.h"
+#include "print/sheetsources.h"
 
 #include <QString>
 
@@ -38,8 +38,8 @@ private:
 // The content of a sheet with these characters, number and examples: the one
 // place the run and the single sheet build it, and where facts about the
 // characters from further data sources are looked up.
-// `strokes`, when given, is where the characters' stroke order is looked up.
+// `sources`, when given, is where the characters' stroke order is looked up.
 SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples,
-                          const StrokeData *strokes = nullptr);
+                          const SheetSources *sources = nullptr);
 
 }  // namespace bks

@@ -52,8 +52,7 @@ SheetContent SheetRun::contentFor(const QString &characters) const
     };
     keep(examples[0], first);
     keep(examples[1], second);
-    return sheetContent(characters, m_c.sheetNumber, examples,
-                        m_layout.usesStrokeData ? &StrokeData::installed() : nullptr);
+    return sheetContent(characters, m_c.sheetNumber, examples, m_layout.usesStrokeData ? m_sources : nullptr);
 }
 
 // The number of the sheet at `position` in the numbering (ten-sheet

@@ -2,6 +2,7 @@
 #include "app/cli.h"
 #include "app/printargs.h"
 #include "app/qtplatformservices.h"
+#include "tests/support/builtsources.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,11 +20,11 @@ struct Result {
     QString out, err;
 };
 
-Result run(const QStringList &args, const StrokeDataSource &strokes = &StrokeData::installed)
+Result run(const QStringList &args, const SheetSources &sources = test::builtSources())
 {
     QString out, err;
     QTextStream o(&out), e(&err);
-    const int code = RunCommandLine(args, o, e, strokes);
+    const int code = RunCommandLine(args, o, e, sources);
     o.flush();
     e.flush();
     return {code, out, err};
@@ -42,9 +43,9 @@ CharacterStrokes strokesFrom(std::initializer_list<QPointF> starts)
     return c;
 }
 
-StrokeDataSource source(const StrokeData &data)
+SheetSources source(StrokeData data)
 {
-    return [&data]() -> const StrokeData & { return data; };
+    return test::sourcesWith(std::move(data));
 }
 
 // Runs in a folder of its own, so nothing a command writes is left behind.
@@ -182,7 +183,7 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
 // /dev/full).
 TEST(CommandLine, OutputThatDoesNotArriveIsAFailure)
 {
-    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
+    const SheetSources data = source(StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}}));
     for (const QStringList &args :
          {QStringList{QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")},
           QStringList{QStringLiteral("search"), QStringLiteral("山")},
@@ -194,7 +195,7 @@ TEST(CommandLine, OutputThatDoesNotArriveIsAFailure)
         QTextStream out(&full);
         QString err;
         QTextStream e(&err);
-        EXPECT_EQ(RunCommandLine(args, out, e, source(data)), 1) << args.first().toStdString();
+        EXPECT_EQ(RunCommandLine(args, out, e, data), 1) << args.first().toStdString();
         e.flush();
         EXPECT_TRUE(err.contains(QStringLiteral("標準出力に書き込めませんでした"))) << err.toStdString();
     }
@@ -235,40 +236,39 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
 
 TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
 {
-    const StrokeData data = StrokeData::fromCharacters(
-        {{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
-         {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
-         {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}});
-    const Result yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(data));
+    const SheetSources data = source(
+        StrokeData::fromCharacters({{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
+                                    {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
+                                    {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}}));
+    const Result yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, data);
     EXPECT_EQ(yama.code, 0);
     EXPECT_EQ(yama.out, QStringLiteral("3\n52.49,15.50\n21.49,54.50\n89.24,49.00\n"));
     EXPECT_TRUE(yama.err.isEmpty());
     // A kana is a character; one beyond the BMP is one as well.
-    EXPECT_EQ(run({QStringLiteral("strokes"), QStringLiteral("あ")}, source(data))
-                  .out.section(QLatin1Char('\n'), 0, 1),
-              QStringLiteral("3\n30.13,30.00"));
-    const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, source(data));
+    EXPECT_EQ(
+        run({QStringLiteral("strokes"), QStringLiteral("あ")}, data).out.section(QLatin1Char('\n'), 0, 1),
+        QStringLiteral("3\n30.13,30.00"));
+    const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, data);
     EXPECT_EQ(far.code, 0);
     EXPECT_EQ(far.out, QStringLiteral("1\n10.00,100.00\n"));
     // A variation selector pasted with the kanji names the same character.
-    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\U000E0100")}, source(data)).out,
-              yama.out);
-    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\uFE00")}, source(data)).out, yama.out);
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\U000E0100")}, data).out, yama.out);
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\uFE00")}, data).out, yama.out);
 }
 
 TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
 {
-    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
-    const Result unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, source(data));
+    const SheetSources data = source(StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}}));
+    const Result unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, data);
     EXPECT_EQ(unknown.code, 1);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("猫"))) << unknown.err.toStdString();
 
-    const StrokeData missing = StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat"));
-    const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(missing));
+    const SheetSources missing = source(StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat")));
+    const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, missing);
     EXPECT_EQ(off.code, 1);
     EXPECT_TRUE(off.out.isEmpty());
-    EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.problem()));
+    EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.find(kStrokes.id)->problem()));
 
     for (const QStringList &args :
          {QStringList{QStringLiteral("strokes")},
@@ -276,7 +276,7 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
           QStringList{QStringLiteral("strokes"), QString()},
           QStringList{QStringLiteral("strokes"), QString::fromUcs4(U"\uFE00")},  // a selector alone
           QStringList{QStringLiteral("strokes"), QStringLiteral("山"), QStringLiteral("川")}}) {
-        const Result r = run(args, source(data));
+        const Result r = run(args, data);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_TRUE(r.out.isEmpty());
@@ -323,18 +323,19 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
         QStringLiteral("print"),  QStringLiteral("--pdf"),       pdf,
         QStringLiteral("--font"), QStringLiteral("IPAexMincho"), QStringLiteral("--stroke-order"),
         QStringLiteral("山川")};
-    const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat")));
-    const Result r = run(args, source(missing));
+    const SheetSources missing = source(StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat"))));
+    const Result r = run(args, missing);
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains(messageForDisplay(missing.problem()))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(messageForDisplay(missing.find(kStrokes.id)->problem())))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 
     // With data the same command prints, with the data's credit at the foot
     // in the program's own words (the whole program is linked here, the
     // version menu's longer credit included).
-    const StrokeData data = StrokeData::fromCharacters({});
-    EXPECT_EQ(run(args, source(data)).code, 0);
+    const SheetSources data = source(StrokeData::fromCharacters({}));
+    EXPECT_EQ(run(args, data).code, 0);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));

@@ -48,27 +48,29 @@ QStringList describe(const std::vector<RecordedOp> &sheet)
     return out;
 }
 
-// The sheet the table's row for `form` draws for `characters`, recorded on
-// the window's paper or, with `previewArea`, on the area its preview records on.
+// The sheet the table's row for `form` draws for `characters` from
+// `sources`, recorded on the window's paper or, with `previewArea`, on the
+// area its preview records on.
 std::vector<RecordedOp> tableSheet(std::string_view form, const QString &characters, qint16 number,
-                                   const SheetSettings &settings, bool previewArea = false)
+                                   const SheetSettings &settings, const SheetSources &sources,
+                                   bool previewArea = false)
 {
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface r = previewArea ? RecordingSurface(area.width(), area.height()) : RecordingSurface();
     const SheetLayout &layout = *chooseLayout(form, int(characters.size()));
-    printSheet(layout, r,
-               sheetContent(characters, number, {},
-                            layout.usesStrokeData ? &StrokeData::installed() : nullptr),
+    printSheet(layout, r, sheetContent(characters, number, {}, layout.usesStrokeData ? &sources : nullptr),
                settings);
     return r.sheets().front();
 }
 
 class StrokeOrderWindow : public WindowTest {
 protected:
+    // The window's stroke data is empty, so its 書き順 sheets must say that
+    // they have no strokes: sheets drawn from the build's data would not match.
     Form2 &openWithData()
     {
+        sources = sourcesWith(StrokeData::fromCharacters({}));
         Form2 &f = open();
-        f.useStrokeData(&data);
         f.Label2->setText(QStringLiteral("IPAexMincho"));
         return f;
     }
@@ -81,12 +83,11 @@ protected:
     void expectStrokeOrderSheet(const std::vector<RecordedOp> &printed, const QString &characters,
                                 qint16 number, const SheetSettings &settings)
     {
-        const QStringList wanted = describe(tableSheet(kStrokeOrderForm, characters, number, settings));
-        ASSERT_NE(wanted, describe(tableSheet(kPracticeForm, characters, number, settings)));
+        const QStringList wanted = describe(
+            tableSheet(kStrokeOrderForm, characters, number, settings, sources));
+        ASSERT_NE(wanted, describe(tableSheet(kPracticeForm, characters, number, settings, sources)));
         EXPECT_EQ(describe(printed), wanted) << characters.toStdString();
     }
-
-    StrokeData data = StrokeData::fromCharacters({});
 };
 
 }  // namespace
@@ -131,7 +132,7 @@ TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
     QImage shown;
     auto render = [&](std::string_view form) {
         const std::vector<RecordedOp> sheet = tableSheet(form, QStringLiteral("山川"), 1, f.sheetSettings(),
-                                                         true);
+                                                         sources, true);
         const std::vector<QImage> pages = RenderPreviewPages(
             [&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
         return pages.front().convertToFormat(QImage::Format_RGB32);
@@ -190,21 +191,23 @@ TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
 {
     const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat")));
     ASSERT_FALSE(missing.available());
-    Form2 &f = openWithData();
-    f.useStrokeData(&missing);
+    const QString problem = missing.problem();
+    sources = sourcesWith(StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat"))));
+    Form2 &f = open();
+    f.Label2->setText(QStringLiteral("IPAexMincho"));
     f.sop->trigger();
     EXPECT_FALSE(f.sop->isChecked());
     EXPECT_FALSE(f.soc->isEnabled());
     EXPECT_FALSE(f.Label19->isVisibleTo(&f));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, missing.problem());
+    EXPECT_EQ(services.messages[0].text, problem);
 
     f.Option[4]->setChecked(true);
     f.setText1(QStringLiteral("山"));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 1u);
     EXPECT_EQ(describe(paper.sheets()[0]),
-              describe(tableSheet(kPracticeForm, QStringLiteral("山"), 1, f.sheetSettings())));
+              describe(tableSheet(kPracticeForm, QStringLiteral("山"), 1, f.sheetSettings(), sources)));
 }
 
 TEST_F(StrokeOrderWindow, SizeMenuAsksTheChosenForm)

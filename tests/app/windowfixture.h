@@ -3,6 +3,7 @@
 #include "app/form2.h"
 #include "print/recordingsurface.h"
 #include "tests/support/forwardingsurface.h"
+#include "tests/support/builtsources.h"
 #include "tests/support/scriptedservices.h"
 
 #include <QAccessible>
@@ -64,7 +65,7 @@ protected:
 
     Form2 &open(bool load = true)
     {
-        window = std::make_unique<Form2>(services, openInto(paper));
+        window = std::make_unique<Form2>(services, sources, openInto(paper));
         if (load)
             window->Form_Load();
         return *window;
@@ -91,6 +92,8 @@ protected:
     QTemporaryDir dir;
     QString previous;
     ScriptedServices services;
+    // What the window's sheets draw on; a test may set others before open().
+    SheetSources sources = builtSources();
     RecordingSurface paper;
     std::unique_ptr<Form2> window;
 };

@@ -3,6 +3,7 @@
 #include "print/printjob.h"
 #include "print/sheetmath.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/support/builtsources.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
 
@@ -28,6 +29,7 @@ inline std::vector<QString> fullWidth(int from, int to)
 struct Job {
     ScriptedServices services;
     RecordingSurface surface;
+    SheetSources sources = builtSources();
     RunHost host;
     SheetSettings settings = sheetSettings();
     RunOptions options;
@@ -39,6 +41,7 @@ struct Job {
     explicit Job(const QString &text) : text1(text)
     {
         host.services = &services;
+        host.sources = &sources;
         host.saveTemp = [this](const QString &t) { saved << t; };
         host.openSurface = [this](const PrinterChoice &) {
             ++opened;

@@ -5,6 +5,7 @@
 #include "kanji/strokedata.h"
 #include "print/sheetcontent.h"
 #include "print/sheetlayout.h"
+#include "tests/support/builtsources.h"
 
 #include <QHash>
 #include <QPainterPath>
@@ -61,8 +62,8 @@ inline StrokeData handMadeStrokeData(int manyStrokes = 24)
 inline SheetContent contentFor(const SheetLayout &layout, const QString &characters, qint16 number,
                                const std::array<QString, 2> &examples = {})
 {
-    static const StrokeData data = handMadeStrokeData();
-    return sheetContent(characters, number, examples, layout.usesStrokeData ? &data : nullptr);
+    static const SheetSources sources = sourcesWith(handMadeStrokeData());
+    return sheetContent(characters, number, examples, layout.usesStrokeData ? &sources : nullptr);
 }
 
 }  // namespace bks::test
