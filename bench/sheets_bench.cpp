@@ -36,12 +36,12 @@ SheetSettings benchSettings(const QString &face)
 void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString &kanji, int perSheet)
 {
     const SheetLayout &layout = *chooseLayout(kPracticeForm, perSheet);
+    const std::array<QString, 2> examples = {QStringLiteral("学校"), QStringLiteral("先生")};
+    const SheetSources none;
     qint16 number = 1;
     for (qsizetype i = 0; i < kanji.size(); i += perSheet, ++number) {
-        const SheetContent content{kanji.mid(i, perSheet),
-                                   number,
-                                   {QStringLiteral("学校"), QStringLiteral("先生")}};
-        printSheet(layout, surface, content, settings);
+        printSheet(layout, surface, sheetContent(layout, kanji.mid(i, perSheet), number, examples, none),
+                   settings);
         surface.newPage();
     }
     surface.endDoc();

@@ -66,7 +66,7 @@ void drawRun(PrintSurface &surface, const SheetSources &data, const QString &kan
     const SheetLayout &layout = *chooseLayout(kStrokeOrderForm, 1);
     const SheetSettings settings = benchSettings();
     for (qsizetype i = first; i < std::min(kanji.size(), first + count); ++i) {
-        printSheet(layout, surface, sheetContent(kanji.mid(i, 1), qint16(i + 1), {}, &data), settings);
+        printSheet(layout, surface, sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), {}, data), settings);
         surface.newPage();
     }
 }

@@ -40,8 +40,8 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     const int perSheet = layout->charactersPerSheet;
     const QString characters = sheetCharacters(text1, perSheet);
     const CharacterScan scan = scanCharacters(characters, settings.fontName,
-                                              layout->usesStrokeData && host.sources
-                                                  ? host.sources->find(kStrokes.id)
+                                              layout->drawsOn(kStrokes.id)
+                                                  ? host.dataSources().find(kStrokes.id)
                                                   : nullptr);
     if (!confirmCharacters(host, scan, settings.fontName, kTitle))
         return done;
@@ -59,9 +59,9 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
     }
     done.drawn = true;
     done.characters = characters;
-    const SheetContent content = sheetContent(done.characters, choice.number,
+    const SheetContent content = sheetContent(*layout, done.characters, choice.number,
                                               choice.printPicked ? choice.picked : choice.typed,
-                                              layout->usesStrokeData ? host.sources : nullptr);
+                                              host.dataSources());
     bool stopped = false;
     try {
         printSheet(*layout, output.surface(), content, settings);

@@ -72,7 +72,7 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     }
 
     // 5. Practice line, down the inner practice column
-    steps.practiceLine(content.examples[0], [](int i) { return kGrid.cells(4, 2 * i, 6, 2 + 2 * i); });
+    steps.practiceLine(content.example(0), [](int i) { return kGrid.cells(4, 2 * i, 6, 2 + 2 * i); });
 
     // 6. Headings, written downwards
     p.setForeColor(0);

@@ -91,7 +91,7 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
     }
 
     // 5. Practice line, along the upper row of practice squares
-    steps.practiceLine(content.examples[0], [](int i) { return kGrid.cells(2 * i, 4, 2 + 2 * i, 6); });
+    steps.practiceLine(content.example(0), [](int i) { return kGrid.cells(2 * i, 4, 2 + 2 * i, 6); });
 
     // 6. Headings along x; heading 1 still carries the tracing shade. The
     // sentence strip's heading is as small as the portrait sheet's, so its

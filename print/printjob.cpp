@@ -108,8 +108,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     // Every character this click prints, looked at once before anything is.
     const QString printed = text1.front(options.tenPages ? 10 * perSheet : c.runCharCount);
     const CharacterScan scan = scanCharacters(printed, settings.fontName,
-                                              layout->usesStrokeData && host.sources
-                                                  ? host.sources->find(kStrokes.id)
+                                              layout->drawsOn(kStrokes.id)
+                                                  ? host.dataSources().find(kStrokes.id)
                                                   : nullptr);
     if (!confirmCharacters(host, scan, settings.fontName, runTitle()))
         return RunResult::NothingPrinted;
@@ -144,7 +144,7 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!output.open(*choice))
         return outputFailed();
 
-    SheetRun run(output.surface(), text1, *layout, settings, options, c, host.sources);
+    SheetRun run(output.surface(), text1, *layout, settings, options, c, host.dataSources());
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
     try {
@@ -206,7 +206,7 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     if (settings.noFaceChosen())
         return;
 
-    SheetRun run(surface, queue, *layout, settings, options, c, &sources);
+    SheetRun run(surface, queue, *layout, settings, options, c, sources);
     try {
         if (c.runCharCount == 0)
             run.printBlankSheet();  // what a Yes to the question would print

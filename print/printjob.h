@@ -47,8 +47,13 @@ struct RunCounters {
 // What a run needs from its surroundings.
 struct RunHost {
     PlatformServices *services = nullptr;
-    // The data sources the sheets draw on.
+    // The data sources the sheets draw on; without them, none.
     const SheetSources *sources = nullptr;
+    const SheetSources &dataSources() const
+    {
+        static const SheetSources none;
+        return sources ? *sources : none;
+    }
     // Opens the output chosen in the printer dialog; throws PrintSurfaceError
     // or returns nullptr when it cannot.
     std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openSurface;

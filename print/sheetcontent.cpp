@@ -1,36 +1,36 @@
 #include "print/sheetcontent.h"
 
+#include "print/sheetlayout.h"
 #include "print/textqueue.h"
 
 namespace bks {
 
-qsizetype SheetContent::shownIndex(int index) const
+const CharacterEntry &SheetContent::entry(int index) const
 {
-    return std::max<qsizetype>(0, std::min<qsizetype>(index, countCharacters(characters) - 1));
+    static const CharacterEntry none;
+    return index >= 0 && size_t(index) < entries.size() ? entries[size_t(index)] : none;
 }
 
-QString SheetContent::character(int index) const
+SheetContent sheetContent(const SheetLayout &layout, const QString &characters, qint16 number,
+                          std::span<const QString> examples, const SheetSources &sources)
 {
-    if (countCharacters(characters) == 0)
-        return {};
-    return characterAt(characters, shownIndex(index));
-}
-
-const std::optional<CharacterStrokes> &SheetContent::strokesOf(int index) const
-{
-    // Only the first two characters' strokes are looked up.
-    return strokes[static_cast<size_t>(std::min<qsizetype>(shownIndex(index), 1))];
-}
-
-SheetContent sheetContent(const QString &characters, qint16 number, const std::array<QString, 2> &examples,
-                          const SheetSources *sources)
-{
-    SheetContent content{characters, number, examples, {}};
-    if (sources) {
-        for (int i = 0; i < 2 && i < countCharacters(characters); ++i) {
-            const QString c = plainCharacters(characterAt(characters, i));
-            content.strokes[static_cast<size_t>(i)] = sources->lookUp(kStrokes, c.toUcs4().value(0));
-        }
+    SheetContent content;
+    content.number = number;
+    const qsizetype count = countCharacters(characters);
+    content.entries.resize(size_t(std::max(layout.charactersPerSheet, 0)));
+    for (size_t place = 0; place < content.entries.size(); ++place) {
+        CharacterEntry &entry = content.entries[place];
+        if (place < examples.size())
+            entry.example = examples[place];
+        if (count == 0)
+            continue;
+        entry.character = characterAt(characters, std::min<qsizetype>(qsizetype(place), count - 1));
+        if (layout.sources.empty())
+            continue;
+        const char32_t codePoint = char32_t(plainCharacters(entry.character).toUcs4().value(0));
+        for (const std::string_view id : layout.sources)
+            if (const SheetSource *source = sources.find(id))
+                entry.facts.emplace_back(id, source->lookUp(codePoint));
     }
     return content;
 }

@@ -4,6 +4,7 @@
 #include "print/sheetcontent.h"
 #include "print/sheetsettings.h"
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -36,10 +37,15 @@ struct SheetLayout {
     // Offers the smaller ("90%") face size; otherwise it always prints at
     // full size.
     bool offersSmallerSize;
-    // Its sheets show how the characters are written: the run looks up
-    // their strokes for it.
-    bool usesStrokeData;
+    // The data sources its sheets show facts from: the content looks each
+    // character up in these.
+    std::span<const std::string_view> sources;
     DrawSheet draw;
+
+    bool drawsOn(std::string_view source) const
+    {
+        return std::find(sources.begin(), sources.end(), source) != sources.end();
+    }
 };
 
 inline constexpr std::string_view kPracticeForm = "practice";

@@ -17,6 +17,8 @@ namespace {
 
 using S = PrintSurface;
 
+constexpr std::string_view kStrokeOrderSources[] = {kStrokes.id};
+
 // The fields are named in every row: a row is read, and added, on its own.
 constexpr SheetLayout kLayouts[] = {
     {.id = "one-char",
@@ -28,7 +30,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = false,
      .offersSmallerSize = false,
-     .usesStrokeData = false,
+     .sources = {},
      .draw = drawOneCharSheet},
     {.id = "two-char",
      .form = kPracticeForm,
@@ -39,7 +41,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = false,
      .startsNumberAtOne = true,
      .offersSmallerSize = true,
-     .usesStrokeData = false,
+     .sources = {},
      .draw = drawTwoCharSheet},
     {.id = "one-char-vertical",
      .form = kPracticeForm,
@@ -50,7 +52,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = false,
      .offersSmallerSize = false,
-     .usesStrokeData = false,
+     .sources = {},
      .draw = drawOneCharSheetVertical},
     {.id = "two-char-vertical",
      .form = kPracticeForm,
@@ -61,7 +63,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = false,
      .startsNumberAtOne = true,
      .offersSmallerSize = true,
-     .usesStrokeData = false,
+     .sources = {},
      .draw = drawTwoCharSheetVertical},
     // Stroke order: no vertical form, a vertical face draws the model upright.
     // A failing step costs only that step, so a long run is not lost to one
@@ -76,7 +78,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = true,
      .offersSmallerSize = false,
-     .usesStrokeData = true,
+     .sources = kStrokeOrderSources,
      .draw = drawStrokeOrderSheet},
     {.id = "stroke-order-two",
      .form = kStrokeOrderForm,
@@ -87,7 +89,7 @@ constexpr SheetLayout kLayouts[] = {
      .skipsFailingSteps = true,
      .startsNumberAtOne = true,
      .offersSmallerSize = false,
-     .usesStrokeData = true,
+     .sources = kStrokeOrderSources,
      .draw = drawStrokeOrderTwoSheet},
 };
 

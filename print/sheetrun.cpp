@@ -44,15 +44,12 @@ void SheetRun::printNext()
 SheetContent SheetRun::contentFor(const QString &characters) const
 {
     std::array<QString, 2> examples = m_options.examples;
-    const QString first = printableFront(characters, 1);
-    const QString second = characters.mid(first.size());
-    auto keep = [](QString &example, const QString &character) {
-        if (character.isEmpty() || !example.contains(character))
-            example.clear();
-    };
-    keep(examples[0], first);
-    keep(examples[1], second);
-    return sheetContent(characters, m_c.sheetNumber, examples, m_layout.usesStrokeData ? m_sources : nullptr);
+    for (size_t place = 0; place < examples.size(); ++place) {
+        const QString character = characterAt(characters, qsizetype(place));
+        if (character.isEmpty() || !examples[place].contains(character))
+            examples[place].clear();
+    }
+    return sheetContent(m_layout, characters, m_c.sheetNumber, examples, m_sources);
 }
 
 // The number of the sheet at `position` in the numbering (ten-sheet

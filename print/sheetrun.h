@@ -21,7 +21,7 @@ class SheetRun {
 public:
     SheetRun(PrintSurface &surface, TextQueue &text1, const SheetLayout &layout,
              const SheetSettings &settings, const RunOptions &options, RunCounters &counters,
-             const SheetSources *sources)
+             const SheetSources &sources)
         : m_surface(surface), m_text1(text1), m_layout(layout), m_settings(settings), m_options(options),
           m_c(counters), m_sources(sources)
     {
@@ -53,7 +53,7 @@ private:
     const SheetSettings &m_settings;
     const RunOptions &m_options;
     RunCounters &m_c;
-    const SheetSources *m_sources;
+    const SheetSources &m_sources;
     RunProgress *m_progress = nullptr;
     int m_total = 0;
     int m_done = 0;

@@ -122,7 +122,7 @@ BuildUpPlan planBuildUp(int strokes, const QRectF &area, const BuildUpRoom &room
     return plan;
 }
 
-void drawBuildUp(PrintSurface &p, const std::optional<CharacterStrokes> &strokes, const QRectF &area,
+void drawBuildUp(PrintSurface &p, const CharacterStrokes *strokes, const QRectF &area,
                  const BuildUpPlan &plan, qint32 shade)
 {
     const int count = strokes ? strokes->count() : 0;
@@ -157,8 +157,8 @@ void drawBuildUp(PrintSurface &p, const std::optional<CharacterStrokes> &strokes
     }
 }
 
-void writeStrokeCount(PrintSurface &p, const std::optional<CharacterStrokes> &strokes,
-                      const SheetSettings &settings, const QRectF &cell, SheetUnit unit)
+void writeStrokeCount(PrintSurface &p, const CharacterStrokes *strokes, const SheetSettings &settings,
+                      const QRectF &cell, SheetUnit unit)
 {
     if (!settings.writeStrokeCount || !strokes || strokes->count() == 0)
         return;

@@ -75,12 +75,12 @@ BuildUpPlan planBuildUp(int strokes, const QRectF &area, const BuildUpRoom &room
 // One square per stroke, left to right in rows from the top of `area` as
 // `plan` lays them out: square k holds the earlier strokes in `shade`,
 // stroke k in black and a dot where it starts.
-void drawBuildUp(PrintSurface &p, const std::optional<CharacterStrokes> &strokes, const QRectF &area,
+void drawBuildUp(PrintSurface &p, const CharacterStrokes *strokes, const QRectF &area,
                  const BuildUpPlan &plan, qint32 shade);
 
 // The stroke count written into the stroke-count cell, left of its heading,
 // when asked for and known.
-void writeStrokeCount(PrintSurface &p, const std::optional<CharacterStrokes> &strokes,
-                      const SheetSettings &settings, const QRectF &cell, SheetUnit unit);
+void writeStrokeCount(PrintSurface &p, const CharacterStrokes *strokes, const SheetSettings &settings,
+                      const QRectF &cell, SheetUnit unit);
 
 }  // namespace bks

@@ -67,7 +67,7 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
     const float fs = kStrokeSheetScale;
     const SheetUnit unit = SheetUnit::twips();
     const QString character = content.character(0);
-    const std::optional<CharacterStrokes> &strokes = content.strokesOf(0);
+    const CharacterStrokes *strokes = content.strokesOf(0);
     const qint32 shade = strokeShade(settings);
     auto W = [&] { return p.scaleWidth(); };
     auto H = [&] { return p.scaleHeight(); };

@@ -23,7 +23,7 @@ struct StrokeOrderBlock : BlockPen {
     }
 
     // One block with its origin at x = X0.
-    void draw(Int16 X0, const QString &character, const std::optional<CharacterStrokes> &strokes)
+    void draw(Int16 X0, const QString &character, const CharacterStrokes *strokes)
     {
         using S = PrintSurface;
         const float fs = kStrokeSheetScale;

@@ -74,9 +74,9 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     p.setOrientation(PrintSurface::Landscape);
 
     TwoCharBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
-    block.draw(0, content.character(1), content.examples[1]);
+    block.draw(0, content.character(1), content.example(1));
     printSheetNumber(p, 12 * U + 10, 16 * U + 13, settings.fontScale, content.number);
-    block.draw(D, content.character(0), content.examples[0]);
+    block.draw(D, content.character(0), content.example(0));
 }
 
 }  // namespace bks

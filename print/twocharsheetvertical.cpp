@@ -90,9 +90,9 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     p.setFontName(settings.fontName);
 
     VerticalBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
-    block.draw(0, content.character(0), content.examples[0]);
+    block.draw(0, content.character(0), content.example(0));
     printSheetNumber(p, 15 * U + 10, 11 * U + 10, settings.fontScale, content.number);
-    block.draw(D, content.character(1), content.examples[1]);
+    block.draw(D, content.character(1), content.example(1));
 }
 
 }  // namespace bks

@@ -58,8 +58,7 @@ std::vector<RecordedOp> tableSheet(std::string_view form, const QString &charact
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface r = previewArea ? RecordingSurface(area.width(), area.height()) : RecordingSurface();
     const SheetLayout &layout = *chooseLayout(form, int(characters.size()));
-    printSheet(layout, r, sheetContent(characters, number, {}, layout.usesStrokeData ? &sources : nullptr),
-               settings);
+    printSheet(layout, r, sheetContent(layout, characters, number, {}, sources), settings);
     return r.sheets().front();
 }
 

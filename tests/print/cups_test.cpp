@@ -58,9 +58,9 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
         // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.
-        printPractice(*surface, 2, SheetContent{QStringLiteral("一二"), 1, {}}, settings);
+        printPractice(*surface, 2, test::practiceContent(QStringLiteral("一二"), 1), settings);
         surface->newPage();
-        printPractice(*surface, 2, SheetContent{QStringLiteral("三　"), 2, {}}, settings);
+        printPractice(*surface, 2, test::practiceContent(QStringLiteral("三　"), 2), settings);
         surface->newPage();
         surface->endDoc();
         QString error;

@@ -31,9 +31,9 @@ void drawRun(PrintSurface &s)
 {
     SheetSettings settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    printPractice(s, 1, SheetContent{QStringLiteral("右"), 1, {}}, settings);
+    printPractice(s, 1, test::practiceContent(QStringLiteral("右"), 1), settings);
     s.newPage();
-    printPractice(s, 1, SheetContent{QStringLiteral("左"), 2, {}}, settings);
+    printPractice(s, 1, test::practiceContent(QStringLiteral("左"), 2), settings);
     s.newPage();
     s.endDoc();
 }

@@ -34,6 +34,14 @@ inline void printPractice(PrintSurface &s, int perSheet, const SheetContent &con
     printSheet(*chooseLayout(kPracticeForm, perSheet), s, content, settings);
 }
 
+// A practice sheet's content as the run builds it: two places, so a sheet of
+// one or two characters reads from it.
+inline SheetContent practiceContent(const QString &characters, qint16 number,
+                                    const std::array<QString, 2> &examples = {})
+{
+    return sheetContent(*chooseLayout(kPracticeForm, 2), characters, number, examples, SheetSources{});
+}
+
 inline SheetSettings sheetSettings(const QString &face = QStringLiteral("IPAexMincho"))
 {
     SheetSettings s;

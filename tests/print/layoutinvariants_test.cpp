@@ -196,7 +196,7 @@ TEST(OneCharacterLayouts, AnOutputLostMidSheetStillFailsTheOutput)
         // A PDF in a folder that does not exist cannot be begun.
         QtPrintSurface surface(
             std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
-        EXPECT_THROW(printSheet(layout, surface, SheetContent{kModel, 1, {}}, sheetSettings()),
+        EXPECT_THROW(printSheet(layout, surface, practiceContent(kModel, 1), sheetSettings()),
                      PrintSurfaceError);
         QString error;
         EXPECT_FALSE(surface.finish(&error));

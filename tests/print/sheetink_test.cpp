@@ -149,8 +149,8 @@ std::vector<Placement> placements(const SheetLayout &layout, const QString &face
     const bool two = layout.charactersPerSheet == 2;
     RecordingSurface recording;
     printSheet(layout, recording,
-               sheetContent(two ? character + character : character, 1,
-                            {character, two ? character : QString()}),
+               sheetContent(layout, two ? character + character : character, 1,
+                            std::array<QString, 2>{character, two ? character : QString()}, SheetSources{}),
                settings);
     const auto sheet = recording.sheets().at(0);
     std::vector<Placement> out;
@@ -315,7 +315,7 @@ TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)
         settings.traceShade = QString::number(kButtonFace);
         const QString pdf = test::ScratchPath(QStringLiteral("shade%1.pdf").arg(buttonFace));
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        printPractice(*surface, 1, SheetContent{QStringLiteral("国"), 1, {}}, settings);
+        printPractice(*surface, 1, test::practiceContent(QStringLiteral("国"), 1), settings);
         EXPECT_TRUE(surface->finish(nullptr));
         QApplication::setPalette(before);
         const auto page = test::RenderPdfPage(pdf, 1, 100);

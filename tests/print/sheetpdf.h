@@ -31,12 +31,12 @@ inline const std::array<QString, 2> kExamples{QStringLiteral("学校"), QStringL
 
 inline void printOne(PrintSurface &s, const SheetSettings &settings, const QString &character, qint16 number)
 {
-    printPractice(s, 1, SheetContent{character, number, kExamples}, settings);
+    printPractice(s, 1, practiceContent(character, number, kExamples), settings);
 }
 
 inline void printTwo(PrintSurface &s, const SheetSettings &settings, const QString &pair, qint16 number)
 {
-    printPractice(s, 2, SheetContent{pair, number, kExamples}, settings);
+    printPractice(s, 2, practiceContent(pair, number, kExamples), settings);
 }
 
 using Run = std::function<void(PrintSurface &)>;

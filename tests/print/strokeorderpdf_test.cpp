@@ -37,7 +37,8 @@ TEST_F(SheetPdf, AStrokeOrderSheetKeepsItsTextsAsTextAndItsStrokesAsVectors)
     // The same sheet with and without its strokes.
     const QString pdf = writePdf(QStringLiteral("strokes.pdf"), [&](PrintSurface &s) {
         for (const SheetSources *strokes : {&data, &none}) {
-            printSheet(*chooseLayout(kStrokeOrderForm, 1), s, sheetContent(kMountain, 1, {}, strokes),
+            printSheet(*chooseLayout(kStrokeOrderForm, 1), s,
+                       sheetContent(*chooseLayout(kStrokeOrderForm, 1), kMountain, 1, {}, *strokes),
                        settings);
             s.newPage();
         }

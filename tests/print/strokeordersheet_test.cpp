@@ -38,7 +38,8 @@ std::vector<RecordedOp> drawSheet(const SheetLayout &layout, const SheetContent 
 std::vector<RecordedOp> drawWith(const SheetSources &data, int perSheet, const QString &characters,
                                  const SheetSettings &settings = sheetSettings())
 {
-    return drawSheet(strokeRow(perSheet), sheetContent(characters, 7, {}, &data), settings);
+    return drawSheet(strokeRow(perSheet), sheetContent(strokeRow(perSheet), characters, 7, {}, data),
+                     settings);
 }
 
 bool isDot(const RecordedOp &op)
@@ -284,7 +285,8 @@ TEST(StrokeOrderSheets, EverySheetCarriesTheDataCredit)
     for (const int perSheet : {1, 2}) {
         RecordingSurface surface;
         for (const QString &characters : {kMountain + kRiver, kRiver + kMountain, QString(QChar(0x3000))}) {
-            printSheet(strokeRow(perSheet), surface, sheetContent(characters.left(perSheet), 1, {}, &data),
+            printSheet(strokeRow(perSheet), surface,
+                       sheetContent(strokeRow(perSheet), characters.left(perSheet), 1, {}, data),
                        sheetSettings());
             surface.newPage();
         }

@@ -58,12 +58,12 @@ inline StrokeData handMadeStrokeData(int manyStrokes = 24)
 }
 
 // A sheet's content as the run builds it for `layout`: with the strokes of
-// the hand-made data when the layout shows stroke order.
+// the hand-made data where the layout shows stroke order.
 inline SheetContent contentFor(const SheetLayout &layout, const QString &characters, qint16 number,
                                const std::array<QString, 2> &examples = {})
 {
     static const SheetSources sources = sourcesWith(handMadeStrokeData());
-    return sheetContent(characters, number, examples, layout.usesStrokeData ? &sources : nullptr);
+    return sheetContent(layout, characters, number, examples, sources);
 }
 
 }  // namespace bks::test
