@@ -124,20 +124,18 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
     return 0;
 }
 
-int printCommand(const QStringList &args, QTextStream &err, const SheetSources &sources)
+int printCommand(const QStringList &args, QTextStream &err, const SheetSources &sources,
+                 const SheetCatalog &catalog)
 {
     PrintArgs p;
-    if (const auto problem = parsePrintArgs(args, p)) {
+    if (const auto problem = parsePrintArgs(args, catalog, p)) {
         err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
     }
     // Refused before anything is written: no sheet without its stroke order.
-    if (p.options.form == kStrokeOrderForm) {
-        constexpr std::string_view needed[] = {kStrokes.id};
-        if (const QString problem = sources.problem(needed); !problem.isEmpty()) {
-            err << messageForDisplay(problem) << Qt::endl;
-            return 1;
-        }
+    if (const QString problem = sources.problem(catalog.sourcesOf(p.options.form)); !problem.isEmpty()) {
+        err << messageForDisplay(problem) << Qt::endl;
+        return 1;
     }
     if (p.file) {
         // A list that cannot be read is a failure to find it, not a misuse.
@@ -153,6 +151,7 @@ int printCommand(const QStringList &args, QTextStream &err, const SheetSources &
     RunHost host;
     host.services = &services;
     host.sources = &sources;
+    host.catalog = &catalog;
     host.openSurface = &openPrintSurface;
     // The print goes on without the copy; the user learns it is missing.
     host.saveTemp = [&err](const QString &t) {
@@ -191,7 +190,8 @@ bool commandNeedsGui(const QStringList &args)
 
 namespace {
 
-int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
+int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                  const SheetCatalog &catalog)
 {
     if (args.isEmpty())
         return 2;
@@ -211,7 +211,7 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, c
     if (command == QLatin1String("strokes"))
         return strokesCommand(args, out, err, sources);
     if (command == QLatin1String("print"))
-        return printCommand(args, err, sources);
+        return printCommand(args, err, sources, catalog);
     if (isFactCommand(command))
         return runFactCommand(args, out, err, KanjiFacts::open(KanjiFacts::installedPath()));
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
@@ -220,9 +220,10 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, c
 
 }  // namespace
 
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                   const SheetCatalog &catalog)
 {
-    const int code = runCommandFor(args, out, err, sources);
+    const int code = runCommandFor(args, out, err, sources, catalog);
     // What a command printed counts only once it has arrived: a full disk or
     // /dev/full takes nothing and says so only here.
     out.flush();

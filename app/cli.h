@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/sheetcatalog.h"
 #include "print/sheetsources.h"
 
 #include <QStringList>
@@ -19,7 +20,9 @@ bool commandNeedsGui(const QStringList &args);
 
 // Runs `bokushomaru COMMAND ...` (args without the program name) and returns
 // the exit code: 0 done, 1 failed, 2 bad usage. The commands find their data
-// in `sources`, each opened only by a command that needs it.
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources);
+// in `sources`, each opened only by a command that needs it, and print the
+// sheets of `catalog`.
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                   const SheetCatalog &catalog = SheetCatalog::standard());
 
 }  // namespace bks

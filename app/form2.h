@@ -12,6 +12,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -37,9 +39,10 @@ using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterC
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
-    // The sheets draw on `sources`, which outlive the window.
+    // The sheets draw on `sources` and are chosen from `catalog`, which both
+    // outlive the window.
     Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface = {},
-          QWidget *parent = nullptr);
+          const SheetCatalog &catalog = SheetCatalog::standard(), QWidget *parent = nullptr);
     ~Form2() override;
 
     WindowState &state() { return m_state; }
@@ -158,11 +161,11 @@ public:
     void indic_Click();
     void tkdic_Click();
 
-    // Stroke order. The items are check items: their handlers act on the
+    // The forms menu. The items are check items: their handlers act on the
     // check mark the menu has just set.
-    void sop_Click();
+    void formItemClicked(QAction *item, const SheetForm &form);
     void soc_Click();
-    // The family of sheets every output of the window prints.
+    // The form every output of the window prints.
     std::string_view sheetForm() const;
 
 protected:
@@ -193,7 +196,13 @@ private:
     void PrintSingleSheet();
     void leaveDesignScreen(int heightTwips);
     void showSampleMarkers(bool on);
-    void showStrokeOrderChoice();
+    const SheetForm &chosenForm() const;
+    bool formWritesStrokeCount() const;
+    void showFormChoice();
+    // The characters-per-sheet frame follows the chosen form.
+    void offerCharactersPerSheet();
+    // The sample and the controls for a sheet of `perSheet` (more than one).
+    void perSheetChosen(int perSheet);
     RunHost runHost();
     void showHelp(const QStringList &lines);
     void setLabelBackground(QWidget *w, qint32 colour);
@@ -217,6 +226,10 @@ private:
     PlatformServices &m_services;
     const SheetSources &m_sources;
     SurfaceOpener m_openSurface;
+    const SheetCatalog &m_catalog;
+    // The forms menu's items, and the frame's options for each count.
+    std::vector<std::pair<QAction *, const SheetForm *>> m_formItems;
+    std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
     CompoundDictionary m_dictionary;

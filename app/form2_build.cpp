@@ -7,6 +7,7 @@
 #include "app/usagetexts.h"
 #include "kanji/gradetables.h"
 #include "platform/colours.h"
+#include "print/sheetmath.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -124,6 +125,19 @@ void Form2::buildControls()
                       855, 270);
     Option[4] = place(new QRadioButton(QStringLiteral("１文字"), Frame2), QStringLiteral("Option4"), 1000,
                       210, 855, 270);
+    // Counts other forms offer have options of their own, shown with them.
+    m_perSheetOptions = {{2, Option[3]}, {1, Option[4]}};
+    for (const SheetForm &offering : m_catalog.forms()) {
+        for (const int count : m_catalog.perSheetOffered(offering.id)) {
+            if (std::any_of(m_perSheetOptions.begin(), m_perSheetOptions.end(),
+                            [count](const auto &option) { return option.first == count; }))
+                continue;
+            auto *option = place(new QRadioButton(fullWidthDigits(count) + QStringLiteral("文字"), Frame2),
+                                 QStringLiteral("Frame2Option%1").arg(count), 120, 210, 855, 270);
+            option->hide();
+            m_perSheetOptions.emplace_back(count, option);
+        }
+    }
     Frame3 = place(new QGroupBox(QStringLiteral("なぞり書き"), form), QStringLiteral("Frame3"), 2160, 5040,
                    1935, 495);
     Frame3->setToolTip(QStringLiteral("なぞり書き文字を加える"));

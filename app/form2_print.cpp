@@ -22,7 +22,7 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
-    s.writeStrokeCount = sop->isChecked() && soc->isChecked();
+    s.writeStrokeCount = formWritesStrokeCount();
     return s;
 }
 
@@ -39,11 +39,6 @@ RunOptions Form2::runOptions() const
     return o;
 }
 
-int Form2::charactersPerSheet() const
-{
-    return Option[4]->isChecked() ? 1 : 2;
-}
-
 std::array<QString, 2> Form2::typedExamples() const
 {
     return {Text50->text(), Text51->text()};
@@ -54,6 +49,7 @@ RunHost Form2::runHost()
     RunHost host;
     host.services = &m_services;
     host.sources = &m_sources;
+    host.catalog = &m_catalog;
     host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
     host.saveTemp = [this](const QString &text) { SaveTempData(text); };
     return host;

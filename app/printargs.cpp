@@ -6,6 +6,8 @@
 #include "kanji/gradetables.h"
 #include "platform/colours.h"
 
+#include <algorithm>
+
 namespace bks {
 
 std::optional<QString> gradeName(const QString &arg)
@@ -26,9 +28,25 @@ std::optional<QString> gradeName(const QString &arg)
     return GradeNames().at(digit - 1);
 }
 
-std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
+const SheetForm *findFormNamed(const SheetCatalog &catalog, const QString &name)
 {
-    std::optional<QString> pdf, printer, publisher, grade, file, text, font, firstNumber;
+    for (const SheetForm &form : catalog.forms())
+        if (name == QLatin1String(form.id.data(), qsizetype(form.id.size())))
+            return &form;
+    return nullptr;
+}
+
+QString formNames(const SheetCatalog &catalog)
+{
+    QStringList names;
+    for (const SheetForm &form : catalog.forms())
+        names << QString::fromUtf8(form.id.data(), qsizetype(form.id.size()));
+    return names.join(QStringLiteral("、"));
+}
+
+std::optional<QString> parsePrintArgs(const QStringList &args, const SheetCatalog &catalog, PrintArgs &p)
+{
+    std::optional<QString> pdf, printer, publisher, grade, file, text, font, firstNumber, formName;
     std::optional<QString> example1, example2;
     bool light = false, noTracing = false, narrow = false, ninety = false;
     bool strokeOrder = false, strokeCount = false;
@@ -55,6 +73,8 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
             ok = value(file);
         else if (a == QLatin1String("--font"))
             ok = value(font);
+        else if (a == QLatin1String("--form"))
+            ok = value(formName);
         else if (a == QLatin1String("--first-number"))
             ok = value(firstNumber);
         else if (a == QLatin1String("--example1"))
@@ -96,10 +116,23 @@ std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p)
         if (!ok)
             return QStringLiteral("オプションの値が正しくありません: ") + a;
     }
-    if (strokeCount && !strokeOrder)
+    // --stroke-order is another name for --form stroke-order.
+    std::string_view form = catalog.defaultForm().id;
+    if (formName) {
+        const SheetForm *named = findFormNamed(catalog, *formName);
+        if (!named)
+            return QStringLiteral("--form には次のどれかを指定してください: %1").arg(formNames(catalog));
+        form = named->id;
+    }
+    if (strokeOrder) {
+        if (formName && form != kStrokeOrderForm)
+            return QStringLiteral("--stroke-order と --form %1 は一緒に指定できません").arg(*formName);
+        form = kStrokeOrderForm;
+    }
+    const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
+    if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
         return QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください");
-    const std::string_view form = strokeOrder ? kStrokeOrderForm : kPracticeForm;
-    const SheetLayout *layout = chooseLayout(form, perSheet);
+    const SheetLayout *layout = catalog.chooseLayout(form, perSheet);
     if (!layout)
         return QStringLiteral("オプションの値が正しくありません: --per-sheet %1").arg(perSheet);
     // Said rather than ignored: a sheet of one kanji has one size and no

@@ -18,9 +18,14 @@ struct PrintArgs {
     std::optional<QString> file;  // the list file, read once the arguments are known to be right
 };
 
-// Parses the print command's arguments (args[0] is "print"); on bad usage
-// returns the message.
-std::optional<QString> parsePrintArgs(const QStringList &args, PrintArgs &p);
+// Parses the print command's arguments (args[0] is "print") for sheets of
+// `catalog`; on bad usage returns the message.
+std::optional<QString> parsePrintArgs(const QStringList &args, const SheetCatalog &catalog, PrintArgs &p);
+
+// The form `bokushomaru print --form NAME` names, or nullptr.
+const SheetForm *findFormNamed(const SheetCatalog &catalog, const QString &name);
+// Every form's name, for the help and the usage errors.
+QString formNames(const SheetCatalog &catalog);
 
 // A grade as the grade lists name it, from "4", "４" or "４年".
 std::optional<QString> gradeName(const QString &arg);

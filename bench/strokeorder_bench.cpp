@@ -11,7 +11,7 @@
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
 #include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/sheetcatalog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,10 +63,12 @@ SheetSettings benchSettings()
 void drawRun(PrintSurface &surface, const SheetSources &data, const QString &kanji, qsizetype first,
              qsizetype count)
 {
-    const SheetLayout &layout = *chooseLayout(kStrokeOrderForm, 1);
+    const SheetLayout &layout = *SheetCatalog::standard().chooseLayout(kStrokeOrderForm, 1);
     const SheetSettings settings = benchSettings();
     for (qsizetype i = first; i < std::min(kanji.size(), first + count); ++i) {
-        printSheet(layout, surface, sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), {}, data), settings);
+        SheetCatalog::standard().printSheet(layout, surface,
+                                            sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), {}, data),
+                                            settings);
         surface.newPage();
     }
 }

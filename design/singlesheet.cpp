@@ -29,7 +29,7 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
 {
     PlatformServices &services = *host.services;
     SingleSheetResult done;
-    const SheetLayout *layout = chooseLayout(choice.form, choice.perSheet);
+    const SheetLayout *layout = host.sheetCatalog().chooseLayout(choice.form, choice.perSheet);
     if (!layout)
         return done;
     if (settings.noFaceChosen()) {
@@ -64,7 +64,7 @@ SingleSheetResult RunSingleSheet(RunHost &host, TextQueue &text1, const SheetSet
                                               host.dataSources());
     bool stopped = false;
     try {
-        printSheet(*layout, output.surface(), content, settings);
+        host.sheetCatalog().printSheet(*layout, output.surface(), content, settings);
     } catch (const PrintSurfaceError &e) {
         output.fail(QString::fromUtf8(e.what()));
     } catch (const std::exception &) {

@@ -79,7 +79,7 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
 {
     PlatformServices &services = *host.services;
     RunCounters &c = counters;
-    const SheetLayout *layout = chooseLayout(options.form, options.perSheet);
+    const SheetLayout *layout = host.sheetCatalog().chooseLayout(options.form, options.perSheet);
     if (!layout)
         return RunResult::NothingPrinted;
     const int perSheet = layout->charactersPerSheet;
@@ -144,7 +144,8 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     if (!output.open(*choice))
         return outputFailed();
 
-    SheetRun run(output.surface(), text1, *layout, settings, options, c, host.dataSources());
+    SheetRun run(output.surface(), text1, *layout, settings, options, c, host.dataSources(),
+                 host.sheetCatalog());
     std::unique_ptr<RunProgress> progress;
     RunResult result = RunResult::Printed;
     try {
@@ -194,9 +195,9 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
 }
 
 void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
-                RunCounters counters, const SheetSources &sources)
+                RunCounters counters, const SheetSources &sources, const SheetCatalog &catalog)
 {
-    const SheetLayout *layout = chooseLayout(options.form, options.perSheet);
+    const SheetLayout *layout = catalog.chooseLayout(options.form, options.perSheet);
     if (!layout)
         return;
     TextQueue queue(text);
@@ -206,7 +207,7 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     if (settings.noFaceChosen())
         return;
 
-    SheetRun run(surface, queue, *layout, settings, options, c, sources);
+    SheetRun run(surface, queue, *layout, settings, options, c, sources, catalog);
     try {
         if (c.runCharCount == 0)
             run.printBlankSheet();  // what a Yes to the question would print

@@ -2,7 +2,7 @@
 
 #include "platform/platformservices.h"
 #include "print/printsurface.h"
-#include "print/sheetlayout.h"
+#include "print/sheetcatalog.h"
 #include "print/sheetsettings.h"
 #include "print/sheetsources.h"
 #include "print/textqueue.h"
@@ -54,6 +54,10 @@ struct RunHost {
         static const SheetSources none;
         return sources ? *sources : none;
     }
+    // The forms and layouts the sheets are chosen from; without them, the
+    // program's own.
+    const SheetCatalog *catalog = nullptr;
+    const SheetCatalog &sheetCatalog() const { return catalog ? *catalog : SheetCatalog::standard(); }
     // Opens the output chosen in the printer dialog; throws PrintSurfaceError
     // or returns nullptr when it cannot.
     std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)> openSurface;
@@ -109,6 +113,7 @@ void ReportOutputNotice(PlatformServices &services, const PrintSurface &surface,
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
 void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
-                RunCounters counters, const SheetSources &sources);
+                RunCounters counters, const SheetSources &sources,
+                const SheetCatalog &catalog = SheetCatalog::standard());
 
 }  // namespace bks

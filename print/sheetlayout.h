@@ -13,12 +13,13 @@ namespace bks {
 using DrawSheet = void (*)(PrintSurface &, const SheetContent &, const SheetSettings &);
 
 // One way of drawing a sheet, with what the run, the single sheet, the
-// preview, the command line and the window need to know about it. The rows
-// live in sheetlayouts.cpp; a new layout is its drawing file and one row.
+// preview, the command line and the window need to know about it. The
+// program's rows live in sheetcatalog.cpp; a new layout is its drawing file
+// and one row.
 struct SheetLayout {
     std::string_view id;
-    // The family the user chooses ("practice"); a family offers one layout
-    // for each number of characters per sheet.
+    // The form it draws (SheetForm::id); a form offers one layout for each
+    // number of characters per sheet.
     std::string_view form;
     int charactersPerSheet;
     PrintSurface::Orientation orientation;
@@ -47,20 +48,5 @@ struct SheetLayout {
         return std::find(sources.begin(), sources.end(), source) != sources.end();
     }
 };
-
-inline constexpr std::string_view kPracticeForm = "practice";
-inline constexpr std::string_view kStrokeOrderForm = "stroke-order";
-
-std::span<const SheetLayout> sheetLayouts();
-const SheetLayout *findLayout(std::string_view id);
-// The layout of `form` for `charactersPerSheet`, or nullptr.
-const SheetLayout *chooseLayout(std::string_view form, int charactersPerSheet);
-// What draws a sheet of `chosen` in the settings' face.
-const SheetLayout &layoutForFace(const SheetLayout &chosen, const SheetSettings &settings);
-
-// Draws one sheet of `chosen` (in its vertical form for a vertical face) and
-// ends the document. Failures the layout does not skip leave by exception.
-void printSheet(const SheetLayout &chosen, PrintSurface &surface, const SheetContent &content,
-                const SheetSettings &settings);
 
 }  // namespace bks

@@ -27,6 +27,14 @@ QString numberText(qint16 number)
     return digits;
 }
 
+QString fullWidthDigits(int count)
+{
+    QString digits = QString::number(count);
+    for (QChar &c : digits)
+        c = QChar(char16_t(0xFF10 + (c.unicode() - u'0')));
+    return digits;
+}
+
 QString fullWidthNumberText(qint16 number)
 {
     QString t = numberText(number);

@@ -123,6 +123,9 @@ qint32 colourValue(const QString &text);
 // number of zero or more, a minus sign otherwise (" 7", "-7").
 QString numberText(qint16 number);
 
+// The digits of a count of zero or more in their full-width forms ("１０").
+QString fullWidthDigits(int count);
+
 // The same with every character in its full-width form (digits U+FF10 to
 // U+FF19, the space U+3000, the minus sign U+FF0D).
 QString fullWidthNumberText(qint16 number);

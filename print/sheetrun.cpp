@@ -4,7 +4,7 @@ namespace bks {
 
 void SheetRun::printBlankSheet()
 {
-    printSheet(m_layout, m_surface, contentFor(QString(kBlank)), m_settings);
+    m_catalog.printSheet(m_layout, m_surface, contentFor(QString(kBlank)), m_settings);
 }
 
 void SheetRun::printSheets()
@@ -34,7 +34,7 @@ void SheetRun::printSheets()
 void SheetRun::printNext()
 {
     const QString characters = m_text1.takeFront(m_layout.charactersPerSheet);
-    printSheet(m_layout, m_surface, contentFor(characters), m_settings);
+    m_catalog.printSheet(m_layout, m_surface, contentFor(characters), m_settings);
     m_surface.newPage();
 }
 

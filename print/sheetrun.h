@@ -21,9 +21,9 @@ class SheetRun {
 public:
     SheetRun(PrintSurface &surface, TextQueue &text1, const SheetLayout &layout,
              const SheetSettings &settings, const RunOptions &options, RunCounters &counters,
-             const SheetSources &sources)
+             const SheetSources &sources, const SheetCatalog &catalog)
         : m_surface(surface), m_text1(text1), m_layout(layout), m_settings(settings), m_options(options),
-          m_c(counters), m_sources(sources)
+          m_c(counters), m_sources(sources), m_catalog(catalog)
     {
         if (m_layout.startsNumberAtOne)
             m_c.sheetNumber = 1;
@@ -54,6 +54,7 @@ private:
     const RunOptions &m_options;
     RunCounters &m_c;
     const SheetSources &m_sources;
+    const SheetCatalog &m_catalog;
     RunProgress *m_progress = nullptr;
     int m_total = 0;
     int m_done = 0;

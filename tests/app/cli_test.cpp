@@ -288,7 +288,7 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
 {
     const QStringList base{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")};
     PrintArgs plain;
-    ASSERT_FALSE(parsePrintArgs(base + QStringList{QStringLiteral("山")}, plain));
+    ASSERT_FALSE(parsePrintArgs(base + QStringList{QStringLiteral("山")}, SheetCatalog::standard(), plain));
     EXPECT_EQ(plain.options.form, kPracticeForm);
     EXPECT_FALSE(plain.settings.writeStrokeCount);
 
@@ -297,7 +297,7 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
         parsePrintArgs(base
                            + QStringList{QStringLiteral("--stroke-order"), QStringLiteral("--per-sheet"),
                                          QStringLiteral("1"), QStringLiteral("山")},
-                       one));
+                       SheetCatalog::standard(), one));
     EXPECT_EQ(one.options.form, kStrokeOrderForm);
     EXPECT_EQ(one.options.perSheet, 1);
     EXPECT_FALSE(one.settings.writeStrokeCount);
@@ -306,7 +306,7 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
     ASSERT_FALSE(parsePrintArgs(base
                                     + QStringList{QStringLiteral("--stroke-count"),
                                                   QStringLiteral("--stroke-order"), QStringLiteral("山")},
-                                counted));
+                                SheetCatalog::standard(), counted));
     EXPECT_EQ(counted.options.form, kStrokeOrderForm);
     EXPECT_TRUE(counted.settings.writeStrokeCount);
 
@@ -314,6 +314,23 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
     const Result lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
     EXPECT_EQ(lone.code, 2);
     EXPECT_TRUE(lone.err.contains(QStringLiteral("--stroke-order"))) << lone.err.toStdString();
+
+    // --form names a form of the table; --stroke-order is another name for
+    // one of them, and a form the table lacks or two forms are a misuse.
+    PrintArgs named;
+    ASSERT_FALSE(parsePrintArgs(base
+                                    + QStringList{QStringLiteral("--form"), QStringLiteral("stroke-order"),
+                                                  QStringLiteral("--stroke-count"), QStringLiteral("山")},
+                                SheetCatalog::standard(), named));
+    EXPECT_EQ(named.options.form, kStrokeOrderForm);
+    EXPECT_TRUE(named.settings.writeStrokeCount);
+    for (const QStringList &misuse : {QStringList{QStringLiteral("--form"), QStringLiteral("review")},
+                                      QStringList{QStringLiteral("--form"), QStringLiteral("practice"),
+                                                  QStringLiteral("--stroke-order")}}) {
+        const Result r = run(base + misuse + QStringList{QStringLiteral("山")});
+        EXPECT_EQ(r.code, 2) << misuse.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--form"))) << r.err.toStdString();
+    }
 }
 
 TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)

@@ -57,8 +57,9 @@ std::vector<RecordedOp> tableSheet(std::string_view form, const QString &charact
 {
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface r = previewArea ? RecordingSurface(area.width(), area.height()) : RecordingSurface();
-    const SheetLayout &layout = *chooseLayout(form, int(characters.size()));
-    printSheet(layout, r, sheetContent(layout, characters, number, {}, sources), settings);
+    const SheetCatalog &catalog = SheetCatalog::standard();
+    const SheetLayout &layout = *catalog.chooseLayout(form, int(characters.size()));
+    catalog.printSheet(layout, r, sheetContent(layout, characters, number, {}, sources), settings);
     return r.sheets().front();
 }
 
@@ -211,8 +212,8 @@ TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
 
 TEST_F(StrokeOrderWindow, SizeMenuAsksTheChosenForm)
 {
-    const bool offered = chooseLayout(kStrokeOrderForm, 2)->offersSmallerSize;
-    ASSERT_NE(offered, chooseLayout(kPracticeForm, 2)->offersSmallerSize);
+    const bool offered = SheetCatalog::standard().chooseLayout(kStrokeOrderForm, 2)->offersSmallerSize;
+    ASSERT_NE(offered, SheetCatalog::standard().chooseLayout(kPracticeForm, 2)->offersSmallerSize);
     Form2 &f = openWithData();
     f.nfs_Click();
     f.sop->trigger();

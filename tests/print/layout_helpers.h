@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/sheetcatalog.h"
 #include "print/sheetsettings.h"
 #include "print/textqueue.h"
 
@@ -25,6 +25,29 @@ inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
 // The recording surface's printable area in twips.
 inline constexpr double kPortraitW = 200.0 * kTwipsPerMm;
 inline constexpr double kPortraitH = 287.0 * kTwipsPerMm;
+
+// The program's own rows, as the tests read them.
+inline std::span<const SheetLayout> sheetLayouts()
+{
+    return SheetCatalog::standard().layouts();
+}
+inline const SheetLayout *chooseLayout(std::string_view form, int perSheet)
+{
+    return SheetCatalog::standard().chooseLayout(form, perSheet);
+}
+inline const SheetLayout *findLayout(std::string_view id)
+{
+    return SheetCatalog::standard().findLayout(id);
+}
+inline const SheetLayout &layoutForFace(const SheetLayout &chosen, const SheetSettings &settings)
+{
+    return SheetCatalog::standard().layoutForFace(chosen, settings);
+}
+inline void printSheet(const SheetLayout &layout, PrintSurface &s, const SheetContent &content,
+                       const SheetSettings &settings)
+{
+    SheetCatalog::standard().printSheet(layout, s, content, settings);
+}
 
 // One sheet of the practice form with `perSheet` characters, drawn as the
 // run draws it.

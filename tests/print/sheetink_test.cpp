@@ -148,10 +148,11 @@ std::vector<Placement> placements(const SheetLayout &layout, const QString &face
     settings.printOffset = offset;
     const bool two = layout.charactersPerSheet == 2;
     RecordingSurface recording;
-    printSheet(layout, recording,
-               sheetContent(layout, two ? character + character : character, 1,
-                            std::array<QString, 2>{character, two ? character : QString()}, SheetSources{}),
-               settings);
+    test::printSheet(layout, recording,
+                     sheetContent(layout, two ? character + character : character, 1,
+                                  std::array<QString, 2>{character, two ? character : QString()},
+                                  SheetSources{}),
+                     settings);
     const auto sheet = recording.sheets().at(0);
     std::vector<Placement> out;
     for (const RecordedOp &op : sheet) {
@@ -186,7 +187,7 @@ struct Setting {
 void checkInk(::testing::Test &test, GlyphInk &inks, std::string_view form)
 {
     std::vector<Setting> settings;
-    for (const SheetLayout &layout : sheetLayouts()) {
+    for (const SheetLayout &layout : test::sheetLayouts()) {
         if (layout.form != form || layout.forVerticalFace)
             continue;
         for (const QString &face : kFaces) {
@@ -210,7 +211,7 @@ void checkInk(::testing::Test &test, GlyphInk &inks, std::string_view form)
         for (const QString &c : QStringView(kCharacters).toString().split(QString(), Qt::SkipEmptyParts)) {
             SheetSettings inFace;
             inFace.fontName = s.face;
-            const std::string id(layoutForFace(*s.layout, inFace).id);
+            const std::string id(test::layoutForFace(*s.layout, inFace).id);
             for (const Placement &p : placements(*s.layout, s.face, s.scale, s.offset, c)) {
                 placed[{id, s.face, s.scale, int(s.offset)}].push_back(p);
                 glyphs.insert(p.glyph);
