@@ -1,6 +1,6 @@
 // "単票印刷" on its own: what one press prints, what it leaves in the text,
 // and what the user is told when the output or the drawing fails.
-#include "design/singlesheet.h"
+#include "print/singlesheet.h"
 
 #include "print/sheetmath.h"
 #include "tests/support/forwardingsurface.h"
