@@ -9,8 +9,8 @@
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
-#include "print/textqueue.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/text/textqueue.h"
 
 #include <QFileDevice>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/sheetcatalog.h"
-#include "print/sheetsources.h"
+#include "print/layouts/sheetcatalog.h"
+#include "print/content/sheetsources.h"
 
 #include <QStringList>
 #include <QTextStream>

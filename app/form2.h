@@ -4,7 +4,8 @@
 #include "app/windowstate.h"
 #include "dictionary/compounddictionary.h"
 #include "platform/platformservices.h"
-#include "print/printjob.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 
 #include <QMainWindow>
 #include <QSet>

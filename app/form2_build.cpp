@@ -7,7 +7,8 @@
 #include "app/usagetexts.h"
 #include "kanji/gradetables.h"
 #include "platform/colours.h"
-#include "print/sheetmath.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 
 #include <QComboBox>
 #include <QGroupBox>

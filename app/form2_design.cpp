@@ -4,7 +4,7 @@
 
 #include "app/text1queue.h"
 #include "app/usagetexts.h"
-#include "print/singlesheet.h"
+#include "print/run/singlesheet.h"
 #include "platform/colours.h"
 
 #include <QAction>

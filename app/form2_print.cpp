@@ -3,7 +3,7 @@
 
 #include "app/previewdialog.h"
 #include "app/text1queue.h"
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -2,7 +2,8 @@
 #include "app/form2.h"
 
 #include "platform/colours.h"
-#include "print/sheetmath.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "app/previewdialog.h"
 
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "print/printjob.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 
 class QWidget;
 

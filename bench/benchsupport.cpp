@@ -3,7 +3,7 @@
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
 #include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QDir>
 #include <QFileInfo>

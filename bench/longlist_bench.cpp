@@ -5,8 +5,9 @@
 
 #include "app/form2.h"
 #include "bench/benchsupport.h"
-#include "print/printjob.h"
-#include "print/qtprintsurface.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "bench/benchsupport.h"
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
-#include "print/recordingsurface.h"
-#include "print/sheetcatalog.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetcatalog.h"
 
 #include <QDir>
 #include <QFileInfo>

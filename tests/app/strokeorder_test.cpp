@@ -2,8 +2,8 @@
 // once the form is chosen, and only when there is stroke data to print.
 #include "tests/app/windowfixture.h"
 
-#include "print/pagetargets.h"
-#include "print/qtprintsurface.h"
+#include "print/output/pagetargets.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/form2.h"
-#include "print/recordingsurface.h"
+#include "print/surfaces/recordingsurface.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/builtsources.h"
 #include "tests/support/scriptedservices.h"

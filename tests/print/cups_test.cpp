@@ -1,7 +1,7 @@
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include "common/shownname.h"
-#include "print/sheetlayout.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 

@@ -1,8 +1,8 @@
 // What CUPS does with a run's job is what the run reports: refusals are
 // failures with CUPS's reason, a job waiting at a stopped queue is said, and
 // the choices of the printer dialog reach the job.
-#include "print/qtprintsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/support/cupsqueue.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "print/recordingsurface.h"
-#include "print/sheetcatalog.h"
-#include "print/sheetsettings.h"
-#include "print/textqueue.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetcatalog.h"
+#include "print/layouts/sheetsettings.h"
+#include "print/text/textqueue.h"
 
 #include <QRectF>
 #include <QString>

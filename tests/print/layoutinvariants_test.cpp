@@ -4,10 +4,10 @@
 // square, a vertical
 // form is its upright layout turned a quarter, and a step that fails on a
 // one-character sheet costs that step and, for a lost output, the output.
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
-#include "print/textqueue.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/text/textqueue.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 

@@ -1,4 +1,4 @@
-#include "print/sheetlayout.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A PDF takes the place of an earlier file at its path only when it was
 // written completely; anything else leaves the earlier file and no partial
 // one behind.
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 #include "tests/print/pdftools.h"
 
 #include <QDir>

@@ -1,5 +1,7 @@
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/runjob.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "print/recordingsurface.h"
-#include "print/textqueue.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/text/textqueue.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/support/builtsources.h"
 #include "tests/support/forwardingsurface.h"

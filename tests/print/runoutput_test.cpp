@@ -1,7 +1,9 @@
 // A run whose output fails or is only previewed: the failure is reported,
 // the text kept, and a preview consumes nothing.
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/runjob.h"
 
 #include <gtest/gtest.h>

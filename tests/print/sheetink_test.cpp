@@ -5,9 +5,9 @@
 // print-position shift (which the layout tests measure in millimetres).
 // Beside it the tracing shade whatever the desktop theme.
 #include "platform/colours.h"
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 

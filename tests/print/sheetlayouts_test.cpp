@@ -1,5 +1,5 @@
-#include "print/sheetlayout.h"
-#include "print/sheetrun.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/run/sheetrun.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 

@@ -2,8 +2,8 @@
 
 // Practice sheets written to PDF files as a run writes them, for the tests
 // that read the files back with poppler-utils.
-#include "print/qtprintsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 

@@ -1,8 +1,9 @@
 // "単票印刷" on its own: what one press prints, what it leaves in the text,
 // and what the user is told when the output or the drawing fails.
-#include "print/singlesheet.h"
+#include "print/run/singlesheet.h"
 
-#include "print/sheetmath.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
 

@@ -1,8 +1,8 @@
 // The stroke-order sheets, one and two characters, read through the
 // recording surface: which strokes each square shows, where the numbers and
 // the stroke count go, and what a character without stroke data still gets.
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 

@@ -3,8 +3,8 @@
 // Stroke data made by hand for the sheet tests, so they do not depend on the
 // installed data file.
 #include "kanji/strokedata.h"
-#include "print/sheetcontent.h"
-#include "print/sheetlayout.h"
+#include "print/content/sheetcontent.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/support/builtsources.h"
 
 #include <QHash>

@@ -1,5 +1,6 @@
-#include "print/sheetlayout.h"
-#include "print/sheetmath.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>

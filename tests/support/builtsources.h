@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/sheetsources.h"
+#include "print/content/sheetsources.h"
 
 namespace bks::test {
 
