@@ -139,12 +139,12 @@ int printCommand(const QStringList &args, QTextStream &err, const SheetSources &
     }
     if (p.file) {
         // A list that cannot be read is a failure to find it, not a misuse.
-        const LoadResult loaded = LoadDataFile(*p.file);
-        if (!loaded.ok()) {
-            err << messageForDisplay(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
+        const Result<QString> loaded = LoadDataFile(*p.file);
+        if (!loaded) {
+            err << messageForDisplay(loaded.failure()) << Qt::endl;
             return 1;
         }
-        p.text = loaded.text;
+        p.text = *loaded;
     }
     InstallFontSubstitutions();
     BatchServices services(p.choice, err);

@@ -52,9 +52,8 @@ void timeSurfaceRun(const QString &pdf, const std::function<void(PrintSurface &)
     f.surfaceSeconds = seconds([&] {
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
         draw(*surface);
-        QString error;
-        if (!surface->finish(&error))
-            std::fprintf(stderr, "output failed: %s\n", qPrintable(error));
+        if (const Result<> finished = surface->finish(); !finished)
+            std::fprintf(stderr, "output failed: %s\n", qPrintable(finished.failure()));
     });
     f.bytes = QFileInfo(pdf).size();
     f.peakAfterSurfaceKb = peakMemoryKb();

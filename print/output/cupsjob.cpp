@@ -127,33 +127,31 @@ QString refusal(const QByteArray &queue)
 }
 
 // Decides from the job's and the queue's state, asked once.
-void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
+Result<CupsJob> judgeState(const QByteArray &queue, int jobId)
 {
+    CupsJob outcome{jobId, {}};
     const QString name = shownName(QString::fromUtf8(queue));
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d",
-                     outcome.jobId);
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", jobId);
     static const char *const jobAttributes[] = {"job-state", "job-state-reasons"};
     Ipp job = askScheduler(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", uri, jobAttributes, 2);
     if (!job)
-        return;  // the job id says it was accepted; nothing more is known
+        return outcome;  // the job id says it was accepted; nothing more is known
     const int jobState = enumValue(job.get(), "job-state");
     const QString jobReasons = keywords(job.get(), "job-state-reasons");
     if (jobState == IPP_JSTATE_CANCELED || jobState == IPP_JSTATE_ABORTED) {
-        outcome.accepted = false;
-        outcome.error = (jobState == IPP_JSTATE_CANCELED
-                             ? QStringLiteral("プリンター %1 の印刷ジョブ %2 は取り消されました")
-                             : QStringLiteral("プリンター %1 の印刷ジョブ %2 は中止されました"))
-                            .arg(name)
-                            .arg(outcome.jobId)
-                        + inParentheses(jobReasons);
-        return;
+        return Failure{(jobState == IPP_JSTATE_CANCELED
+                            ? QStringLiteral("プリンター %1 の印刷ジョブ %2 は取り消されました")
+                            : QStringLiteral("プリンター %1 の印刷ジョブ %2 は中止されました"))
+                           .arg(name)
+                           .arg(jobId)
+                       + inParentheses(jobReasons)};
     }
     if (jobState == IPP_JSTATE_HELD) {
-        outcome.notice =
-            QStringLiteral("印刷ジョブ %1 はプリンター %2 で保留されています").arg(outcome.jobId).arg(name)
-            + inParentheses(jobReasons) + QStringLiteral("。");
-        return;
+        outcome
+            .notice = QStringLiteral("印刷ジョブ %1 はプリンター %2 で保留されています").arg(jobId).arg(name)
+                      + inParentheses(jobReasons) + QStringLiteral("。");
+        return outcome;
     }
 
     static const char *const printerAttributes[] = {"printer-state", "printer-state-message",
@@ -165,12 +163,13 @@ void judgeState(const QByteArray &queue, CupsJobOutcome &outcome)
         QString reason = printer ? text(printer.get(), "printer-state-message") : QString();
         if (reason.isEmpty() && printer)
             reason = keywords(printer.get(), "printer-state-reasons");
-        outcome.notice = QStringLiteral("印刷ジョブ %1 はプリンターで保留されています。").arg(outcome.jobId)
+        outcome.notice = QStringLiteral("印刷ジョブ %1 はプリンターで保留されています。").arg(jobId)
                          + QStringLiteral("\r\n")
                          + QStringLiteral("プリンター %1 が停止しているため、再開されるまで印刷されません")
                                .arg(name)
                          + inParentheses(reason) + QStringLiteral("。");
     }
+    return outcome;
 }
 
 }  // namespace
@@ -227,26 +226,20 @@ std::vector<std::pair<QByteArray, QByteArray>> CupsJobOptions(const PrinterChoic
     return options;
 }
 
-CupsJobOutcome SubmitPdfToCups(const QString &pdfPath, const QString &title, const PrinterChoice &choice)
+Result<CupsJob> SubmitPdfToCups(const QString &pdfPath, const QString &title, const PrinterChoice &choice)
 {
-    CupsJobOutcome outcome;
     const QByteArray queue = queueName(choice.printerName);
     cups_option_t *options = nullptr;
     int count = 0;
     for (const auto &[name, value] : CupsJobOptions(choice))
         count = cupsAddOption(name.constData(), value.constData(), count, &options);
-    outcome.jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
-                                   QFile::encodeName(pdfPath).constData(), title.toUtf8().constData(), count,
-                                   options);
+    const int jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
+                                     QFile::encodeName(pdfPath).constData(), title.toUtf8().constData(),
+                                     count, options);
     cupsFreeOptions(count, options);
-    if (outcome.jobId <= 0) {
-        outcome.jobId = 0;
-        outcome.error = refusal(queue);
-        return outcome;
-    }
-    outcome.accepted = true;
-    judgeState(queue, outcome);
-    return outcome;
+    if (jobId <= 0)
+        return Failure{refusal(queue)};
+    return judgeState(queue, jobId);
 }
 
 }  // namespace bks

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "platform/platformservices.h"
 
 #include <QByteArray>
@@ -11,11 +12,9 @@
 
 namespace bks {
 
-// What CUPS made of a job, asked once right after it was handed over.
-struct CupsJobOutcome {
-    bool accepted = false;
-    int jobId = 0;
-    QString error;   // why the job did not reach the printer, in Japanese with CUPS's own words
+// A job CUPS accepted, as it stood right after it was handed over.
+struct CupsJob {
+    int id = 0;
     QString notice;  // accepted, but waiting: a stopped queue or a held job
 };
 
@@ -31,7 +30,8 @@ QString printerNotFound(const QString &printerName);
 
 // Hands the PDF file to the queue `choice.printerName` as one job and asks
 // CUPS once for the job's and the queue's state; never waits for the
-// printer.
-CupsJobOutcome SubmitPdfToCups(const QString &pdfPath, const QString &title, const PrinterChoice &choice);
+// printer. Fails with why the job did not reach the printer, in Japanese
+// with CUPS's own words.
+Result<CupsJob> SubmitPdfToCups(const QString &pdfPath, const QString &title, const PrinterChoice &choice);
 
 }  // namespace bks

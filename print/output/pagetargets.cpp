@@ -159,7 +159,7 @@ double PrinterPageTarget::lineWidth() const
     return toPrinter() ? 1.0 : resolution() / kReferencePrinterDpi;
 }
 
-bool PrinterPageTarget::finish(QString *error)
+Result<> PrinterPageTarget::finish()
 {
     if (!m_finished) {
         m_finished = true;
@@ -173,18 +173,18 @@ bool PrinterPageTarget::finish(QString *error)
                 if (const Result<> placed = m_file->replace(m_target); !placed)
                     m_error = writeError(placed.failure());
             } else {
-                const CupsJobOutcome job = SubmitPdfToCups(m_file->path(), kDocumentName, m_choice);
-                if (job.accepted)
-                    m_notice = job.notice;
+                const Result<CupsJob> job = SubmitPdfToCups(m_file->path(), kDocumentName, m_choice);
+                if (job)
+                    m_notice = job->notice;
                 else
-                    m_error = job.error;
+                    m_error = job.failure();
             }
         }
         m_file.reset();
     }
-    if (!m_error.isEmpty() && error)
-        *error = m_error;
-    return m_error.isEmpty();
+    if (!m_error.isEmpty())
+        return Failure{m_error};
+    return {};
 }
 
 // ----------------------------------------------------------------- images
@@ -229,11 +229,11 @@ QPointF ImagePageTarget::painterOriginMm(QPageLayout::Orientation) const
     return {0, 0};
 }
 
-bool ImagePageTarget::finish(QString *)
+Result<> ImagePageTarget::finish()
 {
     if (m_painter.isActive())
         m_painter.end();
-    return true;
+    return {};
 }
 
 }  // namespace bks

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "platform/platformservices.h"
 
 #include <QImage>
@@ -37,7 +38,7 @@ public:
     virtual QPointF painterOriginMm(QPageLayout::Orientation orientation) const = 0;
     // Width of every line in device pixels.
     virtual double lineWidth() const { return 1.0; }
-    virtual bool finish(QString *error) = 0;
+    virtual Result<> finish() = 0;
     // After a successful finish: what the user should still be told.
     virtual QString notice() const { return {}; }
 };
@@ -62,7 +63,7 @@ public:
     QRectF printableMm(QPageLayout::Orientation orientation) const override;
     QPointF painterOriginMm(QPageLayout::Orientation orientation) const override;
     double lineWidth() const override;
-    bool finish(QString *error) override;
+    Result<> finish() override;
     QString notice() const override { return m_notice; }
 
     int pagesStarted() const { return m_pages; }
@@ -102,7 +103,7 @@ public:
     double resolution() const override { return m_dpi; }
     QRectF printableMm(QPageLayout::Orientation orientation) const override;
     QPointF painterOriginMm(QPageLayout::Orientation orientation) const override;
-    bool finish(QString *error) override;
+    Result<> finish() override;
 
     // The pages drawn so far; the last one is complete after finish().
     const std::vector<QImage> &pages() const { return m_pages; }

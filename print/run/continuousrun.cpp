@@ -234,7 +234,7 @@ public:
     {
         keepingFailure(m_failure, [this] { ForwardingSurface::endDoc(); });
     }
-    bool finish(QString *) override { return true; }
+    Result<> finish() override { return {}; }
     QString notice() const override { return {}; }
 
 private:

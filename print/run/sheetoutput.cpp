@@ -37,9 +37,8 @@ bool SheetOutput::finish()
     } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
     }
-    QString error;
-    if (!m_surface->finish(&error))
-        fail(error);
+    if (const Result<> finished = m_surface->finish(); !finished)
+        fail(finished.failure());
     return !m_failed;
 }
 

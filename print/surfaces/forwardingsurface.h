@@ -35,7 +35,7 @@ public:
     }
     void newPage() override { m_target.newPage(); }
     void endDoc() override { m_target.endDoc(); }
-    bool finish(QString *error) override { return m_target.finish(error); }
+    Result<> finish() override { return m_target.finish(); }
     QString notice() const override { return m_target.notice(); }
 
 protected:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -63,13 +65,8 @@ public:
     virtual void endDoc() = 0;
 
     // Closes the whole output (every sheet of a run is one job or one file).
-    // Returns false and describes the failure when the output could not be
-    // written completely.
-    virtual bool finish(QString *error)
-    {
-        (void)error;
-        return true;
-    }
+    // Fails, saying why, when the output could not be written completely.
+    virtual Result<> finish() { return {}; }
     // After a successful finish: what the user should still be told though
     // nothing failed (a job waiting at a stopped printer); empty otherwise.
     virtual QString notice() const { return {}; }

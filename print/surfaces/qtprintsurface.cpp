@@ -265,19 +265,15 @@ void QtPrintSurface::endDoc()
     documentEnded();
 }
 
-bool QtPrintSurface::finish(QString *error)
+Result<> QtPrintSurface::finish()
 {
     m_painter = nullptr;
     m_finished = true;
-    const bool ok = m_target->finish(error);
-    if (!ok)
-        return false;
-    if (m_failure) {
-        if (error)
-            *error = *m_failure;
-        return false;
-    }
-    return true;
+    if (Result<> finished = m_target->finish(); !finished)
+        return finished;
+    if (m_failure)
+        return Failure{*m_failure};
+    return {};
 }
 
 QString QtPrintSurface::notice() const
@@ -304,7 +300,8 @@ std::vector<QImage> RenderPreviewPages(const std::function<void(PrintSurface &)>
     ImagePageTarget *pages = target.get();
     QtPrintSurface surface(std::move(target));
     draw(surface);
-    surface.finish(nullptr);
+    // Pages drawn before a failure are still shown.
+    (void)surface.finish();
     return pages->pages();
 }
 

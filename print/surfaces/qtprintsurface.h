@@ -34,7 +34,7 @@ public:
     void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;
     void endDoc() override;
-    bool finish(QString *error) override;
+    Result<> finish() override;
     QString notice() const override;
 
     PageTarget &target() { return *m_target; }

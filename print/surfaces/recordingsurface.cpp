@@ -67,15 +67,12 @@ void RecordingSurface::endDoc()
     documentEnded();
 }
 
-bool RecordingSurface::finish(QString *error)
+Result<> RecordingSurface::finish()
 {
     ++m_finishCount;
-    if (m_failFinish) {
-        if (error)
-            *error = QStringLiteral("出力を書き込めませんでした");
-        return false;
-    }
-    return true;
+    if (m_failFinish)
+        return Failure{QStringLiteral("出力を書き込めませんでした")};
+    return {};
 }
 
 // A page ends at NewPage or EndDoc; a stretch without drawing produces no

@@ -36,7 +36,7 @@ public:
     void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;
     void endDoc() override;
-    bool finish(QString *error) override;
+    Result<> finish() override;
 
     // Every operation from the n-th on (counting from 0) throws
     // PrintSurfaceError; -1 never fails.

@@ -15,12 +15,12 @@ using namespace bks;
 
 namespace {
 
-struct Result {
+struct Ran {
     int code;
     QString out, err;
 };
 
-Result run(const QStringList &args, const SheetSources &sources = test::builtSources())
+Ran run(const QStringList &args, const SheetSources &sources = test::builtSources())
 {
     QString out, err;
     QTextStream o(&out), e(&err);
@@ -66,10 +66,10 @@ protected:
 
 TEST(CommandLine, SearchPrintsGradeAndPosition)
 {
-    const Result r = run({QStringLiteral("search"), QStringLiteral("川")});
+    const Ran r = run({QStringLiteral("search"), QStringLiteral("川")});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("一年 35\n"));
-    const Result miss = run({QStringLiteral("search"), QStringLiteral("猫")});
+    const Ran miss = run({QStringLiteral("search"), QStringLiteral("猫")});
     EXPECT_EQ(miss.code, 1);
     EXPECT_TRUE(miss.out.isEmpty());
     EXPECT_EQ(miss.err.trimmed(), QStringLiteral("検索文字は教育漢字には含まれていません"));
@@ -78,8 +78,8 @@ TEST(CommandLine, SearchPrintsGradeAndPosition)
 
 TEST(CommandLine, ListTakesBothGradeSpellings)
 {
-    const Result a = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("４年")});
-    const Result b = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")});
+    const Ran a = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("４年")});
+    const Ran b = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")});
     EXPECT_EQ(a.code, 0);
     EXPECT_EQ(a.out, b.out);
     EXPECT_EQ(a.out.trimmed().size(), 202);
@@ -89,7 +89,7 @@ TEST(CommandLine, ListTakesBothGradeSpellings)
 
 TEST(CommandLine, CompoundsInDictionaryOrder)
 {
-    const Result r = run({QStringLiteral("compounds"), QStringLiteral("集")});
+    const Ran r = run({QStringLiteral("compounds"), QStringLiteral("集")});
     EXPECT_EQ(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 14);
@@ -128,7 +128,7 @@ TEST(CommandLine, PrintRejectsBadUsage)
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
                       QStringLiteral("--stroke-order"), QStringLiteral("--size"), QStringLiteral("90"),
                       QStringLiteral("山")}}) {
-        const Result r = run(args);
+        const Ran r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         if (args.contains(QStringLiteral("--narrow")) || args.contains(QStringLiteral("--size"))) {
@@ -143,8 +143,8 @@ TEST(CommandLine, PrintWritesOnePdfForTheRun)
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result r = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--font"),
-                          QStringLiteral("IPAexMincho"), QStringLiteral("山川空")});
+    const Ran r = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--font"),
+                       QStringLiteral("IPAexMincho"), QStringLiteral("山川空")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -158,22 +158,22 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     const QString list = QString(30, QChar(0x5C71)) + QStringLiteral("川海");
-    const Result bad = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
+    const Ran bad = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                         dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
     EXPECT_EQ(bad.code, 1);
     // No input field keeps them: the message says how many and which.
     EXPECT_TRUE(
         bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
         << bad.err.toStdString();
     // The blank that fills the last pair is none of the user's characters.
-    const Result odd = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山川海")});
+    const Ran odd = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                         dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山川海")});
     EXPECT_TRUE(odd.err.contains(QStringLiteral("3字（山川海）"))) << odd.err.toStdString();
 
     // A list file that is not there is a failure to find, as the usage says.
-    const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                                dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--file"),
-                                dir.filePath(QStringLiteral("none.txt"))});
+    const Ran missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                             dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--file"),
+                             dir.filePath(QStringLiteral("none.txt"))});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);
@@ -212,7 +212,7 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
     }
     ASSERT_TRUE(QFile::setPermissions(list, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QStringList font{QStringLiteral("--font"), QStringLiteral("IPAexMincho")};
-    const Result refused = run(
+    const Ran refused = run(
         QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), list, QStringLiteral("--file"), list}
         + font);
     EXPECT_EQ(refused.code, 1);
@@ -225,7 +225,7 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("BKStmp.txt"))));  // the first print's
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("BKStmp.txt")));
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result warned = run(
+    const Ran warned = run(
         QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山")} + font);
     EXPECT_EQ(warned.code, 0);
     EXPECT_TRUE(warned.err.contains(QStringLiteral("警告"))
@@ -240,7 +240,7 @@ TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
         StrokeData::fromCharacters({{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
                                     {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
                                     {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}}));
-    const Result yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, data);
+    const Ran yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, data);
     EXPECT_EQ(yama.code, 0);
     EXPECT_EQ(yama.out, QStringLiteral("3\n52.49,15.50\n21.49,54.50\n89.24,49.00\n"));
     EXPECT_TRUE(yama.err.isEmpty());
@@ -248,7 +248,7 @@ TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
     EXPECT_EQ(
         run({QStringLiteral("strokes"), QStringLiteral("あ")}, data).out.section(QLatin1Char('\n'), 0, 1),
         QStringLiteral("3\n30.13,30.00"));
-    const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, data);
+    const Ran far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, data);
     EXPECT_EQ(far.code, 0);
     EXPECT_EQ(far.out, QStringLiteral("1\n10.00,100.00\n"));
     // A variation selector pasted with the kanji names the same character.
@@ -259,13 +259,13 @@ TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
 TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
 {
     const SheetSources data = source(StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}}));
-    const Result unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, data);
+    const Ran unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, data);
     EXPECT_EQ(unknown.code, 1);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("猫"))) << unknown.err.toStdString();
 
     const SheetSources missing = source(StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat")));
-    const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, missing);
+    const Ran off = run({QStringLiteral("strokes"), QStringLiteral("山")}, missing);
     EXPECT_EQ(off.code, 1);
     EXPECT_TRUE(off.out.isEmpty());
     EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.find(kStrokes.id)->problem()));
@@ -276,7 +276,7 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
           QStringList{QStringLiteral("strokes"), QString()},
           QStringList{QStringLiteral("strokes"), QString::fromUcs4(U"\uFE00")},  // a selector alone
           QStringList{QStringLiteral("strokes"), QStringLiteral("山"), QStringLiteral("川")}}) {
-        const Result r = run(args, data);
+        const Ran r = run(args, data);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_TRUE(r.out.isEmpty());
@@ -311,7 +311,7 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
     EXPECT_TRUE(counted.settings.writeStrokeCount);
 
     // A count with nothing to write it on is a misuse, told in Japanese.
-    const Result lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
+    const Ran lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
     EXPECT_EQ(lone.code, 2);
     EXPECT_TRUE(lone.err.contains(QStringLiteral("--stroke-order"))) << lone.err.toStdString();
 
@@ -327,7 +327,7 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
     for (const QStringList &misuse : {QStringList{QStringLiteral("--form"), QStringLiteral("review")},
                                       QStringList{QStringLiteral("--form"), QStringLiteral("practice"),
                                                   QStringLiteral("--stroke-order")}}) {
-        const Result r = run(base + misuse + QStringList{QStringLiteral("山")});
+        const Ran r = run(base + misuse + QStringList{QStringLiteral("山")});
         EXPECT_EQ(r.code, 2) << misuse.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("--form"))) << r.err.toStdString();
     }
@@ -341,7 +341,7 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
         QStringLiteral("--font"), QStringLiteral("IPAexMincho"), QStringLiteral("--stroke-order"),
         QStringLiteral("山川")};
     const SheetSources missing = source(StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat"))));
-    const Result r = run(args, missing);
+    const Ran r = run(args, missing);
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(messageForDisplay(missing.find(kStrokes.id)->problem())))
         << r.err.toStdString();
@@ -372,12 +372,12 @@ TEST_F(InTempDir, PrintAfterAFirstStartNamesWhatItCannotDrawAndGoesOn)
     ini.write(QStringLiteral("a,b,c,d,e,f,g,フォント,山\r\n").toUtf8());
     ini.close();
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result plain = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山川")});
+    const Ran plain = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山川")});
     EXPECT_EQ(plain.code, 0) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.isEmpty()) << plain.err.toStdString();
 
-    const Result lacking = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf,
-                                QStringLiteral("--stroke-order"), QStringLiteral("山龘ｱ")});
+    const Ran lacking = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf,
+                             QStringLiteral("--stroke-order"), QStringLiteral("山龘ｱ")});
     EXPECT_EQ(lacking.code, 0) << lacking.err.toStdString();
     const QStringList lines = lacking.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << lacking.err.toStdString();

@@ -63,8 +63,8 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
         printPractice(*surface, 2, test::practiceContent(QStringLiteral("三　"), 2), settings);
         surface->newPage();
         surface->endDoc();
-        QString error;
-        ASSERT_TRUE(surface->finish(&error)) << error.toStdString();
+        const Result<> finished = surface->finish();
+        ASSERT_TRUE(finished.ok()) << finished.failure().toStdString();
     }
 
     int after = before;
@@ -113,7 +113,7 @@ TEST(CupsQueue, PrintableAreaIsThePrintersOwn)
         before = seen;
         QThread::msleep(100);
     }
-    EXPECT_TRUE(surface->finish(nullptr));
+    EXPECT_TRUE(surface->finish().ok());
     QThread::msleep(300);
     EXPECT_FALSE(jobsPending());
     EXPECT_EQ(completedJobs(), before);

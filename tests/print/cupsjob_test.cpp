@@ -41,7 +41,9 @@ void drawRun(PrintSurface &s)
 Outcome finish(PrintSurface &s)
 {
     Outcome o;
-    o.ok = s.finish(&o.error);
+    const Result<> finished = s.finish();
+    o.ok = finished.ok();
+    o.error = finished.failure();
     o.notice = s.notice();
     return o;
 }

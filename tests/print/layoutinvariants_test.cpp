@@ -198,9 +198,9 @@ TEST(OneCharacterLayouts, AnOutputLostMidSheetStillFailsTheOutput)
             std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
         EXPECT_THROW(printSheet(layout, surface, practiceContent(kModel, 1), sheetSettings()),
                      PrintSurfaceError);
-        QString error;
-        EXPECT_FALSE(surface.finish(&error));
-        EXPECT_FALSE(error.isEmpty());
+        const Result<> finished = surface.finish();
+        EXPECT_FALSE(finished.ok());
+        EXPECT_FALSE(finished.failure().isEmpty());
     }
 }
 

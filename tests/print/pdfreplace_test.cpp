@@ -51,7 +51,10 @@ bool writeRun(const QString &path, QString *error)
         drawRun(*surface);
     } catch (const PrintSurfaceError &) {
     }
-    return surface->finish(error);
+    const Result<> finished = surface->finish();
+    if (!finished && error)
+        *error = finished.failure();
+    return finished.ok();
 }
 
 QByteArray contents(const QString &path)

@@ -107,7 +107,7 @@ private:
             }
             surface->newPage();
         }
-        ASSERT_TRUE(surface->finish(nullptr));
+        ASSERT_TRUE(surface->finish().ok());
         const auto images = test::RenderPdfPages(pdf, kDpi);
         ASSERT_TRUE(images && images->size() == pages.size());
         const double k = kDpi / 25.4;
@@ -317,7 +317,7 @@ TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)
         const QString pdf = test::ScratchPath(QStringLiteral("shade%1.pdf").arg(buttonFace));
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
         printPractice(*surface, 1, test::practiceContent(QStringLiteral("国"), 1), settings);
-        EXPECT_TRUE(surface->finish(nullptr));
+        EXPECT_TRUE(surface->finish().ok());
         QApplication::setPalette(before);
         const auto page = test::RenderPdfPage(pdf, 1, 100);
         ASSERT_TRUE(page);

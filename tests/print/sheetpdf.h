@@ -70,8 +70,8 @@ inline QString writePdf(const QString &name, const Run &run)
     const QString path = ScratchPath(name);
     auto surface = openPrintSurface(PrinterChoice{QString(), path});
     run(*surface);
-    QString error;
-    EXPECT_TRUE(surface->finish(&error)) << error.toStdString();
+    const Result<> finished = surface->finish();
+    EXPECT_TRUE(finished.ok()) << finished.failure().toStdString();
     return path;
 }
 
