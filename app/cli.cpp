@@ -6,9 +6,12 @@
 #include "app/usagetexts.h"
 #include "dictionary/compounddictionary.h"
 #include "files/datafile.h"
+#include "files/environmentfile.h"
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 #include "print/surfaces/qtprintsurface.h"
 #include "print/text/textqueue.h"
 
@@ -127,11 +130,13 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
 int printCommand(const QStringList &args, QTextStream &err, const SheetSources &sources,
                  const SheetCatalog &catalog)
 {
-    PrintArgs p;
-    if (const auto problem = parsePrintArgs(args, catalog, p)) {
-        err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
+    // Headings and face as the window would start with them.
+    Result<PrintArgs> parsed = parsePrintArgs(args, catalog, ReadEnvironmentFile());
+    if (!parsed) {
+        err << parsed.failure() << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
     }
+    PrintArgs &p = parsed.value();
     // Refused before anything is written: no sheet without its stroke order.
     if (const QString problem = sources.problem(catalog.sourcesOf(p.options.form)); !problem.isEmpty()) {
         err << messageForDisplay(problem) << Qt::endl;

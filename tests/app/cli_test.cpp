@@ -287,28 +287,30 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
 TEST(CommandLine, PrintTakesTheStrokeOrderForm)
 {
     const QStringList base{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")};
-    PrintArgs plain;
-    ASSERT_FALSE(parsePrintArgs(base + QStringList{QStringLiteral("山")}, SheetCatalog::standard(), plain));
-    EXPECT_EQ(plain.options.form, kPracticeForm);
-    EXPECT_FALSE(plain.settings.writeStrokeCount);
+    const Result<PrintArgs> plain = parsePrintArgs(base + QStringList{QStringLiteral("山")},
+                                                   SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(plain.ok()) << plain.failure().toStdString();
+    EXPECT_EQ(plain->options.form, kPracticeForm);
+    EXPECT_FALSE(plain->settings.writeStrokeCount);
 
-    PrintArgs one;
-    ASSERT_FALSE(
-        parsePrintArgs(base
-                           + QStringList{QStringLiteral("--stroke-order"), QStringLiteral("--per-sheet"),
-                                         QStringLiteral("1"), QStringLiteral("山")},
-                       SheetCatalog::standard(), one));
-    EXPECT_EQ(one.options.form, kStrokeOrderForm);
-    EXPECT_EQ(one.options.perSheet, 1);
-    EXPECT_FALSE(one.settings.writeStrokeCount);
+    const Result<PrintArgs> one = parsePrintArgs(base
+                                                     + QStringList{QStringLiteral("--stroke-order"),
+                                                                   QStringLiteral("--per-sheet"),
+                                                                   QStringLiteral("1"), QStringLiteral("山")},
+                                                 SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(one.ok()) << one.failure().toStdString();
+    EXPECT_EQ(one->options.form, kStrokeOrderForm);
+    EXPECT_EQ(one->options.perSheet, 1);
+    EXPECT_FALSE(one->settings.writeStrokeCount);
 
-    PrintArgs counted;
-    ASSERT_FALSE(parsePrintArgs(base
-                                    + QStringList{QStringLiteral("--stroke-count"),
-                                                  QStringLiteral("--stroke-order"), QStringLiteral("山")},
-                                SheetCatalog::standard(), counted));
-    EXPECT_EQ(counted.options.form, kStrokeOrderForm);
-    EXPECT_TRUE(counted.settings.writeStrokeCount);
+    const Result<PrintArgs> counted = parsePrintArgs(base
+                                                         + QStringList{QStringLiteral("--stroke-count"),
+                                                                       QStringLiteral("--stroke-order"),
+                                                                       QStringLiteral("山")},
+                                                     SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(counted.ok()) << counted.failure().toStdString();
+    EXPECT_EQ(counted->options.form, kStrokeOrderForm);
+    EXPECT_TRUE(counted->settings.writeStrokeCount);
 
     // A count with nothing to write it on is a misuse, told in Japanese.
     const Ran lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
@@ -317,13 +319,15 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
 
     // --form names a form of the table; --stroke-order is another name for
     // one of them, and a form the table lacks or two forms are a misuse.
-    PrintArgs named;
-    ASSERT_FALSE(parsePrintArgs(base
-                                    + QStringList{QStringLiteral("--form"), QStringLiteral("stroke-order"),
-                                                  QStringLiteral("--stroke-count"), QStringLiteral("山")},
-                                SheetCatalog::standard(), named));
-    EXPECT_EQ(named.options.form, kStrokeOrderForm);
-    EXPECT_TRUE(named.settings.writeStrokeCount);
+    const Result<PrintArgs> named = parsePrintArgs(base
+                                                       + QStringList{QStringLiteral("--form"),
+                                                                     QStringLiteral("stroke-order"),
+                                                                     QStringLiteral("--stroke-count"),
+                                                                     QStringLiteral("山")},
+                                                   SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(named.ok()) << named.failure().toStdString();
+    EXPECT_EQ(named->options.form, kStrokeOrderForm);
+    EXPECT_TRUE(named->settings.writeStrokeCount);
     for (const QStringList &misuse : {QStringList{QStringLiteral("--form"), QStringLiteral("review")},
                                       QStringList{QStringLiteral("--form"), QStringLiteral("practice"),
                                                   QStringLiteral("--stroke-order")}}) {
