@@ -47,6 +47,8 @@ struct SheetContent {
     // the places left, so the blank sheet of an empty run is blank in every
     // block; the examples stay with their places.
     std::vector<CharacterEntry> entries;
+    // A test's answer key: the same sheet with the answers in its boxes.
+    bool answerKey = false;
 
     // The entry of place `index`; an empty one past the places.
     const CharacterEntry &entry(int index) const;

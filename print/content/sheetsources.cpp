@@ -28,6 +28,22 @@ private:
     mutable std::optional<StrokeData> m_data;
 };
 
+class FactsSource : public SheetSource {
+public:
+    explicit FactsSource(KanjiFacts facts) : m_facts(std::move(facts)) {}
+
+    QString problem() const override { return m_facts.problem(); }
+    std::any lookUp(char32_t codePoint) const override
+    {
+        std::optional<KanjiFactsEntry> entry = m_facts.lookup(codePoint);
+        return entry ? std::any(std::move(*entry)) : std::any();
+    }
+    const KanjiFacts &facts() const { return m_facts; }
+
+private:
+    KanjiFacts m_facts;
+};
+
 }  // namespace
 
 void SheetSources::add(std::string_view id, std::shared_ptr<const SheetSource> source)
@@ -71,9 +87,21 @@ std::shared_ptr<const SheetSource> strokeSource(StrokeData data)
     return std::make_shared<StrokeSource>(std::move(data));
 }
 
+std::shared_ptr<const SheetSource> factsSource(KanjiFacts facts)
+{
+    return std::make_shared<FactsSource>(std::move(facts));
+}
+
+const KanjiFacts *kanjiFactsIn(const SheetSources &sources)
+{
+    const auto *source = dynamic_cast<const FactsSource *>(sources.find(kKanjiFacts.id));
+    return source ? &source->facts() : nullptr;
+}
+
 SheetSources installedSources()
 {
     SheetSources sources;
+    sources.add(kKanjiFacts.id, factsSource(KanjiFacts::open(KanjiFacts::installedPath())));
     sources.add(kStrokes.id, strokeSource([] { return StrokeData::fromFile(StrokeData::installedPath()); }));
     return sources;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kanji/kanjifacts.h"
 #include "kanji/strokedata.h"
 
 #include <QString>
@@ -38,6 +39,9 @@ struct SourceKey {
 // How each character is written, for the 書き順 sheets.
 inline constexpr SourceKey<CharacterStrokes> kStrokes{"strokes"};
 
+// The readings, radicals and test words of the kanji facts file.
+inline constexpr SourceKey<KanjiFactsEntry> kKanjiFacts{"kanji-facts"};
+
 // Every data source a sheet can draw on, under its key. Built once where
 // the program starts and handed to every output; tests and benchmarks build
 // their own. A source is opened the first time something asks it.
@@ -74,6 +78,12 @@ private:
 std::shared_ptr<const SheetSource> strokeSource(std::function<StrokeData()> open);
 // Stroke data already read (or held in memory).
 std::shared_ptr<const SheetSource> strokeSource(StrokeData data);
+
+// The kanji facts as a source; the file is read the first time it is asked.
+std::shared_ptr<const SheetSource> factsSource(KanjiFacts facts);
+// The whole of the kanji facts the sources hold, which a test draws its
+// words from; nullptr when they hold none.
+const KanjiFacts *kanjiFactsIn(const SheetSources &sources);
 
 // The program's own sources: the data files installed with it.
 SheetSources installedSources();

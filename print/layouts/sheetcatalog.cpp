@@ -15,18 +15,23 @@ void drawTwoCharSheet(PrintSurface &, const SheetContent &, const SheetSettings 
 void drawTwoCharSheetVertical(PrintSurface &, const SheetContent &, const SheetSettings &);
 void drawStrokeOrderSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
 void drawStrokeOrderTwoSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawReadingTestSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
+void drawWritingTestSheet(PrintSurface &, const SheetContent &, const SheetSettings &);
 
 namespace {
 
 using S = PrintSurface;
 
 constexpr std::string_view kStrokeOrderSources[] = {kStrokes.id};
+constexpr std::string_view kTestSources[] = {kKanjiFacts.id};
 
 constexpr SheetForm kForms[] = {
     {.id = kPracticeForm, .name = u"練習帳", .caption = {}, .menuItem = {}},
     // Like the other print settings, the choice lasts for the session:
     // BKS.ini keeps its one line.
     {.id = kStrokeOrderForm, .name = u"書き順", .caption = u"書き順つきで印刷", .menuItem = "sop"},
+    {.id = kReadingTestForm, .name = u"読みテスト", .caption = u"読みテスト", .menuItem = "readingTest"},
+    {.id = kWritingTestForm, .name = u"書きテスト", .caption = u"書きテスト", .menuItem = "writingTest"},
 };
 
 // The fields are named in every row: a row is read, and added, on its own.
@@ -101,6 +106,52 @@ constexpr SheetLayout kLayouts[] = {
      .offersSmallerSize = false,
      .sources = kStrokeOrderSources,
      .draw = drawStrokeOrderTwoSheet},
+    // Tests: ten items a sheet (large, for the first grades) or twenty,
+    // written vertically in any face; a step that fails costs that step only.
+    {.id = "reading-test-10",
+     .form = kReadingTestForm,
+     .charactersPerSheet = 10,
+     .orientation = S::Portrait,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = false,
+     .offersSmallerSize = false,
+     .sources = kTestSources,
+     .draw = drawReadingTestSheet},
+    {.id = "reading-test-20",
+     .form = kReadingTestForm,
+     .charactersPerSheet = 20,
+     .orientation = S::Portrait,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = false,
+     .offersSmallerSize = false,
+     .sources = kTestSources,
+     .draw = drawReadingTestSheet},
+    {.id = "writing-test-10",
+     .form = kWritingTestForm,
+     .charactersPerSheet = 10,
+     .orientation = S::Portrait,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = false,
+     .offersSmallerSize = false,
+     .sources = kTestSources,
+     .draw = drawWritingTestSheet},
+    {.id = "writing-test-20",
+     .form = kWritingTestForm,
+     .charactersPerSheet = 20,
+     .orientation = S::Portrait,
+     .verticalForm = {},
+     .forVerticalFace = false,
+     .skipsFailingSteps = true,
+     .startsNumberAtOne = false,
+     .offersSmallerSize = false,
+     .sources = kTestSources,
+     .draw = drawWritingTestSheet},
 };
 
 }  // namespace

@@ -27,6 +27,8 @@ struct SheetForm {
 
 inline constexpr std::string_view kPracticeForm = "practice";
 inline constexpr std::string_view kStrokeOrderForm = "stroke-order";
+inline constexpr std::string_view kReadingTestForm = "reading-test";
+inline constexpr std::string_view kWritingTestForm = "writing-test";
 
 // The forms and the layouts that draw them: what every output chooses its
 // sheets from. The program prints from the standard one; a test builds one

@@ -8,6 +8,7 @@
 #include "print/numbers/int16.h"
 #include "print/numbers/numbertext.h"
 #include "print/run/sheetrun.h"
+#include "print/run/testrun.h"
 
 #include <limits>
 
@@ -246,6 +247,10 @@ private:
 RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &settings,
                         const RunOptions &options, RunCounters &counters)
 {
+    if (const std::optional<TestKind> kind = testKindOf(options.form)) {
+        TestSheets sheets(host, text1, settings, options, counters, *kind);
+        return runSheetJob(host, text1, settings, options.form, options.perSheet, sheets, runWording());
+    }
     ContinuousSheets sheets(host, text1, settings, options, counters);
     return runSheetJob(host, text1, settings, options.form, options.perSheet, sheets, runWording());
 }
@@ -263,9 +268,17 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
         return std::make_unique<PreviewOutput>(surface, failure);
     };
     TextQueue queue(std::move(text));
-    PreviewSheets sheets(host, queue, settings, options, counters, failure);
-    if (runSheetJob(host, queue, settings, options.form, options.perSheet, sheets, runWording())
-        == RunResult::OutputFailed)
+    RunResult result = RunResult::Printed;
+    if (const std::optional<TestKind> kind = testKindOf(options.form)) {
+        TestSheets sheets(host, queue, settings, options, counters, *kind);
+        keepingFailure(failure, [&] {
+            result = runSheetJob(host, queue, settings, options.form, options.perSheet, sheets, runWording());
+        });
+    } else {
+        PreviewSheets sheets(host, queue, settings, options, counters, failure);
+        result = runSheetJob(host, queue, settings, options.form, options.perSheet, sheets, runWording());
+    }
+    if (result == RunResult::OutputFailed)
         throw PrintSurfaceError(failure.toStdString());
 }
 

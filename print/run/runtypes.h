@@ -11,6 +11,21 @@
 
 namespace bks {
 
+// Where a test's answer keys go: each right after its test sheet, all
+// after the last test sheet, or nowhere.
+enum class AnswerKeys { AfterEach, AtEnd, None };
+
+// What a test run needs besides its form: the keys, which set of words, and
+// the list the text is (which says what a pupil has been taught).
+struct TestChoice {
+    AnswerKeys answers = AnswerKeys::AfterEach;
+    int variant = 0;
+    // The publisher and grade (1 to 6) whose list the text is; no publisher:
+    // a typed or loaded list.
+    QString publisher;
+    int grade = 0;
+};
+
 // How the run is asked for: the choices at the moment of the click.
 struct RunOptions {
     // The layout: its family and how many characters each sheet takes.
@@ -26,6 +41,8 @@ struct RunOptions {
     // The example texts offered to the first and the second character of a
     // sheet; a sheet whose character a text does not hold goes without it.
     std::array<QString, 2> examples;
+    // Read by the test forms only.
+    TestChoice test;
 };
 
 // Window state a run reads and leaves behind.

@@ -11,6 +11,8 @@
 #include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
+#include "tests/print/testitems_helpers.h"
+#include "print/run/testrun.h"
 
 #include <QFile>
 #include <QStringList>
@@ -112,10 +114,15 @@ RecordingSurface drawRepresentative(const SheetLayout &layout)
     settings.printOffset = 4;
     settings.writeStrokeCount = true;
     // 山 has strokes, 川 none: a stroke-order sheet shows both cases.
-    const SheetContent content = contentFor(layout, QStringLiteral("山川").left(layout.charactersPerSheet),
-                                            42,
-                                            {QStringLiteral("山道を歩く"),
-                                             QStringLiteral("川の水がきれいで冷たい")});
+    // A test: its key, with fewer items than places.
+    const SheetContent content = testKindOf(layout.form)
+                                     ? testSheetContent(layout,
+                                                        sampleTestItems(layout.charactersPerSheet - 6), 42,
+                                                        true, SheetSources())
+                                     : contentFor(layout,
+                                                  QStringLiteral("山川").left(layout.charactersPerSheet), 42,
+                                                  {QStringLiteral("山道を歩く"),
+                                                   QStringLiteral("川の水がきれいで冷たい")});
     RecordingSurface surface;
     printSheet(layout, surface, content, settings);
     return surface;
