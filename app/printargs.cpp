@@ -4,6 +4,7 @@
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "platform/colours.h"
+#include "print/run/testrun.h"
 
 #include <algorithm>
 
@@ -64,6 +65,23 @@ bool isOffset(const QString &value)
     return ok && mm >= -6 && mm <= 6 && mm % 2 == 0;
 }
 
+bool isItemCount(const QString &value)
+{
+    return value == QLatin1String("10") || value == QLatin1String("20");
+}
+
+bool isAnswers(const QString &value)
+{
+    return value == QLatin1String("after-each") || value == QLatin1String("at-end")
+           || value == QLatin1String("none");
+}
+
+bool isVariant(const QString &value)
+{
+    bool ok = false;
+    return value.toInt(&ok) >= 0 && ok;
+}
+
 using O = CommandOption;
 
 // The print command's options, in the order the help tells them.
@@ -99,6 +117,13 @@ constexpr CommandOption kPrintOptions[] = {
      O::Switch,
      {},
      u"画数の欄に書き順データの画数を記入します（--stroke-order と一緒に）"},
+    {u"--items", O::Value, u"10|20", u"テスト（--form reading-test、writing-test）の1枚の問題数（既定は 20）",
+     isItemCount},
+    {u"--answers", O::Value, u"after-each|at-end|none",
+     u"テストの答えの用紙を、各テストの後・全部の後に印刷するか、\n"
+     u"印刷しないか（既定は after-each）",
+     isAnswers},
+    {u"--variant", O::Value, u"N", u"テストの問題の組み合わせ（0 以上の整数、既定は 0）", isVariant},
 };
 
 }  // namespace
@@ -122,7 +147,6 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
                                  formName = given.value(u"--form"), text = given.text;
     const bool strokeOrder = given.has(u"--stroke-order"), strokeCount = given.has(u"--stroke-count");
     const bool narrow = given.has(u"--narrow"), ninety = given.value(u"--size") == QLatin1String("90");
-    const int perSheet = given.value(u"--per-sheet").value_or(QStringLiteral("2")).toInt();
     PrintArgs p;
 
     // --stroke-order is another name for --form stroke-order.
@@ -140,12 +164,26 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
                 QStringLiteral("--stroke-order と --form %1 は一緒に指定できません").arg(*formName)};
         form = kStrokeOrderForm;
     }
+    // A test's sheets are counted in items and only a test has keys and
+    // variants: asked of another form, they are misuses, not ignored.
+    const bool test = testKindOf(form).has_value();
+    for (const QStringView option : {u"--items", u"--answers", u"--variant"})
+        if (!test && given.has(option))
+            return Failure{
+                QStringLiteral("%1 はテストの用紙（--form reading-test、writing-test）だけに使えます")
+                    .arg(option)};
+    if (test && given.has(u"--per-sheet"))
+        return Failure{QStringLiteral("テストの１枚の問題数は --items で指定してください")};
+    const QStringView countOption = test ? u"--items" : u"--per-sheet";
+    const int perSheet =
+        given.value(countOption).value_or(test ? QStringLiteral("20") : QStringLiteral("2")).toInt();
     const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
     if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
         return Failure{QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください")};
     const SheetLayout *layout = catalog.chooseLayout(form, perSheet);
     if (!layout)
-        return Failure{QStringLiteral("オプションの値が正しくありません: --per-sheet %1").arg(perSheet)};
+        return Failure{
+            QStringLiteral("オプションの値が正しくありません: %1 %2").arg(countOption).arg(perSheet)};
     // Said rather than ignored: a sheet of one kanji has one size and no
     // space between blocks, a 書き順 sheet one size.
     if (ninety && !layout->offersSmallerSize)
@@ -181,7 +219,15 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
             return Failure{QStringLiteral("教科書会社または学年が違います: ") + *publisher + QLatin1Char(' ')
                            + *grade};
         p.text = *list;
+        // Which kanji the pupils have been taught goes by this publisher's order.
+        p.options.test.publisher = *publisher;
+        p.options.test.grade = int(GradeNames().indexOf(*g)) + 1;
     }
+    const QString answers = given.value(u"--answers").value_or(QStringLiteral("after-each"));
+    p.options.test.answers = answers == QLatin1String("none")     ? AnswerKeys::None
+                             : answers == QLatin1String("at-end") ? AnswerKeys::AtEnd
+                                                                  : AnswerKeys::AfterEach;
+    p.options.test.variant = given.value(u"--variant").value_or(QStringLiteral("0")).toInt();
 
     // Headings and face as the window would start with them: the fields the
     // settings file holds, the defaults for those it lacks.

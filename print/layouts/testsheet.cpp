@@ -113,9 +113,9 @@ void drawItem(PrintSurface &p, const TestItem &item, int index, const TestColumn
               bool answerKey)
 {
     p.setForeColor(0);
-    p.line(PrintSurface::Box, c.box.left(), c.box.top(), c.box.right(), c.box.bottom(), 0);
     printCentred(p, fullWidthDigits(index + 1), QRectF(c.box.left(), c.box.top() + 1, c.box.width(), 5),
                  pointsFor(4.5), kMm);
+    p.line(PrintSurface::Box, c.box.left(), c.box.top(), c.box.right(), c.box.bottom(), 0);
 
     const QStringList word = charactersOf(item.word);
     const auto [first, end] = targetCharacters(item.word, item);

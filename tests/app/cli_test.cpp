@@ -127,7 +127,15 @@ TEST(CommandLine, PrintRejectsBadUsage)
                       QStringLiteral("山")},
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
                       QStringLiteral("--stroke-order"), QStringLiteral("--size"), QStringLiteral("90"),
-                      QStringLiteral("山")}}) {
+                      QStringLiteral("山")},
+          // A test counts its sheets in items, and only a test takes keys
+          // and variants.
+          QStringLiteral("print --pdf a.pdf --form practice --items 10 山").split(QLatin1Char(' ')),
+          QStringLiteral("print --pdf a.pdf --variant 1 山").split(QLatin1Char(' ')),
+          QStringLiteral("print --pdf a.pdf --form reading-test --per-sheet 2 山").split(QLatin1Char(' ')),
+          QStringLiteral("print --pdf a.pdf --form reading-test --items 15 山").split(QLatin1Char(' ')),
+          QStringLiteral("print --pdf a.pdf --form writing-test --answers later 山").split(QLatin1Char(' ')),
+          QStringLiteral("print --pdf a.pdf --form writing-test --variant -1 山").split(QLatin1Char(' '))}) {
         const Ran r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -390,4 +398,24 @@ TEST_F(InTempDir, PrintAfterAFirstStartNamesWhatItCannotDrawAndGoesOn)
                 && lines[1].endsWith(QStringLiteral("龘、ｱ")));
     EXPECT_FALSE(lacking.err.contains(QStringLiteral("山")));
     EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// A test of a publisher's grade prints with its keys; a list without kanji
+// writes nothing and says so.
+TEST_F(InTempDir, PrintTakesTheTestFormsAndRefusesAListWithoutKanji)
+{
+    const Ran printed = run(
+        QStringLiteral("print --pdf test.pdf --font IPAexMincho --form reading-test --items 10 "
+                       "--answers at-end --variant 2 --publisher 光村図書 --grade 1")
+            .split(QLatin1Char(' ')));
+    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+    QFile pdf(QStringLiteral("test.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 16);  // 80 kanji: eight tests, eight keys
+
+    const Ran none = run(
+        QStringLiteral("print --pdf none.pdf --form writing-test かなだけ").split(QLatin1Char(' ')));
+    EXPECT_EQ(none.code, 1);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("漢字がありません"))) << none.err.toStdString();
+    EXPECT_FALSE(QFile::exists(QStringLiteral("none.pdf")));
 }

@@ -12,14 +12,15 @@ inline SheetSources sourcesWith(StrokeData strokes)
     return sources;
 }
 
-// The sources the build made: its stroke data, read the first time a sheet
-// or a command asks for it. Test binaries do not sit beside the program, so
-// they name the file.
+// The sources the build made: its stroke data and kanji facts, each read
+// the first time a sheet or a command asks for it. Test binaries do not sit
+// beside the program, so they name the files.
 inline SheetSources builtSources()
 {
     SheetSources sources;
     sources.add(kStrokes.id,
                 strokeSource([] { return StrokeData::fromFile(QStringLiteral(BKS_STROKE_DATA_FILE)); }));
+    sources.add(kKanjiFacts.id, factsSource(KanjiFacts::open(QStringLiteral(BKS_KANJI_FACTS_FILE))));
     return sources;
 }
 
