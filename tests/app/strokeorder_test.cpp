@@ -27,6 +27,7 @@ QStringList describe(const std::vector<RecordedOp> &sheet)
         const QRectF bounds = op.path.boundingRect();
         switch (op.kind) {
         case RecordedOp::Print:
+        case RecordedOp::PrintColumn:
             call << op.text << op.fontName;
             for (const double v : {op.x, op.y, op.fontSize})
                 call << QString::number(v);
