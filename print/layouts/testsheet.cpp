@@ -56,14 +56,24 @@ std::pair<int, int> targetCharacters(const QString &word, const TestItem &item)
     return first < 0 ? std::pair{0, 0} : std::pair{first, end};
 }
 
-// Writes `characters` down a column of squares `side` across whose first
-// stands at `top`, centred on `centreX`.
-void writeDown(PrintSurface &p, const QStringList &characters, double centreX, double top, double side,
-               double pitch)
+// Writes `text` down a column whose squares are `em` across, the first with
+// its top-left corner at (`left`, `top`).
+void writeDown(PrintSurface &p, const QString &text, double left, double top, double em)
 {
-    for (qsizetype k = 0; k < characters.size(); ++k)
-        printCentred(p, characters[k], QRectF(centreX - side / 2, top + double(k) * pitch, side, pitch),
-                     pointsFor(std::min(side, pitch)), kMm);
+    if (text.isEmpty())
+        return;
+    p.setFontSize(em / kMm.perPoint);
+    p.setCurrentX(left);
+    p.setCurrentY(top);
+    p.printColumn(text);
+}
+
+// The same, `count` characters long, centred in `box`, as large as its width
+// and length allow.
+void writeDownIn(PrintSurface &p, const QString &text, int count, const QRectF &box, double fill)
+{
+    const double em = std::min(box.width() * fill, box.height() / std::max(count, 1));
+    writeDown(p, text, box.center().x() - em / 2, box.top() + (box.height() - em * count) / 2, em);
 }
 
 void drawHeader(PrintSurface &p, const SheetSettings &settings, TestKind kind, bool answerKey)
@@ -119,20 +129,23 @@ void drawItem(PrintSurface &p, const TestItem &item, int index, const TestColumn
 
     const QStringList word = charactersOf(item.word);
     const auto [first, end] = targetCharacters(item.word, item);
-    const double pitch = c.pitch(int(word.size()));
-    const double targetTop = c.wordTop() + first * pitch, targetSpan = (end - first) * pitch;
+    // The characters stand in squares one em across, touching, as vertical
+    // text does; a long word takes smaller ones.
+    const double em = c.pitch(int(word.size()));
+    const double left = c.wordCentre() - em / 2;
+    const double targetTop = c.wordTop() + first * em, targetSpan = (end - first) * em;
+    const QStringList kana = charactersOf(item.targetReading);
 
     if (kind == TestKind::Reading) {
-        writeDown(p, word, c.wordCentre(), c.wordTop(), c.glyph, pitch);
+        writeDown(p, item.word, left, c.wordTop(), em);
         // The side line tests mark the asked kanji with, and the box beside it.
-        const double lineX = c.wordCentre() + c.glyph / 2 + 0.6;
+        const double lineX = left + em + 0.6;
         p.line(PrintSurface::StraightLine, lineX, targetTop, lineX, targetTop + targetSpan, 0);
-        const QStringList kana = charactersOf(item.targetReading);
         const QRectF box = c.answerBox(targetTop, targetSpan, int(kana.size()));
         p.line(PrintSurface::Box, box.left(), box.top(), box.right(), box.bottom(), 0);
         if (answerKey) {
             p.setForeColor(kAnswerColour);
-            writeDown(p, kana, box.center().x(), box.top(), box.width(), box.height() / double(kana.size()));
+            writeDownIn(p, item.targetReading, int(kana.size()), box, 0.8);
             p.setForeColor(0);
         }
         return;
@@ -140,29 +153,27 @@ void drawItem(PrintSurface &p, const TestItem &item, int index, const TestColumn
 
     // 書き: squares where the asked kanji stand, its reading small beside
     // them, the rest of the word as written.
-    for (int k = 0; k < int(word.size()); ++k) {
-        const double y = c.wordTop() + k * pitch;
-        if (k < first || k >= end) {
-            writeDown(p, {word[k]}, c.wordCentre(), y, c.glyph, pitch);
-            continue;
-        }
-        const double side = std::min(c.glyph, pitch) * 0.94;
-        const QRectF square(c.wordCentre() - side / 2, y + (pitch - side) / 2, side, side);
+    writeDown(p, word.mid(0, first).join(QString()), left, c.wordTop(), em);
+    writeDown(p, word.mid(end).join(QString()), left, c.wordTop() + end * em, em);
+    for (int k = first; k < end; ++k) {
+        const double side = em * 0.94;
+        const QRectF square(left + (em - side) / 2, c.wordTop() + k * em + (em - side) / 2, side, side);
         p.line(PrintSurface::Box, square.left(), square.top(), square.right(), square.bottom(), 0);
         if (answerKey) {
             p.setForeColor(kAnswerColour);
-            printCentred(p, word[k], square, pointsFor(side), kMm);
+            writeDownIn(p, word[k], 1, square, 0.86);
             p.setForeColor(0);
         }
     }
-    const QStringList kana = charactersOf(item.targetReading);
-    const QRectF ruby = c.rubyLane(targetTop, targetSpan, int(kana.size()));
-    writeDown(p, kana, ruby.center().x(), ruby.top(), ruby.width(), ruby.height() / double(kana.size()));
+    writeDownIn(p, item.targetReading, int(kana.size()), c.rubyLane(targetTop, targetSpan, int(kana.size())),
+                1.0);
 }
 
 void drawTestSheet(PrintSurface &p, const SheetContent &content, const SheetSettings &settings, TestKind kind)
 {
-    p.setFontName(settings.fontName);
+    // An "@" face turns its columns for a turned page; a test stands upright
+    // and writes its columns in the same face's upright form.
+    p.setFontName(settings.verticalFont() ? settings.fontName.mid(1) : settings.fontName);
     p.setPaperSize(PrintSurface::A4);
     p.setScaleMode(PrintSurface::Millimetres);
     p.setOrientation(PrintSurface::Portrait);

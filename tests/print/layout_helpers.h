@@ -157,7 +157,7 @@ inline QRectF pageMm(const RecordedOp &op)
 }
 
 // What a text or a stroke inks, in millimetres: a text's one-em boxes side
-// by side from the pen; a stroke's path widened by half its pen.
+// by side from the pen (a column's one under another); a stroke's path widened by half its pen.
 inline QRectF inkMm(const RecordedOp &op)
 {
     const double k = mmPerUnit(op);
@@ -167,7 +167,11 @@ inline QRectF inkMm(const RecordedOp &op)
         return QRectF(r.topLeft() * k, r.bottomRight() * k);
     }
     const double em = op.fontSize * 25.4 / 72;
-    return QRectF(op.x * k, op.y * k, em * double(countCharacters(op.text)), em);
+    const double length = em * double(countCharacters(op.text));
+    // A column runs down the page, or to the right where an "@" face turns it.
+    if (op.kind == RecordedOp::PrintColumn && !op.fontName.startsWith(QLatin1Char('@')))
+        return QRectF(op.x * k, op.y * k, em, length);
+    return QRectF(op.x * k, op.y * k, length, em);
 }
 
 inline bool onPrintableArea(const RecordedOp &op)
@@ -186,8 +190,8 @@ inline std::string describeInk(const RecordedOp &op)
         out << "line " << op.x1 << "," << op.y1 << " - " << op.x2 << "," << op.y2;
     } else {
         const QRectF r = inkMm(op);
-        out << (op.kind == RecordedOp::Print ? op.text.toStdString() : std::string("stroke")) << " inking "
-            << r.left() << "," << r.top() << " - " << r.right() << "," << r.bottom() << " mm";
+        out << (op.prints() ? op.text.toStdString() : std::string("stroke")) << " inking " << r.left() << ","
+            << r.top() << " - " << r.right() << "," << r.bottom() << " mm";
     }
     return out.str();
 }
