@@ -95,7 +95,7 @@ protected:
 
     Form2 &open(bool load = true)
     {
-        window = std::make_unique<Form2>(services, sources, openInto(paper));
+        window = std::make_unique<Form2>(services, sources, openInto(paper), *catalog);
         if (load)
             window->Form_Load();
         return *window;
@@ -124,6 +124,8 @@ protected:
     ScriptedServices services;
     // What the window's sheets draw on; a test may set others before open().
     SheetSources sources = builtSources();
+    // What its sheets are chosen from; a test may add rows of its own.
+    const SheetCatalog *catalog = &SheetCatalog::standard();
     RecordingSurface paper;
     std::unique_ptr<Form2> window;
 };
