@@ -101,10 +101,9 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
         err << "使い方: bokushomaru strokes 文字" << Qt::endl;
         return 2;
     }
-    // A variation selector asks for a glyph shape, not another character:
-    // text pasted from elsewhere often carries one.
-    const QList<uint> codePoints = plainCharacters(args[1]).toUcs4();
-    if (countCharacters(args[1]) != 1 || codePoints.isEmpty() || isLayoutBreak(args[1].at(0))) {
+    // A variation selector asks for a glyph shape, not another character.
+    const std::optional<char32_t> character = singleCharacter(args[1]);
+    if (!character) {
         err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
         return 2;
     }
@@ -113,7 +112,7 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
         err << messageForDisplay(problem) << Qt::endl;
         return 1;
     }
-    const std::optional<CharacterStrokes> found = sources.lookUp(kStrokes, char32_t(codePoints.front()));
+    const std::optional<CharacterStrokes> found = sources.lookUp(kStrokes, *character);
     if (!found || found->count() == 0) {
         err << "「" << args[1] << "」の書き順データはありません" << Qt::endl;
         return 1;

@@ -4,6 +4,7 @@
 #include "app/qtplatformservices.h"
 #include "files/datafile.h"
 #include "kanji/gradetables.h"
+#include "print/text/characters.h"
 #include "quiz/testitems.h"
 
 namespace bks {
@@ -27,7 +28,7 @@ int finish(QTextStream &out, QTextStream &err)
 // The facts of the one character the command names, or the exit code.
 std::variant<KanjiFactsEntry, int> factsOf(const QStringList &args, QTextStream &err, const KanjiFacts &facts)
 {
-    const std::optional<char32_t> c = args.size() == 2 ? oneCharacter(args[1]) : std::nullopt;
+    const std::optional<char32_t> c = args.size() == 2 ? singleCharacter(args[1]) : std::nullopt;
     if (!c) {
         err << "使い方: bokushomaru " << args[0] << " 漢字（1文字）" << Qt::endl;
         return 2;
@@ -173,16 +174,6 @@ int testItemsCommand(const QStringList &args, QTextStream &out, QTextStream &err
 }
 
 }  // namespace
-
-std::optional<char32_t> oneCharacter(const QString &arg)
-{
-    QList<uint> codePoints = arg.toUcs4();
-    codePoints.removeIf(
-        [](uint c) { return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF); });
-    if (codePoints.size() != 1)
-        return std::nullopt;
-    return char32_t(codePoints.front());
-}
 
 bool isFactCommand(const QString &command)
 {

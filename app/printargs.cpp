@@ -180,6 +180,12 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
     const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
     if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
         return Failure{QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください")};
+    // Unsaid, two a sheet, or what the form offers when it has no sheet of
+    // two (a test of ten or twenty).
+    const std::vector<int> offered = catalog.perSheetOffered(form);
+    const bool offersTwo = offered.empty() || std::find(offered.begin(), offered.end(), 2) != offered.end();
+    const int perSheet =
+        given.value(u"--per-sheet").value_or(QString::number(offersTwo ? 2 : offered.front())).toInt();
     const SheetLayout *layout = catalog.chooseLayout(form, perSheet);
     if (!layout)
         return Failure{

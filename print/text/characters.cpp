@@ -1,5 +1,7 @@
 #include "print/text/characters.h"
 
+#include <QList>
+
 namespace bks {
 
 namespace {
@@ -93,6 +95,16 @@ QString plainCharacters(QStringView text)
         at = end;
     }
     return out;
+}
+
+std::optional<char32_t> singleCharacter(QStringView text)
+{
+    if (countCharacters(text) != 1 || isLayoutBreak(text.at(0)))
+        return std::nullopt;
+    const QList<uint> codePoints = plainCharacters(text).toUcs4();
+    if (codePoints.isEmpty())
+        return std::nullopt;
+    return char32_t(codePoints.front());
 }
 
 qsizetype countCharacters(QStringView text)

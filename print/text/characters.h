@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace bks {
 
 // One character of the kanji text is what the reader sees as one: a code
@@ -26,6 +28,11 @@ QString composedCharacter(QStringView character);
 // The characters of `text` without their variation selectors, each
 // composed: what a search or the stroke data look up.
 QString plainCharacters(QStringView text);
+
+// The one character `text` names, as a search or the stroke data look it
+// up (composed, its variation selector left off: text pasted from elsewhere
+// often carries one); nothing for none, more than one, a line break or a tab.
+std::optional<char32_t> singleCharacter(QStringView text);
 
 // The count the window shows for a text: one per character, a line break
 // (CR LF) two.
