@@ -175,17 +175,15 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
     if (test && given.has(u"--per-sheet"))
         return Failure{QStringLiteral("テストの１枚の問題数は --items で指定してください")};
     const QStringView countOption = test ? u"--items" : u"--per-sheet";
-    const int perSheet =
-        given.value(countOption).value_or(test ? QStringLiteral("20") : QStringLiteral("2")).toInt();
     const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
     if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
         return Failure{QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください")};
-    // Unsaid, two a sheet, or what the form offers when it has no sheet of
-    // two (a test of ten or twenty).
+    // Unsaid, two a sheet, or the most the form offers when it has no sheet
+    // of two (a test: twenty).
     const std::vector<int> offered = catalog.perSheetOffered(form);
     const bool offersTwo = offered.empty() || std::find(offered.begin(), offered.end(), 2) != offered.end();
     const int perSheet =
-        given.value(u"--per-sheet").value_or(QString::number(offersTwo ? 2 : offered.front())).toInt();
+        given.value(countOption).value_or(QString::number(offersTwo ? 2 : offered.front())).toInt();
     const SheetLayout *layout = catalog.chooseLayout(form, perSheet);
     if (!layout)
         return Failure{

@@ -160,7 +160,7 @@ TEST_F(NewForm, CommandLinePrintsTheFormAndRefusesCountsItLacks)
         {{QStringLiteral("--form"), QStringLiteral("unfinished")}, 2, QStringLiteral("--per-sheet 2")},
         {{QStringLiteral("--form"), QStringLiteral("nosuch")},
          2,
-         QStringLiteral("practice、stroke-order、review、unfinished")},
+         QStringLiteral("practice、stroke-order、reading-test、writing-test、review、unfinished")},
     };
     const SheetSources readings = withReadings();
     for (const Case &c : cases) {
