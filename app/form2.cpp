@@ -204,6 +204,8 @@ void Form2::connectHandlers()
     for (const auto &[item, form] : m_formItems)
         connect(item, &QAction::triggered, this,
                 [this, item = item, form = form] { formItemClicked(item, *form); });
+    for (const auto &[item, answers] : m_answerItems)
+        connect(item, &QAction::triggered, this, [this, item = item] { answerItemClicked(item); });
     for (const auto &[count, option] : m_perSheetOptions)
         if (count > 2)
             connect(option, &QRadioButton::toggled, this, [this, count = count](bool on) {

@@ -202,6 +202,8 @@ private:
     const SheetForm &chosenForm() const;
     bool formWritesStrokeCount() const;
     void showFormChoice();
+    void answerItemClicked(QAction *item);
+    AnswerKeys answerKeys() const;
     // The characters-per-sheet frame follows the chosen form.
     void offerCharactersPerSheet();
     // The sample and the controls for a sheet of `perSheet` (more than one).
@@ -233,6 +235,8 @@ private:
     // The forms menu's items, and the frame's options for each count.
     std::vector<std::pair<QAction *, const SheetForm *>> m_formItems;
     std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;
+    // Where a test's answer keys go, one item for each choice.
+    std::vector<std::pair<QAction *, AnswerKeys>> m_answerItems;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
     CompoundDictionary m_dictionary;

@@ -3,6 +3,7 @@
 #include "app/form2.h"
 
 #include "app/controlplacement.h"
+#include "print/run/testrun.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -70,9 +71,19 @@ void Form2::showFormChoice()
 {
     const SheetForm &form = chosenForm();
     const bool strokes = drawsOn(m_catalog.sourcesOf(form.id), kStrokes.id);
+    const bool test = testKindOf(form.id).has_value();
     soc->setEnabled(strokes);
-    Label19->setText(strokes && soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")
-                                                 : form.caption.toString());
+    for (const auto &[item, answers] : m_answerItems)
+        item->setEnabled(test);
+    QString sample = strokes && soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")
+                                                 : form.caption.toString();
+    if (test) {
+        const AnswerKeys keys = answerKeys();
+        sample += keys == AnswerKeys::AfterEach ? QStringLiteral("（答えは各テストの後）")
+                  : keys == AnswerKeys::AtEnd   ? QStringLiteral("（答えは最後に）")
+                                                : QStringLiteral("（答えなし）");
+    }
+    Label19->setText(sample);
     Label19->setVisible(!form.caption.isEmpty());
     offerCharactersPerSheet();
     offerSizeMenu(charactersPerSheet());
@@ -96,6 +107,21 @@ void Form2::offerCharactersPerSheet()
         for (const auto &[count, button] : m_perSheetOptions)
             if (count == offered.front())
                 selectOption(button);
+}
+
+void Form2::answerItemClicked(QAction *item)
+{
+    for (const auto &[other, answers] : m_answerItems)
+        other->setChecked(other == item);
+    showFormChoice();
+}
+
+AnswerKeys Form2::answerKeys() const
+{
+    for (const auto &[item, answers] : m_answerItems)
+        if (item->isChecked())
+            return answers;
+    return AnswerKeys::AfterEach;
 }
 
 int Form2::charactersPerSheet() const

@@ -83,6 +83,18 @@ void Form2::buildMenus()
     }
     soc = choice(so, "soc", QStringLiteral("画数を記入"), false);
     soc->setEnabled(false);  // only stroke-order sheets have it
+    // Only the tests have keys.
+    separator(so, "b4");
+    const std::tuple<const char *, QString, AnswerKeys> keys[] = {
+        {"ansEach", QStringLiteral("答えを各テストの後に印刷"), AnswerKeys::AfterEach},
+        {"ansEnd", QStringLiteral("答えを最後にまとめて印刷"), AnswerKeys::AtEnd},
+        {"ansNone", QStringLiteral("答えを印刷しない"), AnswerKeys::None},
+    };
+    for (const auto &[name, caption, answers] : keys) {
+        QAction *a = choice(so, name, caption, answers == AnswerKeys::AfterEach);
+        a->setEnabled(false);
+        m_answerItems.emplace_back(a, answers);
+    }
 
     hp = menu(nullptr, "hp", QStringLiteral("ヘルプ"));
     whp = menu(hp, "whp", QStringLiteral("ワークシート編集のヘルプ"));

@@ -3,6 +3,7 @@
 
 #include "app/previewdialog.h"
 #include "app/text1queue.h"
+#include "kanji/gradetables.h"
 #include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
@@ -36,6 +37,14 @@ RunOptions Form2::runOptions() const
     o.tenPages = Option[8]->isChecked();
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();
+    o.test.answers = answerKeys();
+    // While the box holds the chosen grade's list, a test takes the kanji
+    // taught as that publisher teaches them; an edited list is a typed one.
+    const std::optional<QString> list = GradeKanji(m_state.SelectedPublisher, m_state.SelectedGrade);
+    if (list && text1() == *list) {
+        o.test.publisher = m_state.SelectedPublisher;
+        o.test.grade = int(GradeNames().indexOf(m_state.SelectedGrade)) + 1;
+    }
     return o;
 }
 
