@@ -47,7 +47,8 @@ int runWindow(int argc, char **argv, bool desktopStart)
     QApplication app(argc, argv);
     configureApplication(app);
     QtPlatformServices services;
-    Form2 window(services);
+    const SheetSources sources = installedSources();
+    Form2 window(services, sources);
     services.setParent(&window);
     loadWindowSettings(window, services, desktopStart);
     window.show();
@@ -71,7 +72,7 @@ int runCommand(int argc, char **argv)
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = RunCommandLine(args, out, err);
+    const int code = RunCommandLine(args, out, err, installedSources());
     out.flush();
     err.flush();
     return code;

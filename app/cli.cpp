@@ -6,11 +6,14 @@
 #include "app/usagetexts.h"
 #include "dictionary/compounddictionary.h"
 #include "files/datafile.h"
+#include "files/environmentfile.h"
 #include "files/fonts.h"
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
-#include "print/textqueue.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/text/textqueue.h"
 
 #include <QFileDevice>
 
@@ -92,24 +95,24 @@ int compoundsCommand(const QStringList &args, QTextStream &out, QTextStream &err
 }
 
 // The stroke count, then each stroke's start in KanjiVG's box.
-int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, const StrokeData &data)
+int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources)
 {
     if (args.size() != 2) {
         err << "使い方: bokushomaru strokes 文字" << Qt::endl;
         return 2;
     }
-    // A variation selector asks for a glyph shape, not another character:
-    // text pasted from elsewhere often carries one.
-    const QList<uint> codePoints = plainCharacters(args[1]).toUcs4();
-    if (countCharacters(args[1]) != 1 || codePoints.isEmpty() || isLayoutBreak(args[1].at(0))) {
+    // A variation selector asks for a glyph shape, not another character.
+    const std::optional<char32_t> character = singleCharacter(args[1]);
+    if (!character) {
         err << "文字を一つだけ指定してください: " << args[1] << Qt::endl;
         return 2;
     }
-    if (!data.available()) {
-        err << messageForDisplay(data.problem()) << Qt::endl;
+    constexpr std::string_view needed[] = {kStrokes.id};
+    if (const QString problem = sources.problem(needed); !problem.isEmpty()) {
+        err << messageForDisplay(problem) << Qt::endl;
         return 1;
     }
-    const std::optional<CharacterStrokes> found = data.lookup(char32_t(codePoints.front()));
+    const std::optional<CharacterStrokes> found = sources.lookUp(kStrokes, *character);
     if (!found || found->count() == 0) {
         err << "「" << args[1] << "」の書き順データはありません" << Qt::endl;
         return 1;
@@ -123,34 +126,36 @@ int strokesCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
     return 0;
 }
 
-int printCommand(const QStringList &args, QTextStream &err, const StrokeDataSource &strokes)
+int printCommand(const QStringList &args, QTextStream &err, const SheetSources &sources,
+                 const SheetCatalog &catalog)
 {
-    PrintArgs p;
-    if (const auto problem = parsePrintArgs(args, p)) {
-        err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
+    // Headings and face as the window would start with them.
+    Result<PrintArgs> parsed = parsePrintArgs(args, catalog, ReadEnvironmentFile());
+    if (!parsed) {
+        err << parsed.failure() << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
     }
+    PrintArgs &p = parsed.value();
     // Refused before anything is written: no sheet without its stroke order.
-    if (p.options.form == kStrokeOrderForm) {
-        const StrokeData &data = strokes();
-        if (!data.available()) {
-            err << messageForDisplay(data.problem()) << Qt::endl;
-            return 1;
-        }
+    if (const QString problem = sources.problem(catalog.sourcesOf(p.options.form)); !problem.isEmpty()) {
+        err << messageForDisplay(problem) << Qt::endl;
+        return 1;
     }
     if (p.file) {
         // A list that cannot be read is a failure to find it, not a misuse.
-        const LoadResult loaded = LoadDataFile(*p.file);
-        if (!loaded.ok()) {
-            err << messageForDisplay(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
+        const Result<QString> loaded = LoadDataFile(*p.file);
+        if (!loaded) {
+            err << messageForDisplay(loaded.failure()) << Qt::endl;
             return 1;
         }
-        p.text = loaded.text;
+        p.text = *loaded;
     }
     InstallFontSubstitutions();
     BatchServices services(p.choice, err);
     RunHost host;
     host.services = &services;
+    host.sources = &sources;
+    host.catalog = &catalog;
     host.openSurface = &openPrintSurface;
     // The print goes on without the copy; the user learns it is missing.
     host.saveTemp = [&err](const QString &t) {
@@ -189,8 +194,8 @@ bool commandNeedsGui(const QStringList &args)
 
 namespace {
 
-int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
-                  const StrokeDataSource &strokes)
+int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                  const SheetCatalog &catalog)
 {
     if (args.isEmpty())
         return 2;
@@ -208,9 +213,9 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
     if (command == QLatin1String("compounds"))
         return compoundsCommand(args, out, err);
     if (command == QLatin1String("strokes"))
-        return strokesCommand(args, out, err, strokes());
+        return strokesCommand(args, out, err, sources);
     if (command == QLatin1String("print"))
-        return printCommand(args, err, strokes);
+        return printCommand(args, err, sources, catalog);
     if (isFactCommand(command))
         return runFactCommand(args, out, err, KanjiFacts::open(KanjiFacts::installedPath()));
     err << "不明なコマンドです: " << command << Qt::endl << usageText();
@@ -219,10 +224,10 @@ int runCommandFor(const QStringList &args, QTextStream &out, QTextStream &err,
 
 }  // namespace
 
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
-                   const StrokeDataSource &strokes)
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                   const SheetCatalog &catalog)
 {
-    const int code = runCommandFor(args, out, err, strokes);
+    const int code = runCommandFor(args, out, err, sources, catalog);
     // What a command printed counts only once it has arrived: a full disk or
     // /dev/full takes nothing and says so only here.
     out.flush();

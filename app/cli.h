@@ -1,11 +1,11 @@
 #pragma once
 
-#include "kanji/strokedata.h"
+#include "print/layouts/sheetcatalog.h"
+#include "print/content/sheetsources.h"
 
 #include <QStringList>
 #include <QTextStream>
 
-#include <functional>
 
 namespace bks {
 
@@ -18,13 +18,11 @@ bool isCommandLine(const QStringList &args);
 // Whether the command draws (and so needs a GUI application object).
 bool commandNeedsGui(const QStringList &args);
 
-// Where the commands find stroke data; asked only by a command that needs it,
-// so the others never open the file.
-using StrokeDataSource = std::function<const StrokeData &()>;
-
 // Runs `bokushomaru COMMAND ...` (args without the program name) and returns
-// the exit code: 0 done, 1 failed, 2 bad usage.
-int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err,
-                   const StrokeDataSource &strokes = &StrokeData::installed);
+// the exit code: 0 done, 1 failed, 2 bad usage. The commands find their data
+// in `sources`, each opened only by a command that needs it, and print the
+// sheets of `catalog`.
+int RunCommandLine(const QStringList &args, QTextStream &out, QTextStream &err, const SheetSources &sources,
+                   const SheetCatalog &catalog = SheetCatalog::standard());
 
 }  // namespace bks

@@ -4,6 +4,7 @@
 #include "app/qtplatformservices.h"
 #include "files/datafile.h"
 #include "kanji/gradetables.h"
+#include "print/text/characters.h"
 #include "quiz/testitems.h"
 
 namespace bks {
@@ -27,7 +28,7 @@ int finish(QTextStream &out, QTextStream &err)
 // The facts of the one character the command names, or the exit code.
 std::variant<KanjiFactsEntry, int> factsOf(const QStringList &args, QTextStream &err, const KanjiFacts &facts)
 {
-    const std::optional<char32_t> c = args.size() == 2 ? oneCharacter(args[1]) : std::nullopt;
+    const std::optional<char32_t> c = args.size() == 2 ? singleCharacter(args[1]) : std::nullopt;
     if (!c) {
         err << "使い方: bokushomaru " << args[0] << " 漢字（1文字）" << Qt::endl;
         return 2;
@@ -79,8 +80,8 @@ struct TestItemsArgs {
     int variant = 0;
 };
 
-// The test-items arguments, or the message for bad usage.
-std::variant<TestItemsArgs, QString> parseTestItemsArgs(const QStringList &args)
+// The test-items arguments, or bad usage and why.
+Result<TestItemsArgs> parseTestItemsArgs(const QStringList &args)
 {
     TestItemsArgs p;
     std::optional<QString> publisher, grade, text;
@@ -90,12 +91,12 @@ std::variant<TestItemsArgs, QString> parseTestItemsArgs(const QStringList &args)
                                 || a == QLatin1String("--file") || a == QLatin1String("--variant")
                                 || a == QLatin1String("--form");
         if (takesValue && i + 1 >= args.size())
-            return QStringLiteral("%1 には値が必要です").arg(a);
+            return Failure{QStringLiteral("%1 には値が必要です").arg(a)};
         if (!takesValue) {
             if (a.startsWith(QLatin1String("--")))
-                return QStringLiteral("不明なオプションです: %1").arg(a);
+                return Failure{QStringLiteral("不明なオプションです: %1").arg(a)};
             if (text)
-                return QStringLiteral("文字は一つにまとめて指定してください: %1").arg(a);
+                return Failure{QStringLiteral("文字は一つにまとめて指定してください: %1").arg(a)};
             text = a;
             continue;
         }
@@ -110,23 +111,24 @@ std::variant<TestItemsArgs, QString> parseTestItemsArgs(const QStringList &args)
             bool ok = false;
             p.variant = value.toInt(&ok);
             if (!ok || p.variant < 0)
-                return QStringLiteral("--variant は 0 以上の整数です: %1").arg(value);
+                return Failure{QStringLiteral("--variant は 0 以上の整数です: %1").arg(value)};
         } else if (value == QLatin1String("reading-test") || value == QLatin1String("writing-test")) {
             p.kind = value == QLatin1String("reading-test") ? TestKind::Reading : TestKind::Writing;
         } else {
-            return QStringLiteral("--form は reading-test か writing-test です: %1").arg(value);
+            return Failure{QStringLiteral("--form は reading-test か writing-test です: %1").arg(value)};
         }
     }
     if (int(bool(publisher) || bool(grade)) + int(bool(p.file)) + int(bool(text)) != 1)
-        return QStringLiteral("--publisher と --grade、--file、文字のどれか一つを指定してください");
+        return Failure{QStringLiteral("--publisher と --grade、--file、文字のどれか一つを指定してください")};
     if (publisher || grade) {
         const std::optional<QString> name = grade ? gradeName(*grade) : std::nullopt;
         if (!publisher || !PublisherNames().contains(*publisher))
-            return QStringLiteral("教科書会社が違います: %1（%2のどれかを指定してください）")
-                .arg(publisher.value_or(QString()), PublisherNames().join(QStringLiteral("、")));
+            return Failure{
+                QStringLiteral("教科書会社が違います: %1（%2のどれかを指定してください）")
+                    .arg(publisher.value_or(QString()), PublisherNames().join(QStringLiteral("、")))};
         if (!name)
-            return QStringLiteral("学年が違います: %1（1～6 または １年～６年）")
-                .arg(grade.value_or(QString()));
+            return Failure{QStringLiteral("学年が違います: %1（1～6 または １年～６年）")
+                               .arg(grade.value_or(QString()))};
         p.list = TestList{GradeKanji(*publisher, *name).value_or(QString()), *publisher,
                           int(GradeNames().indexOf(*name)) + 1};
     }
@@ -137,19 +139,19 @@ std::variant<TestItemsArgs, QString> parseTestItemsArgs(const QStringList &args)
 
 int testItemsCommand(const QStringList &args, QTextStream &out, QTextStream &err, const KanjiFacts &facts)
 {
-    auto parsed = parseTestItemsArgs(args);
-    if (const QString *problem = std::get_if<QString>(&parsed)) {
-        err << *problem << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
+    Result<TestItemsArgs> parsed = parseTestItemsArgs(args);
+    if (!parsed) {
+        err << parsed.failure() << Qt::endl << "bokushomaru --help で使い方を表示します" << Qt::endl;
         return 2;
     }
-    TestItemsArgs &p = std::get<TestItemsArgs>(parsed);
+    TestItemsArgs &p = parsed.value();
     if (p.file) {
-        const LoadResult loaded = LoadDataFile(*p.file);
-        if (!loaded.ok()) {
-            err << messageForDisplay(loadErrorMessage(loaded.error, *p.file)) << Qt::endl;
+        const Result<QString> loaded = LoadDataFile(*p.file);
+        if (!loaded) {
+            err << messageForDisplay(loaded.failure()) << Qt::endl;
             return 1;
         }
-        p.list.text = loaded.text;
+        p.list.text = *loaded;
     }
     const Result<TestItems> built = buildTestItems(p.list, facts, p.kind, p.variant);
     if (!built) {
@@ -172,16 +174,6 @@ int testItemsCommand(const QStringList &args, QTextStream &out, QTextStream &err
 }
 
 }  // namespace
-
-std::optional<char32_t> oneCharacter(const QString &arg)
-{
-    QList<uint> codePoints = arg.toUcs4();
-    codePoints.removeIf(
-        [](uint c) { return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF); });
-    if (codePoints.size() != 1)
-        return std::nullopt;
-    return char32_t(codePoints.front());
-}
 
 bool isFactCommand(const QString &command)
 {

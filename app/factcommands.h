@@ -16,8 +16,4 @@ bool isFactCommand(const QString &command);
 // 2 bad usage.
 int runFactCommand(const QStringList &args, QTextStream &out, QTextStream &err, const KanjiFacts &facts);
 
-// The one character `arg` names, a variation selector after it ignored
-// (text pasted from elsewhere often carries one); nothing for none or more.
-std::optional<char32_t> oneCharacter(const QString &arg);
-
 }  // namespace bks

@@ -33,8 +33,10 @@ const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
 
 }  // namespace
 
-Form2::Form2(PlatformServices &services, SurfaceOpener openSurface, QWidget *parent)
-    : QMainWindow(parent), m_services(services), m_openSurface(std::move(openSurface))
+Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface,
+             const SheetCatalog &catalog, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_sources(sources), m_openSurface(std::move(openSurface)),
+      m_catalog(catalog)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
@@ -194,11 +196,20 @@ void Form2::connectHandlers()
         {prv, &Form2::Preview_Click}, {gs, &Form2::gs_Click},   {en, &Form2::en_Click},
         {hps, &Form2::hps_Click},     {zhp, &Form2::zhp_Click}, {we, &Form2::we_Click},
         {eds, &Form2::eds_Click},     {ow, &Form2::ow_Click},   {indic, &Form2::indic_Click},
-        {tkdic, &Form2::tkdic_Click}, {sop, &Form2::sop_Click}, {soc, &Form2::soc_Click}};
+        {tkdic, &Form2::tkdic_Click}, {soc, &Form2::soc_Click}};
     for (const auto &[action, h] : menuItems)
         connect(action, &QAction::triggered, this, run(h));
     for (int i = 0; i < 7; ++i)
         connect(lr[i], &QAction::triggered, this, [this, i] { lr_Click(i); });
+    for (const auto &[item, form] : m_formItems)
+        connect(item, &QAction::triggered, this,
+                [this, item = item, form = form] { formItemClicked(item, *form); });
+    for (const auto &[count, option] : m_perSheetOptions)
+        if (count > 2)
+            connect(option, &QRadioButton::toggled, this, [this, count = count](bool on) {
+                if (on)
+                    perSheetChosen(count);
+            });
 
     // The print button's result is for the tests; a click drops it.
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -4,7 +4,7 @@
 
 #include "app/text1queue.h"
 #include "app/usagetexts.h"
-#include "design/singlesheet.h"
+#include "print/run/singlesheet.h"
 #include "platform/colours.h"
 
 #include <QAction>
@@ -177,8 +177,9 @@ void Form2::PrintSingleSheet()
     queue.commit();
     if (done.drawn) {
         (choice.perSheet == 1 ? m_state.CurrentChar : m_state.CurrentPair) = done.characters;
-        for (int i = 0; i < choice.perSheet; ++i)
-            m_state.SentenceTexts[size_t(i)] = choice.picked[size_t(i)];
+        // The pick lists belong to the first two places.
+        for (size_t i = 0; i < m_state.SentenceTexts.size() && i < size_t(choice.perSheet); ++i)
+            m_state.SentenceTexts[i] = choice.picked[i];
     }
 }
 

@@ -1,7 +1,7 @@
 // The kanji box, its count and the miniature sheet.
 #include "app/form2.h"
 
-#include "print/textqueue.h"
+#include "print/text/textqueue.h"
 
 #include <QComboBox>
 #include <QGroupBox>

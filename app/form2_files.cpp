@@ -41,14 +41,14 @@ void Form2::routeFileDrops()
 void Form2::loadTextFromFile(const QString &path)
 {
     const Text1Step step(*this);
-    const LoadResult loaded = LoadDataFile(path);
-    if (!loaded.ok()) {
+    const Result<QString> loaded = LoadDataFile(path);
+    if (!loaded) {
         // The box keeps its text; the user learns why nothing came in.
-        m_services.messageBox(loadErrorMessage(loaded.error, path), QStringLiteral("データ呼び出し"),
-                              MsgButtons::Ok, MsgIcon::Exclamation);
+        m_services.messageBox(loaded.failure(), QStringLiteral("データ呼び出し"), MsgButtons::Ok,
+                              MsgIcon::Exclamation);
         return;
     }
-    m_state.SaveDataText = loaded.text;
+    m_state.SaveDataText = *loaded;
     setPoints(Text1, 18);
     setText1(m_state.SaveDataText);
 }

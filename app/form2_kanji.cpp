@@ -3,7 +3,7 @@
 
 #include "kanji/gradetables.h"
 #include "kanji/kanjisearch.h"
-#include "print/textqueue.h"
+#include "print/text/textqueue.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "files/environmentfile.h"
 #include "files/fonts.h"
 #include "platform/colours.h"
-#include "print/textqueue.h"
+#include "print/text/textqueue.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -68,10 +68,19 @@ void Form2::buildMenus()
     for (int i = 0; i < 7; ++i)
         lr[i] = choice(bc, indexed("lr", i).toLatin1().constData(), shifts[i], i == 0);
 
+    // One item for each form besides the one printed while none is checked.
     // Like the other print settings, the choice lasts for the session:
     // BKS.ini keeps its one line.
     so = menu(nullptr, "so", QStringLiteral("書き順"));
-    sop = choice(so, "sop", QStringLiteral("書き順つきで印刷"), false);
+    for (const SheetForm &form : m_catalog.forms()) {
+        if (form.caption.isEmpty())
+            continue;
+        QAction *a = choice(so, "", form.caption.toString(), false);
+        a->setObjectName(QString::fromUtf8(form.menuItem.data(), qsizetype(form.menuItem.size())));
+        m_formItems.emplace_back(a, &form);
+        if (form.id == kStrokeOrderForm)
+            sop = a;
+    }
     soc = choice(so, "soc", QStringLiteral("画数を記入"), false);
     soc->setEnabled(false);  // only stroke-order sheets have it
 

@@ -3,7 +3,7 @@
 
 #include "app/previewdialog.h"
 #include "app/text1queue.h"
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
-    s.writeStrokeCount = sop->isChecked() && soc->isChecked();
+    s.writeStrokeCount = formWritesStrokeCount();
     return s;
 }
 
@@ -39,11 +39,6 @@ RunOptions Form2::runOptions() const
     return o;
 }
 
-int Form2::charactersPerSheet() const
-{
-    return Option[4]->isChecked() ? 1 : 2;
-}
-
 std::array<QString, 2> Form2::typedExamples() const
 {
     return {Text50->text(), Text51->text()};
@@ -53,6 +48,8 @@ RunHost Form2::runHost()
 {
     RunHost host;
     host.services = &m_services;
+    host.sources = &m_sources;
+    host.catalog = &m_catalog;
     host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
     host.saveTemp = [this](const QString &text) { SaveTempData(text); };
     return host;
@@ -86,7 +83,7 @@ void Form2::Preview_Click()
     const bool nothing = TextQueue(text1()).printableCount() == 0;
     // The preview counts as the run does, from runOptions().count.
     try {
-        ShowPrintPreview(this, text1(), settings, runOptions(), m_state.run,
+        ShowPrintPreview(this, text1(), settings, runOptions(), m_state.run, m_sources,
                          nothing
                              ? QStringLiteral("印刷する文字がありません（文字なしで印刷するときの用紙です）")
                              : QString());

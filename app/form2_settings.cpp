@@ -2,6 +2,8 @@
 #include "app/form2.h"
 
 #include "platform/colours.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -190,7 +192,12 @@ void Form2::Option4_Click()
 
 void Form2::Option3_Click()
 {
-    Label15->setText(QStringLiteral("１頁２文字印刷"));
+    perSheetChosen(2);
+}
+
+void Form2::perSheetChosen(int perSheet)
+{
+    Label15->setText(QStringLiteral("１頁%1文字印刷").arg(fullWidthDigits(perSheet)));
     setLabelTextColour(Label15, 255);
     Label16->show();
     Label13->show();
@@ -204,7 +211,7 @@ void Form2::Option3_Click()
     if (designPanelShown() && m_text1Background == kLightCyan)
         putOwnText(QStringLiteral("２文字の単票編集では文字列の左から２番目までが有効です。")
                    + QLatin1String("\r\n") + QStringLiteral("画面をクッリクしてください。"));
-    offerSizeMenu(2);
+    offerSizeMenu(perSheet);
     showRightHalf(true);
 }
 
@@ -212,7 +219,7 @@ void Form2::Option3_Click()
 // layout without it prints at full size, and the menu shows so.
 void Form2::offerSizeMenu(int perSheet)
 {
-    const SheetLayout *layout = chooseLayout(sheetForm(), perSheet);
+    const SheetLayout *layout = m_catalog.chooseLayout(sheetForm(), perSheet);
     const bool offered = layout && layout->offersSmallerSize;
     FS->setEnabled(offered);
     FS->menuAction()->setEnabled(offered);

@@ -1,7 +1,7 @@
 #include "app/previewdialog.h"
 
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -82,12 +82,13 @@ private:
 }  // namespace
 
 void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings &settings,
-                      const RunOptions &options, const RunCounters &counters, const QString &note)
+                      const RunOptions &options, const RunCounters &counters, const SheetSources &sources,
+                      const QString &note)
 {
     // Recorded on the area it is shown on, so the preview is the PDF.
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface recording(area.width(), area.height());
-    previewRun(recording, text, settings, options, counters);
+    previewRun(recording, text, settings, options, counters, sources);
     PreviewDialog dialog(parent, recording.sheets(), note);
     dialog.exec();
 }

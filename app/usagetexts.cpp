@@ -1,6 +1,22 @@
 #include "app/usagetexts.h"
 
+#include "app/printargs.h"
+
 namespace bks {
+
+namespace {
+
+// The print command's options from its table, the forms from theirs.
+QString printOptionsHelp()
+{
+    QStringList forms;
+    for (const SheetForm &form : SheetCatalog::standard().forms())
+        forms << QStringLiteral("%1 %2").arg(QString::fromUtf8(form.id.data(), qsizetype(form.id.size())),
+                                             form.name.toString());
+    return optionsHelp(printOptions()).replace(QStringLiteral("{forms}"), forms.join(QStringLiteral("、")));
+}
+
+}  // namespace
 
 QStringList StartupUsageLines()
 {
@@ -52,64 +68,44 @@ QStringList ResetUsageLines()
 QString usageText()
 {
     return QStringLiteral(
-        "墨翔丸 — 漢字練習帳の印刷\n"
-        "\n"
-        "使い方:\n"
-        "  bokushomaru                         ウィンドウを開きます\n"
-        "  bokushomaru search 漢字              学年と、その学年の一覧での位置を表示します\n"
-        "  bokushomaru list 教科書会社 学年      その学年の漢字を教科書の順に表示します（学年は 4 または ４年）\n"
-        "  bokushomaru compounds 漢字           その漢字を含む内蔵辞書の熟語を表示します\n"
-        "  bokushomaru strokes 文字             書き順データの画数を1行目に、続けて1画に1行ずつ書き始めの\n"
-        "                                      位置 x,y（KanjiVG の 109×109 の枠、小数2桁）を表示します\n"
-        "  bokushomaru readings 漢字            常用漢字表の読みを1行に一つずつ表示します（音 セイ、訓 い(きる)：\n"
-        "                                      送りがなは括弧の中）\n"
-        "  bokushomaru radical 漢字             部首、その元の字、字の中の位置、部首名を表示します\n"
-        "  bokushomaru test-items (--publisher NAME --grade GRADE | --file FILE | 文字)\n"
-        "                    [--variant N] [--form reading-test|writing-test]\n"
-        "                                      読みテスト・書きテストの問題を1行に一つずつ、漢字・言葉・\n"
-        "                                      言葉の読み・その漢字の読みをタブで区切って表示します。\n"
-        "                                      言葉には習った漢字だけを使います。--variant で別の組み合わせ、\n"
-        "                                      --form writing-test で書きテストの問題（既定は読みテスト）\n"
-        "  bokushomaru print (--pdf FILE | --printer NAME)\n"
-        "                    (--publisher NAME --grade GRADE | --file FILE | 文字)\n"
-        "                    [--per-sheet 1|2] [--font FACE] [--no-tracing] [--light]\n"
-        "                    [--size 90|100] [--narrow] [--offset MM] [--first-number N]\n"
-        "                    [--example1 TEXT] [--example2 TEXT]\n"
-        "                    [--stroke-order [--stroke-count]]\n"
-        "                                      ウィンドウと同じ練習帳を印刷します\n"
-        "  bokushomaru --desktop               ウィンドウを開きます（デスクトップのメニューから）。作業フォルダに\n"
-        "                                      BKS.ini がなければ、設定と BKStmp.txt を\n"
-        "                                      $XDG_DATA_HOME/bokushomaru（~/.local/share/bokushomaru）に置きます\n"
-        "  bokushomaru --help                  この説明を表示します\n"
-        "\n"
-        "print のオプション:\n"
-        "  --pdf FILE            PDF ファイルに書き出します\n"
-        "  --printer NAME        CUPS のプリンター NAME で印刷します\n"
-        "  --publisher NAME --grade GRADE\n"
-        "                        その教科書会社・学年の漢字を印刷します\n"
-        "  --file FILE           漢字の一覧ファイル（Shift-JIS、EUC-JP または UTF-8）を印刷します\n"
-        "  文字                  指定した文字を印刷します\n"
-        "  --per-sheet 1|2       1枚に1文字または2文字（既定は 2）\n"
-        "  --font FACE           印刷する書体（既定は BKS.ini の書体、なければ ＭＳ Ｐ明朝。\n"
-        "                        BKS.ini の「フォント」は書体なしとみなします）。\n"
-        "                        @ で始まる書体は縦書き用です\n"
-        "  --no-tracing          なぞり書きの文字を印刷しません\n"
-        "  --light               なぞり書きの文字を薄く印刷します\n"
-        "  --size 90|100         文字の大きさ（既定は 100）。90 は1枚に2文字の練習帳だけで、\n"
-        "                        --per-sheet 1 や --stroke-order と一緒では使い方の誤りです\n"
-        "  --narrow              行間幅を狭くします（1枚に2文字のときだけ）\n"
-        "  --offset MM           なぞり書きの文字を MM ミリ右へ（負の数は左へ）ずらします\n"
-        "                        （-6～6 の偶数）\n"
-        "  --first-number N      自動連番を止め、N の次の番号から付けます（0～32000）\n"
-        "  --example1 TEXT       1文字目の例文（その文字を含むときだけ印刷します）\n"
-        "  --example2 TEXT       2文字目の例文（同じく）\n"
-        "  --stroke-order        書き順つきの用紙を印刷します（書き順データが必要です）\n"
-        "  --stroke-count        画数の欄に書き順データの画数を記入します（--stroke-order と一緒に）\n"
-        "\n"
-        "書体にない文字と、書き順の用紙で書き順データのない文字は、標準エラーに名前を出して\n"
-        "そのまま印刷します（終了コードは 0 のまま）。\n"
-        "\n"
-        "終了コード: 0 成功、1 失敗（見つからない・書き順データがない・出力できない）、2 使い方の誤り\n");
+               "墨翔丸 — 漢字練習帳の印刷\n"
+               "\n"
+               "使い方:\n"
+               "  bokushomaru                         ウィンドウを開きます\n"
+               "  bokushomaru search 漢字              学年と、その学年の一覧での位置を表示します\n"
+               "  bokushomaru list 教科書会社 学年      その学年の漢字を教科書の順に表示します（学年は 4 または ４年）\n"
+               "  bokushomaru compounds 漢字           その漢字を含む内蔵辞書の熟語を表示します\n"
+               "  bokushomaru strokes 文字             書き順データの画数を1行目に、続けて1画に1行ずつ書き始めの\n"
+               "                                      位置 x,y（KanjiVG の 109×109 の枠、小数2桁）を表示します\n"
+               "  bokushomaru readings 漢字            常用漢字表の読みを1行に一つずつ表示します（音 セイ、訓 い(きる)：\n"
+               "                                      送りがなは括弧の中）\n"
+               "  bokushomaru radical 漢字             部首、その元の字、字の中の位置、部首名を表示します\n"
+               "  bokushomaru test-items (--publisher NAME --grade GRADE | --file FILE | 文字)\n"
+               "                    [--variant N] [--form reading-test|writing-test]\n"
+               "                                      読みテスト・書きテストの問題を1行に一つずつ、漢字・言葉・\n"
+               "                                      言葉の読み・その漢字の読みをタブで区切って表示します。\n"
+               "                                      言葉には習った漢字だけを使います。--variant で別の組み合わせ、\n"
+               "                                      --form writing-test で書きテストの問題（既定は読みテスト）\n"
+               "  bokushomaru print (--pdf FILE | --printer NAME)\n"
+               "                    (--publisher NAME --grade GRADE | --file FILE | 文字)\n"
+               "                    [--per-sheet 1|2] [--font FACE] [--no-tracing] [--light]\n"
+               "                    [--size 90|100] [--narrow] [--offset MM] [--first-number N]\n"
+               "                    [--example1 TEXT] [--example2 TEXT]\n"
+               "                    [--form NAME | --stroke-order] [--stroke-count]\n"
+               "                                      ウィンドウと同じ練習帳を印刷します\n"
+               "  bokushomaru --desktop               ウィンドウを開きます（デスクトップのメニューから）。作業フォルダに\n"
+               "                                      BKS.ini がなければ、設定と BKStmp.txt を\n"
+               "                                      $XDG_DATA_HOME/bokushomaru（~/.local/share/bokushomaru）に置きます\n"
+               "  bokushomaru --help                  この説明を表示します\n"
+               "\n"
+               "print のオプション:\n")
+           + printOptionsHelp()
+           + QStringLiteral(
+               "\n"
+               "書体にない文字と、書き順の用紙で書き順データのない文字は、標準エラーに名前を出して\n"
+               "そのまま印刷します（終了コードは 0 のまま）。\n"
+               "\n"
+               "終了コード: 0 成功、1 失敗（見つからない・書き順データがない・出力できない）、2 使い方の誤り\n");
 }
 
 QString joinLinesCrLf(const QStringList &lines)

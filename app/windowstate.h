@@ -1,7 +1,8 @@
 #pragma once
 
 #include "platform/colours.h"
-#include "print/printjob.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 
 #include <QString>
 

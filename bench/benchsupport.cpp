@@ -3,7 +3,7 @@
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
 #include "kanji/kanjisearch.h"
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,9 +52,8 @@ void timeSurfaceRun(const QString &pdf, const std::function<void(PrintSurface &)
     f.surfaceSeconds = seconds([&] {
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
         draw(*surface);
-        QString error;
-        if (!surface->finish(&error))
-            std::fprintf(stderr, "output failed: %s\n", qPrintable(error));
+        if (const Result<> finished = surface->finish(); !finished)
+            std::fprintf(stderr, "output failed: %s\n", qPrintable(finished.failure()));
     });
     f.bytes = QFileInfo(pdf).size();
     f.peakAfterSurfaceKb = peakMemoryKb();

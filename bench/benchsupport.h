@@ -3,7 +3,7 @@
 // What the PDF benchmarks share: the application they run in, their output
 // folder, the kanji they print and the figures of a run against the
 // bare-QPainter baseline.
-#include "print/printsurface.h"
+#include "print/surfaces/printsurface.h"
 
 #include <QApplication>
 #include <QString>

@@ -5,8 +5,9 @@
 
 #include "app/form2.h"
 #include "bench/benchsupport.h"
-#include "print/printjob.h"
-#include "print/qtprintsurface.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,10 +83,11 @@ double best(Run run)
 double windowRun(const QString &text, int sheets, const QString &pdf)
 {
     BenchServices services(pdf, sheets);
-    Form2 window(services);
+    const SheetSources sources;  // practice sheets draw on none
+    Form2 window(services, sources);
     window.Form_Load();
-    window.Label2->setText(QStringLiteral("IPAexMincho"));
-    window.Option[4]->setChecked(true);  // one character per sheet
+    window.findChild<QLabel *>(QStringLiteral("Label2"))->setText(QStringLiteral("IPAexMincho"));
+    window.findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);  // one character per sheet
     window.setText1(text);
     QElapsedTimer timer;
     timer.start();

@@ -3,7 +3,7 @@
 // What the benchmarks compare the print surface with: the same recorded
 // sheets drawn into a PDF by bare QPainter calls, with nothing between the
 // calls and the painter.
-#include "print/recordingsurface.h"
+#include "print/surfaces/recordingsurface.h"
 
 #include <QHash>
 #include <QPainter>

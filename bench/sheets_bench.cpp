@@ -7,8 +7,8 @@
 #include "bench/benchsupport.h"
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetcatalog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,13 +35,13 @@ SheetSettings benchSettings(const QString &face)
 // The sheets of a run in the run's order of calls.
 void drawRun(PrintSurface &surface, const SheetSettings &settings, const QString &kanji, int perSheet)
 {
-    const SheetLayout &layout = *chooseLayout(kPracticeForm, perSheet);
+    const SheetLayout &layout = *SheetCatalog::standard().chooseLayout(kPracticeForm, perSheet);
+    const std::array<QString, 2> examples = {QStringLiteral("学校"), QStringLiteral("先生")};
+    const SheetSources none;
     qint16 number = 1;
     for (qsizetype i = 0; i < kanji.size(); i += perSheet, ++number) {
-        const SheetContent content{kanji.mid(i, perSheet),
-                                   number,
-                                   {QStringLiteral("学校"), QStringLiteral("先生")}};
-        printSheet(layout, surface, content, settings);
+        SheetCatalog::standard().printSheet(
+            layout, surface, sheetContent(layout, kanji.mid(i, perSheet), number, examples, none), settings);
         surface.newPage();
     }
     surface.endDoc();

@@ -10,8 +10,8 @@
 #include "bench/benchsupport.h"
 #include "bench/qpainterbaseline.h"
 #include "files/fonts.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetcatalog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,18 +60,20 @@ SheetSettings benchSettings()
 
 // The sheets of `kanji` from the `first`-th on, `count` of them, in a run's
 // order of calls.
-void drawRun(PrintSurface &surface, const StrokeData &data, const QString &kanji, qsizetype first,
+void drawRun(PrintSurface &surface, const SheetSources &data, const QString &kanji, qsizetype first,
              qsizetype count)
 {
-    const SheetLayout &layout = *chooseLayout(kStrokeOrderForm, 1);
+    const SheetLayout &layout = *SheetCatalog::standard().chooseLayout(kStrokeOrderForm, 1);
     const SheetSettings settings = benchSettings();
     for (qsizetype i = first; i < std::min(kanji.size(), first + count); ++i) {
-        printSheet(layout, surface, sheetContent(kanji.mid(i, 1), qint16(i + 1), {}, &data), settings);
+        SheetCatalog::standard().printSheet(layout, surface,
+                                            sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), {}, data),
+                                            settings);
         surface.newPage();
     }
 }
 
-Figures measure(const StrokeData &data, const QString &kanji, const QString &dir)
+Figures measure(const SheetSources &data, const QString &kanji, const QString &dir)
 {
     Figures f;
     const QString pdf = QDir(dir).filePath(QStringLiteral("strokeorder.pdf"));
@@ -105,7 +107,6 @@ Figures measure(const StrokeData &data, const QString &kanji, const QString &dir
 int main(int argc, char **argv)
 {
     bench::BenchApplication app(argc, argv);
-    StrokeData::setInstalledPath(QStringLiteral(BKS_STROKE_DATA_FILE));
 
     QStringList args = QApplication::arguments().mid(1);
     const bool synthetic = args.removeAll(QStringLiteral("--synthetic-strokes")) > 0;
@@ -114,11 +115,14 @@ int main(int argc, char **argv)
     if (!folder)
         return 1;
     const QString &dir = *folder;
-    const StrokeData fake = synthetic ? syntheticStrokes(kanji) : StrokeData();
-    const StrokeData &data = synthetic ? fake : StrokeData::installed();
-    if (!synthetic && !data.available()) {
+    // The data file this build made, wherever the benchmark is started from.
+    SheetSources data;
+    data.add(kStrokes.id,
+             strokeSource(synthetic ? syntheticStrokes(kanji)
+                                    : StrokeData::fromFile(QStringLiteral(BKS_STROKE_DATA_FILE))));
+    if (const QString problem = data.find(kStrokes.id)->problem(); !synthetic && !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n(--synthetic-strokes tries the benchmark on made-up strokes)\n",
-                     qPrintable(data.problem()));
+                     qPrintable(problem));
         return 1;
     }
     std::printf("%lld education kanji as stroke-order sheets (%s strokes), PDF files in %s\n",

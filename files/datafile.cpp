@@ -72,9 +72,9 @@ QString withCrLf(const QString &text)
     return out;
 }
 
-LoadResult decodeDataFile(const QByteArray &bytes)
+Result<QString> decodeDataFile(const QByteArray &bytes)
 {
-    LoadResult result;
+    const Failure notText{loadProblem(LoadError::NotText)};
     QString text;
     // Notepad's "Unicode" files carry a UTF-16 byte-order mark and are text
     // all the same, although nearly every other byte is zero.
@@ -84,83 +84,69 @@ LoadResult decodeDataFile(const QByteArray &bytes)
                                QStringDecoder::Flag::Stateless);
         text = decoder.decode(bytes);
     } else {
-        if (bytes.contains('\0')) {
-            result.error = LoadError::NotText;
-            return result;
-        }
+        if (bytes.contains('\0'))
+            return notText;
         text = decodeTextFile(bytes);
     }
-    if (text.contains(QChar(0)) || mostlyNotText(text)) {
-        result.error = LoadError::NotText;
-        return result;
-    }
+    if (text.contains(QChar(0)) || mostlyNotText(text))
+        return notText;
     text = withCrLf(text);
     if (text.endsWith(kCrLf))
         text.chop(2);
-    result.text = text;
-    return result;
+    return text;
 }
 
-LoadResult LoadDataFile(const QString &path)
+Result<QString> LoadDataFile(const QString &path)
 {
-    LoadResult result;
-    if (path.isEmpty()) {
-        result.error = LoadError::NotFound;
-        return result;
-    }
+    auto failed = [&path](LoadError error) { return Failure{loadErrorMessage(error, path)}; };
+    if (path.isEmpty())
+        return failed(LoadError::NotFound);
     // Look before opening: a folder, a pipe or a device is refused without
     // being opened, and a huge file without being read.
     std::error_code ec;
     const auto type = std::filesystem::status(fsPath(path), ec).type();
-    if (type == std::filesystem::file_type::not_found) {
-        result.error = LoadError::NotFound;
-        return result;
-    }
-    if (ec || type == std::filesystem::file_type::none || type == std::filesystem::file_type::unknown) {
-        result.error = LoadError::Unreadable;
-        return result;
-    }
-    if (type != std::filesystem::file_type::regular) {
-        result.error = LoadError::NotAFile;
-        return result;
-    }
-    if (QFileInfo(path).size() > kMaxDataFileBytes) {
-        result.error = LoadError::TooLarge;
-        return result;
-    }
+    if (type == std::filesystem::file_type::not_found)
+        return failed(LoadError::NotFound);
+    if (ec || type == std::filesystem::file_type::none || type == std::filesystem::file_type::unknown)
+        return failed(LoadError::Unreadable);
+    if (type != std::filesystem::file_type::regular)
+        return failed(LoadError::NotAFile);
+    if (QFileInfo(path).size() > kMaxDataFileBytes)
+        return failed(LoadError::TooLarge);
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = LoadError::Unreadable;
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(LoadError::Unreadable);
     // Read at most one byte past the limit, in case the file grew since.
     const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = LoadError::Unreadable;
-        return result;
+    if (file.error() != QFileDevice::NoError)
+        return failed(LoadError::Unreadable);
+    if (bytes.size() > kMaxDataFileBytes)
+        return failed(LoadError::TooLarge);
+    Result<QString> text = decodeDataFile(bytes);
+    if (!text)
+        return failed(LoadError::NotText);
+    return text;
+}
+
+QString loadProblem(LoadError error)
+{
+    switch (error) {
+    case LoadError::None: break;
+    case LoadError::NotFound: return QStringLiteral("ファイルが見つかりません。");
+    case LoadError::NotAFile: return QStringLiteral("フォルダなどファイルでないものは読み込めません。");
+    case LoadError::TooLarge: return QStringLiteral("ファイルが大きすぎるため読み込めません。");
+    case LoadError::NotText: return QStringLiteral("テキストファイルではないため読み込めません。");
+    case LoadError::Unreadable: return QStringLiteral("ファイルを読み込めませんでした。");
     }
-    if (bytes.size() > kMaxDataFileBytes) {
-        result.error = LoadError::TooLarge;
-        return result;
-    }
-    return decodeDataFile(bytes);
+    return {};
 }
 
 QString loadErrorMessage(LoadError error, const QString &path)
 {
-    QString message;
-    switch (error) {
-    case LoadError::None: return {};
-    case LoadError::NotFound: message = QStringLiteral("ファイルが見つかりません。"); break;
-    case LoadError::NotAFile:
-        message = QStringLiteral("フォルダなどファイルでないものは読み込めません。");
-        break;
-    case LoadError::TooLarge: message = QStringLiteral("ファイルが大きすぎるため読み込めません。"); break;
-    case LoadError::NotText: message = QStringLiteral("テキストファイルではないため読み込めません。"); break;
-    case LoadError::Unreadable: message = QStringLiteral("ファイルを読み込めませんでした。"); break;
-    }
-    return message + kCrLf + shownName(QDir::toNativeSeparators(path));
+    if (error == LoadError::None)
+        return {};
+    return loadProblem(error) + kCrLf + shownName(QDir::toNativeSeparators(path));
 }
 
 Result<> SaveDataFile(const QString &path, const QString &text)

@@ -11,25 +11,23 @@ inline const QString kDataFileFilter = QStringLiteral("テキストファイル(
 inline const QString kTempFileName = QStringLiteral("BKStmp.txt");
 inline constexpr qint64 kMaxDataFileBytes = 4 * 1024 * 1024;
 
+// Why a kanji-list file could not be read.
 enum class LoadError { None, NotFound, NotAFile, TooLarge, NotText, Unreadable };
 
-struct LoadResult {
-    QString text;  // line breaks as CR LF
-    LoadError error = LoadError::None;
-    bool ok() const { return error == LoadError::None; }
-};
-
-// Loads a kanji-list file: the whole text as it was saved, with the one line
-// break the save appended removed.
-LoadResult LoadDataFile(const QString &path);
-// The bytes-level half of LoadDataFile: refuses bytes that are not text,
-// decodes the rest and returns it with CR LF line breaks, minus the one line
-// break at the end.
-LoadResult decodeDataFile(const QByteArray &bytes);
+// Loads a kanji-list file: the whole text as it was saved (line breaks as
+// CR LF), with the one line break the save appended removed. Fails with
+// loadErrorMessage() for what went wrong.
+Result<QString> LoadDataFile(const QString &path);
+// The bytes-level half of LoadDataFile: refuses bytes that are not text
+// (failing with loadProblem(LoadError::NotText)), decodes the rest and
+// returns it with CR LF line breaks, minus the one line break at the end.
+Result<QString> decodeDataFile(const QByteArray &bytes);
 // `text` with every line break (CR LF, LF or CR alone) as CR LF.
 QString withCrLf(const QString &text);
 
-// A message for the user about a failed load, in Japanese.
+// What went wrong, for the user, in Japanese.
+QString loadProblem(LoadError error);
+// The same followed by the file's name: what a failed load says.
 QString loadErrorMessage(LoadError error, const QString &path);
 
 // Writes the text and CR LF in Shift-JIS, atomically; fails (saying why and

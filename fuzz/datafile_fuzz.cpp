@@ -69,20 +69,20 @@ bool couldBeEucJp(const QByteArray &bytes, const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const bks::LoadResult loaded = bks::decodeDataFile(bytes);
-    if (!loaded.ok()) {
-        BKS_FUZZ_CHECK(loaded.text.isEmpty());
+    const bks::Result<QString> loaded = bks::decodeDataFile(bytes);
+    if (!loaded) {
+        BKS_FUZZ_CHECK(!loaded.failure().isEmpty());
         return 0;
     }
-    BKS_FUZZ_CHECK(!loaded.text.contains(QChar(0)));
-    BKS_FUZZ_CHECK(hasOnlyCrLfBreaks(loaded.text));
+    BKS_FUZZ_CHECK(!loaded->contains(QChar(0)));
+    BKS_FUZZ_CHECK(hasOnlyCrLfBreaks(*loaded));
 
     // What was loaded, once saved, loads back unchanged, but for characters
     // Shift-JIS cannot hold, which become "？" once and then stay. (Shift-JIS
     // bytes that happen to form valid UTF-8 are read as UTF-8, and half-width
     // katakana that form EUC-JP kanji may be read as those; those guesses are
     // not what this checks.)
-    QString text = loaded.text;
+    QString text = *loaded;
     for (int round = 0; round < 2; ++round) {
         bool replaced = false;
         const QByteArray saved = bks::encodeShiftJis(text + QStringLiteral("\r\n"), &replaced);
@@ -90,10 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         BKS_FUZZ_CHECK(round == 0 || !replaced);
         if (looksLikeUtf(saved) || couldBeEucJp(saved, text))
             break;
-        const bks::LoadResult again = bks::decodeDataFile(saved);
+        const bks::Result<QString> again = bks::decodeDataFile(saved);
         BKS_FUZZ_CHECK(again.ok());
-        BKS_FUZZ_CHECK(replaced || again.text == text);
-        text = again.text;
+        BKS_FUZZ_CHECK(replaced || *again == text);
+        text = *again;
     }
     return 0;
 }

@@ -1,12 +1,10 @@
 #include "kanji/strokedata.h"
 
 #include "common/shownname.h"
+#include "kanji/datafilepath.h"
 #include "kanji/strokefile.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -20,19 +18,6 @@ namespace {
 // The real file is a few MB; anything far larger is not one, and is not read
 // into memory.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
-
-QString &installedPathOverride()
-{
-    static QString path;
-    return path;
-}
-
-QString programFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
-}
 
 QString damaged(const QString &name)
 {
@@ -54,24 +39,7 @@ StrokeData &StrokeData::operator=(StrokeData &&) noexcept = default;
 
 QString StrokeData::installedPath()
 {
-    if (!installedPathOverride().isEmpty())
-        return installedPathOverride();
-    const QString folder = programFolder();
-    const QString built = folder + QStringLiteral("/data/strokes.dat");
-    if (QFileInfo::exists(built))
-        return built;
-    return QDir::cleanPath(folder + QStringLiteral("/../share/bokushomaru/strokes.dat"));
-}
-
-void StrokeData::setInstalledPath(const QString &path)
-{
-    installedPathOverride() = path;
-}
-
-const StrokeData &StrokeData::installed()
-{
-    static const StrokeData data = fromFile(installedPath());
-    return data;
+    return installedDataFile(QStringLiteral("strokes.dat"));
 }
 
 StrokeData StrokeData::fromFile(const QString &path)

@@ -30,19 +30,11 @@ struct CharacterStrokes {
 // available and says why.
 class StrokeData {
 public:
-    // The file installed with the program, opened the first time it is asked
-    // for, so a start that prints no stroke order never reads it.
-    static const StrokeData &installed();
     static StrokeData fromFile(const QString &path);
     // A file's bytes already read; `name` is what problem() calls it.
     static StrokeData fromBytes(QByteArray bytes, const QString &name);
-    // Where installed() reads: next to the program in the build tree
-    // (data/strokes.dat), else where it is installed
-    // (../share/bokushomaru/strokes.dat from the program's folder).
+    // Where the program's own file lies (see installedDataFile()).
     static QString installedPath();
-    // Makes installed() read `path` instead, for programs that do not sit in
-    // the build tree (test binaries). Only before the first installed().
-    static void setInstalledPath(const QString &path);
     // Data held in memory, for tests and tools.
     static StrokeData fromCharacters(QHash<char32_t, CharacterStrokes> characters);
 

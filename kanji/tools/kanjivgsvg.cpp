@@ -32,7 +32,7 @@ std::optional<char32_t> kanjivgMainFileCodePoint(const QString &fileName)
     return char32_t(match.captured(1).toUInt(nullptr, 16));
 }
 
-std::variant<StrokeRecord, QString> readKanjivgSvg(const QByteArray &svg, char32_t codePoint)
+Result<StrokeRecord> readKanjivgSvg(const QByteArray &svg, char32_t codePoint)
 {
     const QString code = QStringLiteral("%1").arg(uint(codePoint), 5, 16, QLatin1Char('0'));
     const QRegularExpression strokeId(QStringLiteral("^kvg:%1-s([0-9]{1,3})$").arg(code));
@@ -64,10 +64,10 @@ std::variant<StrokeRecord, QString> readKanjivgSvg(const QByteArray &svg, char32
         } else if (name == QLatin1String("path")) {
             const QRegularExpressionMatch id = strokeId.match(attributes.value(QLatin1String("id")));
             if (!id.hasMatch())
-                return QStringLiteral("a path without a stroke id");
+                return Failure{QStringLiteral("a path without a stroke id")};
             const int n = id.captured(1).toInt();
             if (paths.contains(n))
-                return QStringLiteral("stroke %1 twice").arg(n);
+                return Failure{QStringLiteral("stroke %1 twice").arg(n)};
             paths.insert(n, attributes.value(QLatin1String("d")).toLatin1());
         } else if (name == QLatin1String("text") && numbersDepth > 0) {
             const QRegularExpressionMatch at = numberAt.match(attributes.value(QLatin1String("transform")));
@@ -75,28 +75,28 @@ std::variant<StrokeRecord, QString> readKanjivgSvg(const QByteArray &svg, char32
             const int n = xml.readElementText().trimmed().toInt(&isNumber);
             --numbersDepth;  // readElementText() consumed the end of the text
             if (!at.hasMatch() || !isNumber)
-                return QStringLiteral("a stroke number without a number or a position");
+                return Failure{QStringLiteral("a stroke number without a number or a position")};
             if (numbers.contains(n))
-                return QStringLiteral("number %1 twice").arg(n);
+                return Failure{QStringLiteral("number %1 twice").arg(n)};
             numbers.insert(n, QPointF(at.captured(1).toDouble(), at.captured(2).toDouble()));
         }
     }
     if (xml.hasError())
-        return QStringLiteral("XML: %1").arg(xml.errorString());
+        return Failure{QStringLiteral("XML: %1").arg(xml.errorString())};
 
     StrokeRecord record;
     record.codePoint = codePoint;
     const std::optional<QList<QByteArray>> orderedPaths = numberedOneToN(paths);
     const std::optional<QList<QPointF>> orderedNumbers = numberedOneToN(numbers);
     if (!orderedPaths)
-        return QStringLiteral("strokes not numbered 1 to %1").arg(paths.size());
+        return Failure{QStringLiteral("strokes not numbered 1 to %1").arg(paths.size())};
     if (!orderedNumbers)
-        return QStringLiteral("stroke numbers not 1 to %1").arg(numbers.size());
+        return Failure{QStringLiteral("stroke numbers not 1 to %1").arg(numbers.size())};
     record.paths = *orderedPaths;
     record.numberPositions = *orderedNumbers;
     const QString problem = strokeRecordProblem(record);
     if (!problem.isEmpty())
-        return problem;
+        return Failure{problem};
     return record;
 }
 

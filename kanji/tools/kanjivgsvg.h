@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/result.h"
 #include "kanji/strokefile.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <variant>
+#include <optional>
 
 namespace bks {
 
@@ -17,6 +18,6 @@ std::optional<char32_t> kanjivgMainFileCodePoint(const QString &fileName);
 // <path id="kvg:XXXXX-sN" d="..."> strokes ordered by N and the positions of
 // the texts of its StrokeNumbers group. Both must number 1 to n without gaps;
 // otherwise, or when the XML or the path data is broken, the reason.
-std::variant<StrokeRecord, QString> readKanjivgSvg(const QByteArray &svg, char32_t codePoint);
+Result<StrokeRecord> readKanjivgSvg(const QByteArray &svg, char32_t codePoint);
 
 }  // namespace bks

@@ -43,13 +43,13 @@ int main(int argc, char **argv)
             ++leftOut;
             continue;
         }
-        auto read = bks::readKanjivgSvg(file.readAll(), *codePoint);
-        if (const QString *problem = std::get_if<QString>(&read)) {
-            say(QStringLiteral("%1: %2; left out").arg(name, *problem));
+        bks::Result<bks::StrokeRecord> read = bks::readKanjivgSvg(file.readAll(), *codePoint);
+        if (!read) {
+            say(QStringLiteral("%1: %2; left out").arg(name, read.failure()));
             ++leftOut;
             continue;
         }
-        records.append(std::move(std::get<bks::StrokeRecord>(read)));
+        records.append(std::move(read).value());
     }
     if (records.isEmpty()) {
         say(QStringLiteral("no KanjiVG main files in %1").arg(folder.path()));

@@ -2,6 +2,7 @@
 #include "app/cli.h"
 #include "app/printargs.h"
 #include "app/qtplatformservices.h"
+#include "tests/support/builtsources.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,16 +15,16 @@ using namespace bks;
 
 namespace {
 
-struct Result {
+struct Ran {
     int code;
     QString out, err;
 };
 
-Result run(const QStringList &args, const StrokeDataSource &strokes = &StrokeData::installed)
+Ran run(const QStringList &args, const SheetSources &sources = test::builtSources())
 {
     QString out, err;
     QTextStream o(&out), e(&err);
-    const int code = RunCommandLine(args, o, e, strokes);
+    const int code = RunCommandLine(args, o, e, sources);
     o.flush();
     e.flush();
     return {code, out, err};
@@ -42,9 +43,9 @@ CharacterStrokes strokesFrom(std::initializer_list<QPointF> starts)
     return c;
 }
 
-StrokeDataSource source(const StrokeData &data)
+SheetSources source(StrokeData data)
 {
-    return [&data]() -> const StrokeData & { return data; };
+    return test::sourcesWith(std::move(data));
 }
 
 // Runs in a folder of its own, so nothing a command writes is left behind.
@@ -65,10 +66,10 @@ protected:
 
 TEST(CommandLine, SearchPrintsGradeAndPosition)
 {
-    const Result r = run({QStringLiteral("search"), QStringLiteral("川")});
+    const Ran r = run({QStringLiteral("search"), QStringLiteral("川")});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("一年 35\n"));
-    const Result miss = run({QStringLiteral("search"), QStringLiteral("猫")});
+    const Ran miss = run({QStringLiteral("search"), QStringLiteral("猫")});
     EXPECT_EQ(miss.code, 1);
     EXPECT_TRUE(miss.out.isEmpty());
     EXPECT_EQ(miss.err.trimmed(), QStringLiteral("検索文字は教育漢字には含まれていません"));
@@ -77,8 +78,8 @@ TEST(CommandLine, SearchPrintsGradeAndPosition)
 
 TEST(CommandLine, ListTakesBothGradeSpellings)
 {
-    const Result a = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("４年")});
-    const Result b = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")});
+    const Ran a = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("４年")});
+    const Ran b = run({QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")});
     EXPECT_EQ(a.code, 0);
     EXPECT_EQ(a.out, b.out);
     EXPECT_EQ(a.out.trimmed().size(), 202);
@@ -88,7 +89,7 @@ TEST(CommandLine, ListTakesBothGradeSpellings)
 
 TEST(CommandLine, CompoundsInDictionaryOrder)
 {
-    const Result r = run({QStringLiteral("compounds"), QStringLiteral("集")});
+    const Ran r = run({QStringLiteral("compounds"), QStringLiteral("集")});
     EXPECT_EQ(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 14);
@@ -127,7 +128,7 @@ TEST(CommandLine, PrintRejectsBadUsage)
           QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
                       QStringLiteral("--stroke-order"), QStringLiteral("--size"), QStringLiteral("90"),
                       QStringLiteral("山")}}) {
-        const Result r = run(args);
+        const Ran r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         if (args.contains(QStringLiteral("--narrow")) || args.contains(QStringLiteral("--size"))) {
@@ -142,8 +143,8 @@ TEST(CommandLine, PrintWritesOnePdfForTheRun)
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result r = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--font"),
-                          QStringLiteral("IPAexMincho"), QStringLiteral("山川空")});
+    const Ran r = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--font"),
+                       QStringLiteral("IPAexMincho"), QStringLiteral("山川空")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -157,22 +158,22 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     const QString list = QString(30, QChar(0x5C71)) + QStringLiteral("川海");
-    const Result bad = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
+    const Ran bad = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                         dir.filePath(QStringLiteral("no/such/dir/out.pdf")), list});
     EXPECT_EQ(bad.code, 1);
     // No input field keeps them: the message says how many and which.
     EXPECT_TRUE(
         bad.err.contains(QStringLiteral("32字（") + QString(20, QChar(0x5C71)) + QStringLiteral("…）")))
         << bad.err.toStdString();
     // The blank that fills the last pair is none of the user's characters.
-    const Result odd = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                            dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山川海")});
+    const Ran odd = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                         dir.filePath(QStringLiteral("no/such/dir/out.pdf")), QStringLiteral("山川海")});
     EXPECT_TRUE(odd.err.contains(QStringLiteral("3字（山川海）"))) << odd.err.toStdString();
 
     // A list file that is not there is a failure to find, as the usage says.
-    const Result missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
-                                dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--file"),
-                                dir.filePath(QStringLiteral("none.txt"))});
+    const Ran missing = run({QStringLiteral("print"), QStringLiteral("--pdf"),
+                             dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--file"),
+                             dir.filePath(QStringLiteral("none.txt"))});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     QDir::setCurrent(previous);
@@ -182,7 +183,7 @@ TEST(CommandLine, FailuresExitOneAndNameWhatWasNotPrinted)
 // /dev/full).
 TEST(CommandLine, OutputThatDoesNotArriveIsAFailure)
 {
-    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
+    const SheetSources data = source(StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}}));
     for (const QStringList &args :
          {QStringList{QStringLiteral("list"), QStringLiteral("光村図書"), QStringLiteral("4")},
           QStringList{QStringLiteral("search"), QStringLiteral("山")},
@@ -194,7 +195,7 @@ TEST(CommandLine, OutputThatDoesNotArriveIsAFailure)
         QTextStream out(&full);
         QString err;
         QTextStream e(&err);
-        EXPECT_EQ(RunCommandLine(args, out, e, source(data)), 1) << args.first().toStdString();
+        EXPECT_EQ(RunCommandLine(args, out, e, data), 1) << args.first().toStdString();
         e.flush();
         EXPECT_TRUE(err.contains(QStringLiteral("標準出力に書き込めませんでした"))) << err.toStdString();
     }
@@ -211,7 +212,7 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
     }
     ASSERT_TRUE(QFile::setPermissions(list, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QStringList font{QStringLiteral("--font"), QStringLiteral("IPAexMincho")};
-    const Result refused = run(
+    const Ran refused = run(
         QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), list, QStringLiteral("--file"), list}
         + font);
     EXPECT_EQ(refused.code, 1);
@@ -224,7 +225,7 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("BKStmp.txt"))));  // the first print's
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("BKStmp.txt")));
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result warned = run(
+    const Ran warned = run(
         QStringList{QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山")} + font);
     EXPECT_EQ(warned.code, 0);
     EXPECT_TRUE(warned.err.contains(QStringLiteral("警告"))
@@ -235,40 +236,39 @@ TEST_F(InTempDir, PrintReplacesOnlyWhatItMayAndSaysWhatItCouldNotWrite)
 
 TEST(CommandLine, StrokesPrintsTheCountAndEachStart)
 {
-    const StrokeData data = StrokeData::fromCharacters(
-        {{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
-         {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
-         {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}});
-    const Result yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(data));
+    const SheetSources data = source(
+        StrokeData::fromCharacters({{U'山', strokesFrom({{52.49, 15.5}, {21.49, 54.5}, {89.24, 49.0}})},
+                                    {U'あ', strokesFrom({{30.126, 30.0}, {50.0, 20.0}, {60.0, 40.0}})},
+                                    {U'\U00020B9F', strokesFrom({{10.0, 99.999}})}}));
+    const Ran yama = run({QStringLiteral("strokes"), QStringLiteral("山")}, data);
     EXPECT_EQ(yama.code, 0);
     EXPECT_EQ(yama.out, QStringLiteral("3\n52.49,15.50\n21.49,54.50\n89.24,49.00\n"));
     EXPECT_TRUE(yama.err.isEmpty());
     // A kana is a character; one beyond the BMP is one as well.
-    EXPECT_EQ(run({QStringLiteral("strokes"), QStringLiteral("あ")}, source(data))
-                  .out.section(QLatin1Char('\n'), 0, 1),
-              QStringLiteral("3\n30.13,30.00"));
-    const Result far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, source(data));
+    EXPECT_EQ(
+        run({QStringLiteral("strokes"), QStringLiteral("あ")}, data).out.section(QLatin1Char('\n'), 0, 1),
+        QStringLiteral("3\n30.13,30.00"));
+    const Ran far = run({QStringLiteral("strokes"), QString::fromUcs4(U"\U00020B9F")}, data);
     EXPECT_EQ(far.code, 0);
     EXPECT_EQ(far.out, QStringLiteral("1\n10.00,100.00\n"));
     // A variation selector pasted with the kanji names the same character.
-    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\U000E0100")}, source(data)).out,
-              yama.out);
-    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\uFE00")}, source(data)).out, yama.out);
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\U000E0100")}, data).out, yama.out);
+    EXPECT_EQ(run({QStringLiteral("strokes"), QString::fromUcs4(U"山\uFE00")}, data).out, yama.out);
 }
 
 TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
 {
-    const StrokeData data = StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}});
-    const Result unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, source(data));
+    const SheetSources data = source(StrokeData::fromCharacters({{U'山', strokesFrom({{1, 2}})}}));
+    const Ran unknown = run({QStringLiteral("strokes"), QStringLiteral("猫")}, data);
     EXPECT_EQ(unknown.code, 1);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("猫"))) << unknown.err.toStdString();
 
-    const StrokeData missing = StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat"));
-    const Result off = run({QStringLiteral("strokes"), QStringLiteral("山")}, source(missing));
+    const SheetSources missing = source(StrokeData::fromFile(QStringLiteral("/nonexistent/strokes.dat")));
+    const Ran off = run({QStringLiteral("strokes"), QStringLiteral("山")}, missing);
     EXPECT_EQ(off.code, 1);
     EXPECT_TRUE(off.out.isEmpty());
-    EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.problem()));
+    EXPECT_EQ(off.err.trimmed(), messageForDisplay(missing.find(kStrokes.id)->problem()));
 
     for (const QStringList &args :
          {QStringList{QStringLiteral("strokes")},
@@ -276,7 +276,7 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
           QStringList{QStringLiteral("strokes"), QString()},
           QStringList{QStringLiteral("strokes"), QString::fromUcs4(U"\uFE00")},  // a selector alone
           QStringList{QStringLiteral("strokes"), QStringLiteral("山"), QStringLiteral("川")}}) {
-        const Result r = run(args, source(data));
+        const Ran r = run(args, data);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_TRUE(r.out.isEmpty());
@@ -287,33 +287,54 @@ TEST(CommandLine, StrokesFailsWithoutDataAndRefusesBadUsage)
 TEST(CommandLine, PrintTakesTheStrokeOrderForm)
 {
     const QStringList base{QStringLiteral("print"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")};
-    PrintArgs plain;
-    ASSERT_FALSE(parsePrintArgs(base + QStringList{QStringLiteral("山")}, plain));
-    EXPECT_EQ(plain.options.form, kPracticeForm);
-    EXPECT_FALSE(plain.settings.writeStrokeCount);
+    const Result<PrintArgs> plain = parsePrintArgs(base + QStringList{QStringLiteral("山")},
+                                                   SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(plain.ok()) << plain.failure().toStdString();
+    EXPECT_EQ(plain->options.form, kPracticeForm);
+    EXPECT_FALSE(plain->settings.writeStrokeCount);
 
-    PrintArgs one;
-    ASSERT_FALSE(
-        parsePrintArgs(base
-                           + QStringList{QStringLiteral("--stroke-order"), QStringLiteral("--per-sheet"),
-                                         QStringLiteral("1"), QStringLiteral("山")},
-                       one));
-    EXPECT_EQ(one.options.form, kStrokeOrderForm);
-    EXPECT_EQ(one.options.perSheet, 1);
-    EXPECT_FALSE(one.settings.writeStrokeCount);
+    const Result<PrintArgs> one = parsePrintArgs(base
+                                                     + QStringList{QStringLiteral("--stroke-order"),
+                                                                   QStringLiteral("--per-sheet"),
+                                                                   QStringLiteral("1"), QStringLiteral("山")},
+                                                 SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(one.ok()) << one.failure().toStdString();
+    EXPECT_EQ(one->options.form, kStrokeOrderForm);
+    EXPECT_EQ(one->options.perSheet, 1);
+    EXPECT_FALSE(one->settings.writeStrokeCount);
 
-    PrintArgs counted;
-    ASSERT_FALSE(parsePrintArgs(base
-                                    + QStringList{QStringLiteral("--stroke-count"),
-                                                  QStringLiteral("--stroke-order"), QStringLiteral("山")},
-                                counted));
-    EXPECT_EQ(counted.options.form, kStrokeOrderForm);
-    EXPECT_TRUE(counted.settings.writeStrokeCount);
+    const Result<PrintArgs> counted = parsePrintArgs(base
+                                                         + QStringList{QStringLiteral("--stroke-count"),
+                                                                       QStringLiteral("--stroke-order"),
+                                                                       QStringLiteral("山")},
+                                                     SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(counted.ok()) << counted.failure().toStdString();
+    EXPECT_EQ(counted->options.form, kStrokeOrderForm);
+    EXPECT_TRUE(counted->settings.writeStrokeCount);
 
     // A count with nothing to write it on is a misuse, told in Japanese.
-    const Result lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
+    const Ran lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
     EXPECT_EQ(lone.code, 2);
     EXPECT_TRUE(lone.err.contains(QStringLiteral("--stroke-order"))) << lone.err.toStdString();
+
+    // --form names a form of the table; --stroke-order is another name for
+    // one of them, and a form the table lacks or two forms are a misuse.
+    const Result<PrintArgs> named = parsePrintArgs(base
+                                                       + QStringList{QStringLiteral("--form"),
+                                                                     QStringLiteral("stroke-order"),
+                                                                     QStringLiteral("--stroke-count"),
+                                                                     QStringLiteral("山")},
+                                                   SheetCatalog::standard(), EnvironmentData{});
+    ASSERT_TRUE(named.ok()) << named.failure().toStdString();
+    EXPECT_EQ(named->options.form, kStrokeOrderForm);
+    EXPECT_TRUE(named->settings.writeStrokeCount);
+    for (const QStringList &misuse : {QStringList{QStringLiteral("--form"), QStringLiteral("review")},
+                                      QStringList{QStringLiteral("--form"), QStringLiteral("practice"),
+                                                  QStringLiteral("--stroke-order")}}) {
+        const Ran r = run(base + misuse + QStringList{QStringLiteral("山")});
+        EXPECT_EQ(r.code, 2) << misuse.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--form"))) << r.err.toStdString();
+    }
 }
 
 TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
@@ -323,18 +344,19 @@ TEST_F(InTempDir, StrokeOrderPrintWithoutDataWritesNothing)
         QStringLiteral("print"),  QStringLiteral("--pdf"),       pdf,
         QStringLiteral("--font"), QStringLiteral("IPAexMincho"), QStringLiteral("--stroke-order"),
         QStringLiteral("山川")};
-    const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat")));
-    const Result r = run(args, source(missing));
+    const SheetSources missing = source(StrokeData::fromFile(dir.filePath(QStringLiteral("strokes.dat"))));
+    const Ran r = run(args, missing);
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains(messageForDisplay(missing.problem()))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(messageForDisplay(missing.find(kStrokes.id)->problem())))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
 
     // With data the same command prints, with the data's credit at the foot
     // in the program's own words (the whole program is linked here, the
     // version menu's longer credit included).
-    const StrokeData data = StrokeData::fromCharacters({});
-    EXPECT_EQ(run(args, source(data)).code, 0);
+    const SheetSources data = source(StrokeData::fromCharacters({}));
+    EXPECT_EQ(run(args, data).code, 0);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
@@ -354,12 +376,12 @@ TEST_F(InTempDir, PrintAfterAFirstStartNamesWhatItCannotDrawAndGoesOn)
     ini.write(QStringLiteral("a,b,c,d,e,f,g,フォント,山\r\n").toUtf8());
     ini.close();
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const Result plain = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山川")});
+    const Ran plain = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("山川")});
     EXPECT_EQ(plain.code, 0) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.isEmpty()) << plain.err.toStdString();
 
-    const Result lacking = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf,
-                                QStringLiteral("--stroke-order"), QStringLiteral("山龘ｱ")});
+    const Ran lacking = run({QStringLiteral("print"), QStringLiteral("--pdf"), pdf,
+                             QStringLiteral("--stroke-order"), QStringLiteral("山龘ｱ")});
     EXPECT_EQ(lacking.code, 0) << lacking.err.toStdString();
     const QStringList lines = lacking.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << lacking.err.toStdString();

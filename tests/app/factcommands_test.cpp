@@ -72,7 +72,7 @@ TEST(FactCommands, AnswerOrSayWhyNot)
     // The program's command line hands these commands on.
     QString out, err;
     QTextStream o(&out), e(&err);
-    EXPECT_EQ(RunCommandLine({QStringLiteral("radical")}, o, e), 2);
+    EXPECT_EQ(RunCommandLine({QStringLiteral("radical")}, o, e, SheetSources{}), 2);
 }
 
 TEST(FactCommands, FailWithoutTheFileOrWhenTheOutputIsLost)

@@ -2,8 +2,8 @@
 // once the form is chosen, and only when there is stroke data to print.
 #include "tests/app/windowfixture.h"
 
-#include "print/pagetargets.h"
-#include "print/qtprintsurface.h"
+#include "print/output/pagetargets.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,28 +48,30 @@ QStringList describe(const std::vector<RecordedOp> &sheet)
     return out;
 }
 
-// The sheet the table's row for `form` draws for `characters`, recorded on
-// the window's paper or, with `previewArea`, on the area its preview records on.
+// The sheet the table's row for `form` draws for `characters` from
+// `sources`, recorded on the window's paper or, with `previewArea`, on the
+// area its preview records on.
 std::vector<RecordedOp> tableSheet(std::string_view form, const QString &characters, qint16 number,
-                                   const SheetSettings &settings, bool previewArea = false)
+                                   const SheetSettings &settings, const SheetSources &sources,
+                                   bool previewArea = false)
 {
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface r = previewArea ? RecordingSurface(area.width(), area.height()) : RecordingSurface();
-    const SheetLayout &layout = *chooseLayout(form, int(characters.size()));
-    printSheet(layout, r,
-               sheetContent(characters, number, {},
-                            layout.usesStrokeData ? &StrokeData::installed() : nullptr),
-               settings);
+    const SheetCatalog &catalog = SheetCatalog::standard();
+    const SheetLayout &layout = *catalog.chooseLayout(form, int(characters.size()));
+    catalog.printSheet(layout, r, sheetContent(layout, characters, number, {}, sources), settings);
     return r.sheets().front();
 }
 
 class StrokeOrderWindow : public WindowTest {
 protected:
+    // The window's stroke data is empty, so its 書き順 sheets must say that
+    // they have no strokes: sheets drawn from the build's data would not match.
     Form2 &openWithData()
     {
+        sources = sourcesWith(StrokeData::fromCharacters({}));
         Form2 &f = open();
-        f.useStrokeData(&data);
-        f.Label2->setText(QStringLiteral("IPAexMincho"));
+        control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
         return f;
     }
     void print(Form2 &f)
@@ -81,12 +83,11 @@ protected:
     void expectStrokeOrderSheet(const std::vector<RecordedOp> &printed, const QString &characters,
                                 qint16 number, const SheetSettings &settings)
     {
-        const QStringList wanted = describe(tableSheet(kStrokeOrderForm, characters, number, settings));
-        ASSERT_NE(wanted, describe(tableSheet(kPracticeForm, characters, number, settings)));
+        const QStringList wanted = describe(
+            tableSheet(kStrokeOrderForm, characters, number, settings, sources));
+        ASSERT_NE(wanted, describe(tableSheet(kPracticeForm, characters, number, settings, sources)));
         EXPECT_EQ(describe(printed), wanted) << characters.toStdString();
     }
-
-    StrokeData data = StrokeData::fromCharacters({});
 };
 
 }  // namespace
@@ -94,16 +95,16 @@ protected:
 TEST_F(StrokeOrderWindow, ContinuousRunAndTenSheetBatchesPrintTheForm)
 {
     Form2 &f = openWithData();
-    f.Option[4]->setChecked(true);
-    f.sop->trigger();
-    ASSERT_TRUE(f.sop->isChecked());
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    control<QAction>(f, "sop")->trigger();
+    ASSERT_TRUE(control<QAction>(f, "sop")->isChecked());
     f.setText1(QStringLiteral("山川"));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 2u);
     expectStrokeOrderSheet(paper.sheets()[1], QStringLiteral("川"), 2, f.sheetSettings());
 
-    f.Option[3]->setChecked(true);
-    f.Option[8]->setChecked(true);
+    control<QRadioButton>(f, "Option", 3)->setChecked(true);
+    control<QRadioButton>(f, "Option", 8)->setChecked(true);
     f.setText1(QString(24, QChar(0x5C71)));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 12u);
@@ -114,7 +115,7 @@ TEST_F(StrokeOrderWindow, SingleSheetPrintsTheForm)
 {
     Form2 &f = openWithData();
     f.Command5_Click();
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     f.setText1(QStringLiteral("山川海"));
     const qint16 number = f.state().run.sheetNumber;
     services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
@@ -126,12 +127,12 @@ TEST_F(StrokeOrderWindow, SingleSheetPrintsTheForm)
 TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
 {
     Form2 &f = openWithData();
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     f.setText1(QStringLiteral("山川"));
     QImage shown;
     auto render = [&](std::string_view form) {
         const std::vector<RecordedOp> sheet = tableSheet(form, QStringLiteral("山川"), 1, f.sheetSettings(),
-                                                         true);
+                                                         sources, true);
         const std::vector<QImage> pages = RenderPreviewPages(
             [&sheet](PrintSurface &s) { replayRecording(s, sheet); }, 80.0);
         return pages.front().convertToFormat(QImage::Format_RGB32);
@@ -156,78 +157,80 @@ TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
 TEST_F(StrokeOrderWindow, StrokeCountCountsOnlyWithTheForm)
 {
     Form2 &f = openWithData();
-    EXPECT_FALSE(f.soc->isEnabled());
-    f.sop->trigger();
-    EXPECT_TRUE(f.soc->isEnabled());
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QAction>(f, "soc")->isEnabled());
     EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
-    f.soc->trigger();
+    control<QAction>(f, "soc")->trigger();
     EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
 
     // Off again: practice sheets, no count, and the mark waits for the form.
-    f.sop->trigger();
-    EXPECT_FALSE(f.soc->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
     EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
     EXPECT_EQ(f.runOptions().form, kPracticeForm);
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
 }
 
 TEST_F(StrokeOrderWindow, SampleTellsTheFormIsChosen)
 {
     Form2 &f = openWithData();
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
-    f.sop->trigger();
-    EXPECT_TRUE(f.Label19->isVisibleTo(&f));
-    const QString plain = shownText(f.Label19);
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
+    const QString plain = shownText(control<QLabel>(f, "Label19"));
     EXPECT_TRUE(plain.contains(QStringLiteral("書き順"))) << plain.toStdString();
-    f.soc->trigger();
-    EXPECT_NE(shownText(f.Label19), plain);  // the count is part of what prints
-    f.sop->trigger();
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    control<QAction>(f, "soc")->trigger();
+    EXPECT_NE(shownText(control<QLabel>(f, "Label19")), plain);  // the count is part of what prints
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
 }
 
 TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
 {
     const StrokeData missing = StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat")));
     ASSERT_FALSE(missing.available());
-    Form2 &f = openWithData();
-    f.useStrokeData(&missing);
-    f.sop->trigger();
-    EXPECT_FALSE(f.sop->isChecked());
-    EXPECT_FALSE(f.soc->isEnabled());
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    const QString problem = missing.problem();
+    sources = sourcesWith(StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat"))));
+    Form2 &f = open();
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "sop")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, missing.problem());
+    EXPECT_EQ(services.messages[0].text, problem);
 
-    f.Option[4]->setChecked(true);
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     f.setText1(QStringLiteral("山"));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 1u);
     EXPECT_EQ(describe(paper.sheets()[0]),
-              describe(tableSheet(kPracticeForm, QStringLiteral("山"), 1, f.sheetSettings())));
+              describe(tableSheet(kPracticeForm, QStringLiteral("山"), 1, f.sheetSettings(), sources)));
 }
 
 TEST_F(StrokeOrderWindow, SizeMenuAsksTheChosenForm)
 {
-    const bool offered = chooseLayout(kStrokeOrderForm, 2)->offersSmallerSize;
-    ASSERT_NE(offered, chooseLayout(kPracticeForm, 2)->offersSmallerSize);
+    const bool offered = SheetCatalog::standard().chooseLayout(kStrokeOrderForm, 2)->offersSmallerSize;
+    ASSERT_NE(offered, SheetCatalog::standard().chooseLayout(kPracticeForm, 2)->offersSmallerSize);
     Form2 &f = openWithData();
     f.nfs_Click();
-    f.sop->trigger();
-    EXPECT_EQ(f.FS->isEnabled(), offered);
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_EQ(control<QMenu>(f, "FS")->isEnabled(), offered);
     if (!offered) {
         EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);  // a size the sheet has
-        EXPECT_TRUE(f.hfs->isChecked());
+        EXPECT_TRUE(control<QAction>(f, "hfs")->isChecked());
     }
-    f.sop->trigger();
-    EXPECT_TRUE(f.FS->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QMenu>(f, "FS")->isEnabled());
 }
 
 TEST_F(StrokeOrderWindow, VersionMenuNamesTheStrokeData)
 {
     Form2 &f = openWithData();
     QStringList captions;
-    for (const QAction *a : f.va->actions())
+    for (const QAction *a : control<QMenu>(f, "va")->actions())
         captions << a->text();
     const QString all = captions.join(QLatin1Char('\n'));
     EXPECT_TRUE(all.contains(QStringLiteral("KanjiVG")) && all.contains(QStringLiteral("CC BY-SA")))

@@ -57,9 +57,9 @@ TEST_F(DataFileTest, LoadGivesBackExactlyTheSavedText)
     const QString file = path("round.txt");
     for (const QString &text : texts) {
         ASSERT_TRUE(SaveDataFile(file, text));
-        const LoadResult loaded = LoadDataFile(file);
+        const Result<QString> loaded = LoadDataFile(file);
         EXPECT_TRUE(loaded.ok()) << text.toStdString();
-        EXPECT_EQ(loaded.text, text);
+        EXPECT_EQ(loaded.value(), text);
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(DataFileTest, UnmappableCharacterIsSavedAsQuestionMarkAndTheRestKept)
 {
     const QString file = path("wave.txt");
     ASSERT_TRUE(SaveDataFile(file, QStringLiteral("山\u301C川")));
-    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("山？川"));
+    EXPECT_EQ(LoadDataFile(file).value(), QStringLiteral("山？川"));
 
     // Control codes among letters beyond the BMP: the text is judged the same
     // way before and after saving turns each such letter into one "？", so a
@@ -85,9 +85,9 @@ TEST_F(DataFileTest, ReadsFilesFromOtherEditors)
     const QString crlf = QStringLiteral("漢字\r\n練習");
 
     ASSERT_TRUE(test::writeBytes(file, text.toUtf8() + "\n"));
-    EXPECT_EQ(LoadDataFile(file).text, crlf);
+    EXPECT_EQ(LoadDataFile(file).value(), crlf);
     ASSERT_TRUE(test::writeBytes(file, "\xEF\xBB\xBF" + text.toUtf8()));
-    EXPECT_EQ(LoadDataFile(file).text, crlf);  // no break at the end to remove
+    EXPECT_EQ(LoadDataFile(file).value(), crlf);  // no break at the end to remove
 
     QByteArray utf16("\xFF\xFE");
     for (QChar c : QString(text + QLatin1Char('\n'))) {
@@ -95,56 +95,57 @@ TEST_F(DataFileTest, ReadsFilesFromOtherEditors)
         utf16.append(char(c.unicode() >> 8));
     }
     ASSERT_TRUE(test::writeBytes(file, utf16));
-    EXPECT_EQ(LoadDataFile(file).text, crlf);
+    EXPECT_EQ(LoadDataFile(file).value(), crlf);
 
     // Only one break is the one a save appended.
     ASSERT_TRUE(test::writeBytes(file, "a\n\n"));
-    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("a\r\n"));
+    EXPECT_EQ(LoadDataFile(file).value(), QStringLiteral("a\r\n"));
 }
 
 TEST_F(DataFileTest, BadShiftJisBytesAreMarkedNotFatal)
 {
     const QString file = path("bad.txt");
     ASSERT_TRUE(test::writeBytes(file, "\x8E\x52\xFF\x8E\r\n"));
-    const LoadResult loaded = LoadDataFile(file);
+    const Result<QString> loaded = LoadDataFile(file);
     EXPECT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.text, QStringLiteral("山\uFFFD\uFFFD"));
+    EXPECT_EQ(loaded.value(), QStringLiteral("山\uFFFD\uFFFD"));
 }
 
 TEST_F(DataFileTest, RefusesWhatIsNoKanjiList)
 {
-    EXPECT_EQ(LoadDataFile(path("missing.txt")).error, LoadError::NotFound);
-    EXPECT_EQ(LoadDataFile(QString()).error, LoadError::NotFound);
-    EXPECT_EQ(LoadDataFile(dir.path()).error, LoadError::NotAFile);
-    EXPECT_EQ(LoadDataFile(QStringLiteral("/dev/zero")).error, LoadError::NotAFile);
+    EXPECT_EQ(LoadDataFile(path("missing.txt")).failure(),
+              loadErrorMessage(LoadError::NotFound, path("missing.txt")));
+    EXPECT_EQ(LoadDataFile(QString()).failure(), loadErrorMessage(LoadError::NotFound, QString()));
+    EXPECT_EQ(LoadDataFile(dir.path()).failure(), loadErrorMessage(LoadError::NotAFile, dir.path()));
+    EXPECT_EQ(LoadDataFile(QStringLiteral("/dev/zero")).failure(),
+              loadErrorMessage(LoadError::NotAFile, QStringLiteral("/dev/zero")));
     // Opening a pipe would wait for a writer that never comes.
     const QString pipe = path("pipe.txt");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_EQ(LoadDataFile(pipe).error, LoadError::NotAFile);
+    EXPECT_EQ(LoadDataFile(pipe).failure(), loadErrorMessage(LoadError::NotAFile, pipe));
 
     const QString binary = path("image.png");
     ASSERT_TRUE(test::writeBytes(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
-    const LoadResult loaded = LoadDataFile(binary);
-    EXPECT_EQ(loaded.error, LoadError::NotText);
-    EXPECT_TRUE(loaded.text.isEmpty());
+    const Result<QString> loaded = LoadDataFile(binary);
+    EXPECT_EQ(loaded.failure(), loadErrorMessage(LoadError::NotText, binary));
 
     // Binary without a zero byte decodes into control codes and replacement
     // characters; a list with a stray control code is still a list.
     QByteArray junk;
     for (int i = 0; i < 3000; ++i)
         junk += char(0x80 + i % 0x7F) + QByteArray("\x01\x02\xFF\xFD");
-    EXPECT_EQ(decodeDataFile(junk).error, LoadError::NotText);
+    EXPECT_EQ(decodeDataFile(junk).failure(), loadProblem(LoadError::NotText));
     std::mt19937 random(7);
     QByteArray noise;
     while (noise.size() < 3000)
         if (const char b = char(random() & 0xFF); b != 0)
             noise += b;
-    EXPECT_EQ(decodeDataFile(noise).error, LoadError::NotText);
+    EXPECT_EQ(decodeDataFile(noise).failure(), loadProblem(LoadError::NotText));
     EXPECT_EQ(decodeDataFile(
                   QByteArray("\x1B[0m\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12"))
-                  .error,
-              LoadError::NotText);
-    EXPECT_EQ(decodeDataFile(encodeShiftJis(QStringLiteral("山川\x01海\r\n空"))).text,
+                  .failure(),
+              loadProblem(LoadError::NotText));
+    EXPECT_EQ(decodeDataFile(encodeShiftJis(QStringLiteral("山川\x01海\r\n空"))).value(),
               QStringLiteral("山川\x01海\r\n空"));
 }
 
@@ -155,15 +156,14 @@ TEST_F(DataFileTest, RefusesAHugeFileWithoutReadingIt)
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(qint64(50) * 1024 * 1024));
     huge.close();
-    const LoadResult loaded = LoadDataFile(file);
-    EXPECT_EQ(loaded.error, LoadError::TooLarge);
-    EXPECT_TRUE(loaded.text.isEmpty());
+    const Result<QString> loaded = LoadDataFile(file);
+    EXPECT_EQ(loaded.failure(), loadErrorMessage(LoadError::TooLarge, file));
 
     const QString limit = path("limit.txt");
     ASSERT_TRUE(test::writeBytes(limit, QByteArray(kMaxDataFileBytes, 'a')));
     EXPECT_TRUE(LoadDataFile(limit).ok());
     ASSERT_TRUE(test::writeBytes(limit, QByteArray(kMaxDataFileBytes + 1, 'a')));
-    EXPECT_EQ(LoadDataFile(limit).error, LoadError::TooLarge);
+    EXPECT_EQ(LoadDataFile(limit).failure(), loadErrorMessage(LoadError::TooLarge, limit));
 }
 
 TEST_F(DataFileTest, UnreadableFileIsRefused)
@@ -173,7 +173,7 @@ TEST_F(DataFileTest, UnreadableFileIsRefused)
     const QString file = path("secret.txt");
     ASSERT_TRUE(test::writeBytes(file, "a"));
     ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::Permissions()));
-    EXPECT_EQ(LoadDataFile(file).error, LoadError::Unreadable);
+    EXPECT_EQ(LoadDataFile(file).failure(), loadErrorMessage(LoadError::Unreadable, file));
 }
 
 TEST_F(DataFileTest, FailedSaveLeavesThePreviousFile)
@@ -233,7 +233,7 @@ TEST_F(DataFileTest, FailedSaveInAReadOnlyFolderLeavesThePreviousFile)
     EXPECT_FALSE(SaveDataFile(file, QStringLiteral("後")));
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(LoadDataFile(file).text, QStringLiteral("前"));
+    EXPECT_EQ(LoadDataFile(file).value(), QStringLiteral("前"));
 }
 
 TEST_F(DataFileTest, TempCopyGoesToBksTmpInTheGivenFolder)

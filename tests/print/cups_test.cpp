@@ -1,7 +1,7 @@
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 
 #include "common/shownname.h"
-#include "print/sheetlayout.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 
@@ -58,13 +58,13 @@ TEST(CupsQueue, TwoSheetRunArrivesAsOneJobOfTwoPages)
     {
         auto surface = openPrintSurface(PrinterChoice{kQueue, QString()});
         // The run's order of calls: sheet, EndDoc, NewPage, ..., final EndDoc.
-        printPractice(*surface, 2, SheetContent{QStringLiteral("一二"), 1, {}}, settings);
+        printPractice(*surface, 2, test::practiceContent(QStringLiteral("一二"), 1), settings);
         surface->newPage();
-        printPractice(*surface, 2, SheetContent{QStringLiteral("三　"), 2, {}}, settings);
+        printPractice(*surface, 2, test::practiceContent(QStringLiteral("三　"), 2), settings);
         surface->newPage();
         surface->endDoc();
-        QString error;
-        ASSERT_TRUE(surface->finish(&error)) << error.toStdString();
+        const Result<> finished = surface->finish();
+        ASSERT_TRUE(finished.ok()) << finished.failure().toStdString();
     }
 
     int after = before;
@@ -113,7 +113,7 @@ TEST(CupsQueue, PrintableAreaIsThePrintersOwn)
         before = seen;
         QThread::msleep(100);
     }
-    EXPECT_TRUE(surface->finish(nullptr));
+    EXPECT_TRUE(surface->finish().ok());
     QThread::msleep(300);
     EXPECT_FALSE(jobsPending());
     EXPECT_EQ(completedJobs(), before);

@@ -1,8 +1,8 @@
 // What CUPS does with a run's job is what the run reports: refusals are
 // failures with CUPS's reason, a job waiting at a stopped queue is said, and
 // the choices of the printer dialog reach the job.
-#include "print/qtprintsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/support/cupsqueue.h"
 
@@ -31,9 +31,9 @@ void drawRun(PrintSurface &s)
 {
     SheetSettings settings;
     settings.fontName = QStringLiteral("BIZ UDMincho");
-    printPractice(s, 1, SheetContent{QStringLiteral("右"), 1, {}}, settings);
+    printPractice(s, 1, test::practiceContent(QStringLiteral("右"), 1), settings);
     s.newPage();
-    printPractice(s, 1, SheetContent{QStringLiteral("左"), 2, {}}, settings);
+    printPractice(s, 1, test::practiceContent(QStringLiteral("左"), 2), settings);
     s.newPage();
     s.endDoc();
 }
@@ -41,7 +41,9 @@ void drawRun(PrintSurface &s)
 Outcome finish(PrintSurface &s)
 {
     Outcome o;
-    o.ok = s.finish(&o.error);
+    const Result<> finished = s.finish();
+    o.ok = finished.ok();
+    o.error = finished.failure();
     o.notice = s.notice();
     return o;
 }

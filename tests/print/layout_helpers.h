@@ -1,9 +1,9 @@
 #pragma once
 
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
-#include "print/sheetsettings.h"
-#include "print/textqueue.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetcatalog.h"
+#include "print/layouts/sheetsettings.h"
+#include "print/text/textqueue.h"
 
 #include <QRectF>
 #include <QString>
@@ -26,12 +26,43 @@ inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
 inline constexpr double kPortraitW = 200.0 * kTwipsPerMm;
 inline constexpr double kPortraitH = 287.0 * kTwipsPerMm;
 
+// The program's own rows, as the tests read them.
+inline std::span<const SheetLayout> sheetLayouts()
+{
+    return SheetCatalog::standard().layouts();
+}
+inline const SheetLayout *chooseLayout(std::string_view form, int perSheet)
+{
+    return SheetCatalog::standard().chooseLayout(form, perSheet);
+}
+inline const SheetLayout *findLayout(std::string_view id)
+{
+    return SheetCatalog::standard().findLayout(id);
+}
+inline const SheetLayout &layoutForFace(const SheetLayout &chosen, const SheetSettings &settings)
+{
+    return SheetCatalog::standard().layoutForFace(chosen, settings);
+}
+inline void printSheet(const SheetLayout &layout, PrintSurface &s, const SheetContent &content,
+                       const SheetSettings &settings)
+{
+    SheetCatalog::standard().printSheet(layout, s, content, settings);
+}
+
 // One sheet of the practice form with `perSheet` characters, drawn as the
 // run draws it.
 inline void printPractice(PrintSurface &s, int perSheet, const SheetContent &content,
                           const SheetSettings &settings)
 {
     printSheet(*chooseLayout(kPracticeForm, perSheet), s, content, settings);
+}
+
+// A practice sheet's content as the run builds it: two places, so a sheet of
+// one or two characters reads from it.
+inline SheetContent practiceContent(const QString &characters, qint16 number,
+                                    const std::array<QString, 2> &examples = {})
+{
+    return sheetContent(*chooseLayout(kPracticeForm, 2), characters, number, examples, SheetSources{});
 }
 
 inline SheetSettings sheetSettings(const QString &face = QStringLiteral("IPAexMincho"))

@@ -4,10 +4,10 @@
 // square, a vertical
 // form is its upright layout turned a quarter, and a step that fails on a
 // one-character sheet costs that step and, for a lost output, the output.
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
-#include "print/textqueue.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/text/textqueue.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 
@@ -196,11 +196,11 @@ TEST(OneCharacterLayouts, AnOutputLostMidSheetStillFailsTheOutput)
         // A PDF in a folder that does not exist cannot be begun.
         QtPrintSurface surface(
             std::make_unique<PrinterPageTarget>(dir.filePath(QStringLiteral("none/x.pdf"))));
-        EXPECT_THROW(printSheet(layout, surface, SheetContent{kModel, 1, {}}, sheetSettings()),
+        EXPECT_THROW(printSheet(layout, surface, practiceContent(kModel, 1), sheetSettings()),
                      PrintSurfaceError);
-        QString error;
-        EXPECT_FALSE(surface.finish(&error));
-        EXPECT_FALSE(error.isEmpty());
+        const Result<> finished = surface.finish();
+        EXPECT_FALSE(finished.ok());
+        EXPECT_FALSE(finished.failure().isEmpty());
     }
 }
 

@@ -7,8 +7,8 @@
 //   BKS_UPDATE_RECORDINGS=1 build/tests/print/print_layout_tests --gtest_filter='LayoutRecording*'
 // then read the difference (git diff tests/print/recordings) as a reviewer
 // would before committing it.
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 

@@ -13,6 +13,7 @@ bks_add_test(print_layout_tests
     ${CMAKE_CURRENT_LIST_DIR}/runoutput_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runqueue_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sheetlayouts_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/singlesheet_test.cpp
   LIBS bks_print)
 # The reviewed recordings are read from, and rewritten into, the source tree.
 target_compile_definitions(print_layout_tests PRIVATE BKS_RECORDINGS_DIR="${CMAKE_CURRENT_LIST_DIR}/recordings")

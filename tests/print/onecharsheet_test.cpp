@@ -1,4 +1,4 @@
-#include "print/sheetlayout.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ std::vector<RecordedOp> drawOne(const SheetSettings &settings, const QString &ch
                                 qint16 number = 7, const QString &example = {})
 {
     RecordingSurface s;
-    printPractice(s, 1, SheetContent{ch, number, {example, {}}}, settings);
+    printPractice(s, 1, practiceContent(ch, number, {example, {}}), settings);
     EXPECT_EQ(s.ops().back().kind, RecordedOp::EndDoc);
     return s.ops();
 }
@@ -206,7 +206,7 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
         PickySurface s;
         s.failFont = true;
         s.failText = QStringLiteral("字");
-        printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
+        printPractice(s, 1, practiceContent(QStringLiteral("山"), 7), settings);
         const auto &ops = s.ops();
         EXPECT_EQ(opsOf(ops, RecordedOp::Line).size(), vertical ? 32u : 33u);
         EXPECT_EQ(printsOf(ops, QStringLiteral("山")).size(), 7u);
@@ -219,14 +219,14 @@ TEST(OneCharSheet, AFailingStatementIsSkippedAndTheSheetGoesOn)
     settings.fontName = QStringLiteral("IPAexMincho");
     settings.traceShade = QStringLiteral("grey");
     RecordingSurface s;
-    printPractice(s, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings);
+    printPractice(s, 1, practiceContent(QStringLiteral("山"), 7), settings);
     EXPECT_EQ(printsOf(s.ops(), QStringLiteral("山"))[1].colour, 0);
     EXPECT_EQ(opsOf(s.ops(), RecordedOp::Line).size(), 33u);
 
     // The end of the document is the dispatcher's and reaches the caller.
     PickySurface gone;
     gone.failEndDoc = true;
-    EXPECT_THROW(printPractice(gone, 1, SheetContent{QStringLiteral("山"), 7, {}}, settings),
+    EXPECT_THROW(printPractice(gone, 1, practiceContent(QStringLiteral("山"), 7), settings),
                  PrintSurfaceError);
 }
 

@@ -1,6 +1,6 @@
 // Where the ink of a sheet lies in its PDF: every line the layout draws, and
 // the model character filling its box.
-#include "print/recordingsurface.h"
+#include "print/surfaces/recordingsurface.h"
 #include "tests/print/sheetpdf.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "print/printjob.h"
-#include "print/recordingsurface.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/surfaces/recordingsurface.h"
 #include "tests/print/sheetpdf.h"
 #include "tests/support/scriptedservices.h"
 

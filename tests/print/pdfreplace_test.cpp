@@ -1,7 +1,7 @@
 // A PDF takes the place of an earlier file at its path only when it was
 // written completely; anything else leaves the earlier file and no partial
 // one behind.
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 #include "tests/print/pdftools.h"
 
 #include <QDir>
@@ -51,7 +51,10 @@ bool writeRun(const QString &path, QString *error)
         drawRun(*surface);
     } catch (const PrintSurfaceError &) {
     }
-    return surface->finish(error);
+    const Result<> finished = surface->finish();
+    if (!finished && error)
+        *error = finished.failure();
+    return finished.ok();
 }
 
 QByteArray contents(const QString &path)

@@ -1,7 +1,7 @@
 #pragma once
 
 // The Qt surface writing a PDF, as the surface tests open it.
-#include "print/qtprintsurface.h"
+#include "print/surfaces/qtprintsurface.h"
 #include "tests/print/pdftools.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The preview records a run and paints the recording later; what it shows
 // must be what the printer gets, for every layout of the table.
-#include "print/pagetargets.h"
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/output/pagetargets.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 

@@ -1,5 +1,7 @@
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/runjob.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +265,28 @@ TEST(PrintRun, CharactersTheFaceOrTheStrokeDataLackAreToldOnceBeforePrinting)
         }
         EXPECT_EQ(run.services.printerDialogs, c.printed ? 1 : 0);
         EXPECT_EQ(!run.surface.sheets().empty(), c.printed);
+    }
+}
+
+// A form asked for with a count none of its layouts has is said, before
+// anything is asked, saved or printed.
+TEST(PrintRun, ACountTheFormDoesNotOfferIsRefusedWithAWord)
+{
+    const struct {
+        std::string_view form;
+        int perSheet;
+        const char *named;
+    } cases[] = {{kPracticeForm, 10, "練習帳"}, {kStrokeOrderForm, 3, "書き順"}, {"review", 2, "review"}};
+    for (const auto &c : cases) {
+        Job job(kKanji.left(12));
+        job.options.form = c.form;
+        job.options.perSheet = c.perSheet;
+        EXPECT_EQ(job.click(), RunResult::NothingPrinted) << c.named;
+        ASSERT_EQ(job.services.messages.size(), 1u) << c.named;
+        EXPECT_TRUE(job.services.messages[0].text.contains(QString::fromUtf8(c.named)));
+        EXPECT_EQ(job.services.printerDialogs, 0);
+        EXPECT_TRUE(job.saved.isEmpty());
+        EXPECT_EQ(job.text1.text(), kKanji.left(12));
     }
 }
 

@@ -34,7 +34,7 @@ TEST(PdfSurface, PrintableAreaIsA4LessFiveMillimetresInBothUnits)
     s->setScaleMode(PrintSurface::Millimetres);
     EXPECT_NEAR(s->scaleWidth(), 200.0, 1e-6);
     EXPECT_EQ(qRound((s->scaleWidth() - 20) / 16), 11);
-    EXPECT_TRUE(s->finish(nullptr));
+    EXPECT_TRUE(s->finish().ok());
 }
 
 // Calls: L draws a line, E ends the document, N starts a new page.
@@ -63,7 +63,7 @@ TEST_P(BlankPages, OnlyPagesWithDrawingAppear)
         case 'N': s.newPage(); break;
         }
     }
-    EXPECT_TRUE(s.finish(nullptr));
+    EXPECT_TRUE(s.finish().ok());
     EXPECT_EQ(int(images->pages().size()), GetParam().pages) << GetParam().calls;
     EXPECT_EQ(s.pageCount(), GetParam().pages);
 }
@@ -96,7 +96,7 @@ TEST(PdfSurface, OneFileForTheRunWithEachSheetInItsOwnOrientation)
     s->endDoc();
     s->newPage();
     s->endDoc();
-    ASSERT_TRUE(s->finish(nullptr));
+    ASSERT_TRUE(s->finish().ok());
 
     const auto sizes = PdfPageSizes(path);
     ASSERT_TRUE(sizes);
@@ -119,9 +119,9 @@ TEST(PdfSurface, UnwritableFileIsReportedFromDrawingAndFinish)
         EXPECT_THROW(s->print(QStringLiteral("字")), PrintSurfaceError);
         EXPECT_THROW(s->endDoc(), PrintSurfaceError);
         EXPECT_THROW(s->newPage(), PrintSurfaceError);
-        QString error;
-        EXPECT_FALSE(s->finish(&error));
-        EXPECT_FALSE(error.isEmpty());
+        const Result<> finished = s->finish();
+        EXPECT_FALSE(finished.ok());
+        EXPECT_FALSE(finished.failure().isEmpty());
     }
 }
 
@@ -132,7 +132,7 @@ TEST(PdfSurface, NothingDrawnWritesNoFileAndSucceeds)
     s->endDoc();
     s->newPage();
     s->endDoc();
-    EXPECT_TRUE(s->finish(nullptr));
+    EXPECT_TRUE(s->finish().ok());
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
@@ -140,7 +140,7 @@ TEST(PdfSurface, DrawingAfterFinishFails)
 {
     auto s = pdfSurface(ScratchPath(QStringLiteral("after.pdf")));
     drawSomething(*s);
-    ASSERT_TRUE(s->finish(nullptr));
+    ASSERT_TRUE(s->finish().ok());
     EXPECT_THROW(drawSomething(*s), PrintSurfaceError);
 }
 
@@ -155,7 +155,7 @@ TEST(PdfSurface, RejectsSettingsItCannotHonour)
     EXPECT_THROW(s->setTextHalo(-1), PrintSurfaceError);
     EXPECT_THROW(s->line(6, 0, 0, 1, 1, 0), PrintSurfaceError);
     s->setPaperSize(PrintSurface::A4);
-    s->finish(nullptr);
+    s->finish().ok();
 }
 
 // Lines at 20, 40 and 60 mm below the printable area's top, 100 mm long,
@@ -171,7 +171,7 @@ QString guidesPdf()
     }
     s->setDrawStyle(PrintSurface::Solid);
     s->line(PrintSurface::Box, 120, 20, 160, 60, 0);
-    EXPECT_TRUE(s->finish(nullptr));
+    EXPECT_TRUE(s->finish().ok());
     return path;
 }
 
@@ -275,7 +275,7 @@ TEST(PdfSurface, StrokesHaveRoundEndsAndAPointLeavesADot)
     const QString pdf = ScratchPath(QStringLiteral("strokes.pdf"));
     auto s = pdfSurface(pdf);
     draw(*s);
-    ASSERT_TRUE(s->finish(nullptr));
+    ASSERT_TRUE(s->finish().ok());
 
     const int dpi = 300;
     const auto printed = RenderPdfPage(pdf, 1, dpi);
@@ -325,7 +325,7 @@ TEST(PdfSurface, AHaloClearsWhatLiesUnderATextAroundItsGlyphs)
         const QString pdf = ScratchPath(QStringLiteral("halo%1.pdf").arg(halo));
         auto s = pdfSurface(pdf);
         draw(halo)(*s);
-        ASSERT_TRUE(s->finish(nullptr));
+        ASSERT_TRUE(s->finish().ok());
         const auto printed = RenderPdfPage(pdf, 1, dpi);
         ASSERT_TRUE(printed);
         for (const QImage &page : {*printed, RenderPreviewPages(draw(halo), dpi).at(0)}) {

@@ -1,5 +1,5 @@
-#include "print/recordingsurface.h"
-#include "print/textqueue.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/text/textqueue.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>
@@ -89,11 +89,11 @@ TEST(RecordingSurface, FailsFromTheNthCallAndOnFinish)
     EXPECT_EQ(s.ops().size(), 1u);
     EXPECT_DOUBLE_EQ(s.ops()[0].fontSize, 10);
 
-    QString error;
-    EXPECT_TRUE(s.finish(&error));
+    EXPECT_TRUE(s.finish().ok());
     s.failFinish(true);
-    EXPECT_FALSE(s.finish(&error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<> failed = s.finish();
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(failed.failure().isEmpty());
     EXPECT_EQ(s.finishCount(), 2);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/layout_helpers.h"
+#include "tests/support/builtsources.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"
 
@@ -28,6 +31,7 @@ inline std::vector<QString> fullWidth(int from, int to)
 struct Job {
     ScriptedServices services;
     RecordingSurface surface;
+    SheetSources sources = builtSources();
     RunHost host;
     SheetSettings settings = sheetSettings();
     RunOptions options;
@@ -39,6 +43,7 @@ struct Job {
     explicit Job(const QString &text) : text1(text)
     {
         host.services = &services;
+        host.sources = &sources;
         host.saveTemp = [this](const QString &t) { saved << t; };
         host.openSurface = [this](const PrinterChoice &) {
             ++opened;

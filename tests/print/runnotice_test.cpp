@@ -1,7 +1,8 @@
 // An output that succeeded but has something to say (a job waiting at a
 // stopped printer) is a success: the sheets count as printed and the user
 // is told, without the failure message.
-#include "print/printjob.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/support/forwardingsurface.h"
 #include "tests/support/scriptedservices.h"

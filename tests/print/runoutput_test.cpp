@@ -1,7 +1,9 @@
 // A run whose output fails or is only previewed: the failure is reported,
 // the text kept, and a preview consumes nothing.
-#include "print/printjob.h"
-#include "print/sheetmath.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/runjob.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +73,7 @@ TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
     RunCounters counters;
     counters.sheetsOfList = 10;
     RecordingSurface preview;
-    previewRun(preview, kKanji.left(15), settings, options, counters);
+    previewRun(preview, kKanji.left(15), settings, options, counters, SheetSources{});
     EXPECT_EQ(Job::numbersOf(preview), fullWidth(11, 20));
     EXPECT_EQ(preview.finishCount(), 0);
 
@@ -84,7 +86,7 @@ TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
         EXPECT_EQ(job.surface.sheets()[i].size(), preview.sheets()[i].size());
 
     RecordingSurface pairs;
-    previewRun(pairs, QStringLiteral("一二三"), settings, RunOptions{}, RunCounters{});
+    previewRun(pairs, QStringLiteral("一二三"), settings, RunOptions{}, RunCounters{}, SheetSources{});
     ASSERT_EQ(pairs.sheets().size(), 2u);
     EXPECT_EQ(printsOf(pairs.sheets()[1], QStringLiteral("　")).size(), 7u);
 
@@ -92,7 +94,7 @@ TEST(PrintRun, PreviewDrawsWhatTheNextClickPrintsAndConsumesNothing)
     RunOptions off;
     off.autoNumber = false;
     off.firstNumber = QStringLiteral("x");
-    previewRun(letters, QStringLiteral("一二"), settings, off, RunCounters{});
+    previewRun(letters, QStringLiteral("一二"), settings, off, RunCounters{}, SheetSources{});
     EXPECT_TRUE(letters.sheets().empty());
 }
 

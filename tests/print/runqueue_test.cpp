@@ -1,6 +1,7 @@
 // What a run takes from the kanji text: whole characters, never line breaks,
 // and example words only beside their own kanji.
-#include "print/printjob.h"
+#include "print/run/continuousrun.h"
+#include "print/run/runmessages.h"
 #include "tests/print/runjob.h"
 #include "tests/support/forwardingsurface.h"
 

@@ -5,9 +5,9 @@
 // print-position shift (which the layout tests measure in millimetres).
 // Beside it the tracing shade whatever the desktop theme.
 #include "platform/colours.h"
-#include "print/qtprintsurface.h"
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 
@@ -107,7 +107,7 @@ private:
             }
             surface->newPage();
         }
-        ASSERT_TRUE(surface->finish(nullptr));
+        ASSERT_TRUE(surface->finish().ok());
         const auto images = test::RenderPdfPages(pdf, kDpi);
         ASSERT_TRUE(images && images->size() == pages.size());
         const double k = kDpi / 25.4;
@@ -148,10 +148,11 @@ std::vector<Placement> placements(const SheetLayout &layout, const QString &face
     settings.printOffset = offset;
     const bool two = layout.charactersPerSheet == 2;
     RecordingSurface recording;
-    printSheet(layout, recording,
-               sheetContent(two ? character + character : character, 1,
-                            {character, two ? character : QString()}),
-               settings);
+    test::printSheet(layout, recording,
+                     sheetContent(layout, two ? character + character : character, 1,
+                                  std::array<QString, 2>{character, two ? character : QString()},
+                                  SheetSources{}),
+                     settings);
     const auto sheet = recording.sheets().at(0);
     std::vector<Placement> out;
     for (const RecordedOp &op : sheet) {
@@ -186,7 +187,7 @@ struct Setting {
 void checkInk(::testing::Test &test, GlyphInk &inks, std::string_view form)
 {
     std::vector<Setting> settings;
-    for (const SheetLayout &layout : sheetLayouts()) {
+    for (const SheetLayout &layout : test::sheetLayouts()) {
         if (layout.form != form || layout.forVerticalFace)
             continue;
         for (const QString &face : kFaces) {
@@ -210,7 +211,7 @@ void checkInk(::testing::Test &test, GlyphInk &inks, std::string_view form)
         for (const QString &c : QStringView(kCharacters).toString().split(QString(), Qt::SkipEmptyParts)) {
             SheetSettings inFace;
             inFace.fontName = s.face;
-            const std::string id(layoutForFace(*s.layout, inFace).id);
+            const std::string id(test::layoutForFace(*s.layout, inFace).id);
             for (const Placement &p : placements(*s.layout, s.face, s.scale, s.offset, c)) {
                 placed[{id, s.face, s.scale, int(s.offset)}].push_back(p);
                 glyphs.insert(p.glyph);
@@ -315,8 +316,8 @@ TEST_F(SheetInk, NormalTracingShadeIsMidGreyOnAnyDesktopTheme)
         settings.traceShade = QString::number(kButtonFace);
         const QString pdf = test::ScratchPath(QStringLiteral("shade%1.pdf").arg(buttonFace));
         auto surface = openPrintSurface(PrinterChoice{QString(), pdf});
-        printPractice(*surface, 1, SheetContent{QStringLiteral("国"), 1, {}}, settings);
-        EXPECT_TRUE(surface->finish(nullptr));
+        printPractice(*surface, 1, test::practiceContent(QStringLiteral("国"), 1), settings);
+        EXPECT_TRUE(surface->finish().ok());
         QApplication::setPalette(before);
         const auto page = test::RenderPdfPage(pdf, 1, 100);
         ASSERT_TRUE(page);

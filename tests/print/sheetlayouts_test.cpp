@@ -1,5 +1,5 @@
-#include "print/sheetlayout.h"
-#include "print/sheetrun.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/run/sheetrun.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 
@@ -76,10 +76,10 @@ TEST(SheetLayoutTable, TheFaceDecidesBetweenUprightAndVertical)
 TEST(SheetContent, AShortSheetShowsItsLastCharacterInTheEmptyPlaces)
 {
     const QString hokke = QString::fromUtf16(u"\U00029E3D");
-    const SheetContent pair{QStringLiteral("山") + hokke, 1, {}};
+    const SheetContent pair = practiceContent(QStringLiteral("山") + hokke, 1);
     EXPECT_EQ(pair.character(0), QStringLiteral("山"));
     EXPECT_EQ(pair.character(1), hokke);  // a surrogate pair is one character
-    const SheetContent blank{QString(kBlank), 1, {}};
+    const SheetContent blank = practiceContent(QString(kBlank), 1);
     EXPECT_EQ(blank.character(1), QString(kBlank));
     EXPECT_EQ(SheetContent{}.character(0), QString());
 }

@@ -2,8 +2,8 @@
 
 // Practice sheets written to PDF files as a run writes them, for the tests
 // that read the files back with poppler-utils.
-#include "print/qtprintsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/pdftools.h"
 
@@ -31,12 +31,12 @@ inline const std::array<QString, 2> kExamples{QStringLiteral("学校"), QStringL
 
 inline void printOne(PrintSurface &s, const SheetSettings &settings, const QString &character, qint16 number)
 {
-    printPractice(s, 1, SheetContent{character, number, kExamples}, settings);
+    printPractice(s, 1, practiceContent(character, number, kExamples), settings);
 }
 
 inline void printTwo(PrintSurface &s, const SheetSettings &settings, const QString &pair, qint16 number)
 {
-    printPractice(s, 2, SheetContent{pair, number, kExamples}, settings);
+    printPractice(s, 2, practiceContent(pair, number, kExamples), settings);
 }
 
 using Run = std::function<void(PrintSurface &)>;
@@ -70,8 +70,8 @@ inline QString writePdf(const QString &name, const Run &run)
     const QString path = ScratchPath(name);
     auto surface = openPrintSurface(PrinterChoice{QString(), path});
     run(*surface);
-    QString error;
-    EXPECT_TRUE(surface->finish(&error)) << error.toStdString();
+    const Result<> finished = surface->finish();
+    EXPECT_TRUE(finished.ok()) << finished.failure().toStdString();
     return path;
 }
 

@@ -31,13 +31,14 @@ TEST_F(SheetPdf, AStrokeOrderSheetKeepsItsTextsAsTextAndItsStrokesAsVectors)
 {
     if (!HaveTool(QStringLiteral("pdfimages")))
         GTEST_SKIP() << "pdfimages not installed (poppler-utils)";
-    const StrokeData data = handMadeStrokeData();
-    const StrokeData none = StrokeData::fromCharacters({});
+    const SheetSources data = sourcesWith(handMadeStrokeData());
+    const SheetSources none = sourcesWith(StrokeData::fromCharacters({}));
     const SheetSettings settings = settingsFor(kFace);
     // The same sheet with and without its strokes.
     const QString pdf = writePdf(QStringLiteral("strokes.pdf"), [&](PrintSurface &s) {
-        for (const StrokeData *strokes : {&data, &none}) {
-            printSheet(*chooseLayout(kStrokeOrderForm, 1), s, sheetContent(kMountain, 1, {}, strokes),
+        for (const SheetSources *strokes : {&data, &none}) {
+            printSheet(*chooseLayout(kStrokeOrderForm, 1), s,
+                       sheetContent(*chooseLayout(kStrokeOrderForm, 1), kMountain, 1, {}, *strokes),
                        settings);
             s.newPage();
         }

@@ -1,8 +1,8 @@
 // The stroke-order sheets, one and two characters, read through the
 // recording surface: which strokes each square shows, where the numbers and
 // the stroke count go, and what a character without stroke data still gets.
-#include "print/recordingsurface.h"
-#include "print/sheetlayout.h"
+#include "print/surfaces/recordingsurface.h"
+#include "print/layouts/sheetlayout.h"
 #include "tests/print/layout_helpers.h"
 #include "tests/print/strokes_helpers.h"
 
@@ -35,10 +35,11 @@ std::vector<RecordedOp> drawSheet(const SheetLayout &layout, const SheetContent 
 
 // The sheet of `characters` (the first the one the pupil meets first) with
 // the strokes of `data`.
-std::vector<RecordedOp> drawWith(const StrokeData &data, int perSheet, const QString &characters,
+std::vector<RecordedOp> drawWith(const SheetSources &data, int perSheet, const QString &characters,
                                  const SheetSettings &settings = sheetSettings())
 {
-    return drawSheet(strokeRow(perSheet), sheetContent(characters, 7, {}, &data), settings);
+    return drawSheet(strokeRow(perSheet), sheetContent(strokeRow(perSheet), characters, 7, {}, data),
+                     settings);
 }
 
 bool isDot(const RecordedOp &op)
@@ -91,7 +92,7 @@ bool samePath(const QPainterPath &a, const QPainterPath &b)
 
 TEST(StrokeOrderSheets, EachBuildUpSquareAddsTheNextStrokeInBlackWithADotAtItsStart)
 {
-    const StrokeData data = handMadeStrokeData();
+    const SheetSources data = sourcesWith(handMadeStrokeData());
     const SheetSettings settings = sheetSettings();
     const qint32 shade = settings.traceShade.toInt();
     for (const int perSheet : {1, 2}) {
@@ -152,13 +153,15 @@ TEST(StrokeOrderSheets, NumbersReadOverTheStrokesApartAndBesideTheirStarts)
     CharacterStrokes atEdges = mountainStrokes();
     // Positions at the box's corners would put a number on the frame.
     atEdges.numberPositions = {{0, 0}, {kStrokeBoxUnits, kStrokeBoxUnits}, {kStrokeBoxUnits, 0}};
-    const StrokeData edges = StrokeData::fromCharacters({{U'山', atEdges}});
-    ASSERT_TRUE(StrokeData::installed().available()) << StrokeData::installed().problem().toStdString();
+    const SheetSources edges = sourcesWith(StrokeData::fromCharacters({{U'山', atEdges}}));
+    const SheetSources built = builtSources();
+    constexpr std::string_view needed[] = {kStrokes.id};
+    ASSERT_TRUE(built.problem(needed).isEmpty()) << built.problem(needed).toStdString();
     for (const int perSheet : {1, 2}) {
         for (const QString &character :
              {QStringLiteral("議"), QStringLiteral("競"), QStringLiteral("護"), kMountain}) {
             SCOPED_TRACE(character.toStdString() + " " + std::to_string(perSheet));
-            const StrokeData &data = character == kMountain ? edges : StrokeData::installed();
+            const SheetSources &data = character == kMountain ? edges : built;
             const auto sheet = drawWith(data, perSheet, QString(perSheet, character.at(0)));
             const Square diagram = squaresOf(sheet).at(0);
             const size_t strokes = diagram.strokes.size();
@@ -210,7 +213,7 @@ TEST(StrokeOrderSheets, BuildUpSquaresFillTheirRoomAndNoLineCrossesThem)
         double previous = 1e9;
         for (const int strokes : {1, 2, 3, 8, 20, 24, 30, 48}) {
             SCOPED_TRACE(testing::Message() << strokes << " strokes, " << perSheet << " a sheet");
-            const StrokeData data = handMadeStrokeData(strokes);
+            const SheetSources data = sourcesWith(handMadeStrokeData(strokes));
             SheetSettings settings = sheetSettings();
             settings.printOffset = 6;
             const auto sheet = drawWith(data, perSheet, QString(perSheet, kManyStrokes.at(0)), settings);
@@ -245,12 +248,12 @@ TEST(StrokeOrderSheets, BuildUpSquaresFillTheirRoomAndNoLineCrossesThem)
 
 TEST(StrokeOrderSheets, ACharacterWithoutDataSaysSoInTheDiagramsPlace)
 {
-    const StrokeData data = handMadeStrokeData();
+    const SheetSources data = sourcesWith(handMadeStrokeData());
     const QString note = QStringLiteral("書き順データがありません");
     for (const int perSheet : {1, 2}) {
         SCOPED_TRACE(perSheet);
         const auto with = drawWith(data, perSheet, kMountain);
-        const auto without = drawWith(StrokeData::fromCharacters({}), perSheet, kMountain);
+        const auto without = drawWith(sourcesWith(StrokeData::fromCharacters({})), perSheet, kMountain);
         EXPECT_TRUE(opsOf(without, RecordedOp::StrokePath).empty());
         // The note where the diagram was, once a block, within its square.
         const Square diagram = squaresOf(with).at(0);
@@ -278,11 +281,12 @@ TEST(StrokeOrderSheets, ACharacterWithoutDataSaysSoInTheDiagramsPlace)
 
 TEST(StrokeOrderSheets, EverySheetCarriesTheDataCredit)
 {
-    const StrokeData data = handMadeStrokeData();
+    const SheetSources data = sourcesWith(handMadeStrokeData());
     for (const int perSheet : {1, 2}) {
         RecordingSurface surface;
         for (const QString &characters : {kMountain + kRiver, kRiver + kMountain, QString(QChar(0x3000))}) {
-            printSheet(strokeRow(perSheet), surface, sheetContent(characters.left(perSheet), 1, {}, &data),
+            printSheet(strokeRow(perSheet), surface,
+                       sheetContent(strokeRow(perSheet), characters.left(perSheet), 1, {}, data),
                        sheetSettings());
             surface.newPage();
         }
@@ -295,7 +299,7 @@ TEST(StrokeOrderSheets, EverySheetCarriesTheDataCredit)
 
 TEST(StrokeOrderSheets, TheStrokeCountIsWrittenIntoItsCellOnlyWhenAskedAndKnown)
 {
-    const StrokeData data = handMadeStrokeData();
+    const SheetSources data = sourcesWith(handMadeStrokeData());
     for (const int perSheet : {1, 2}) {
         for (const bool asked : {false, true}) {
             SCOPED_TRACE(testing::Message() << perSheet << (asked ? " asked" : " not asked"));
@@ -322,7 +326,7 @@ TEST(StrokeOrderSheets, TheStrokeCountIsWrittenIntoItsCellOnlyWhenAskedAndKnown)
 
 TEST(StrokeOrderSheets, AVerticalFacePrintsTheSameSheetUpright)
 {
-    const StrokeData data = handMadeStrokeData();
+    const SheetSources data = sourcesWith(handMadeStrokeData());
     for (const int perSheet : {1, 2}) {
         const SheetSettings vertical = sheetSettings(QStringLiteral("@IPAexMincho"));
         EXPECT_EQ(&layoutForFace(strokeRow(perSheet), vertical), &strokeRow(perSheet));

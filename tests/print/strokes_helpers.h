@@ -3,8 +3,9 @@
 // Stroke data made by hand for the sheet tests, so they do not depend on the
 // installed data file.
 #include "kanji/strokedata.h"
-#include "print/sheetcontent.h"
-#include "print/sheetlayout.h"
+#include "print/content/sheetcontent.h"
+#include "print/layouts/sheetlayout.h"
+#include "tests/support/builtsources.h"
 
 #include <QHash>
 #include <QPainterPath>
@@ -57,12 +58,12 @@ inline StrokeData handMadeStrokeData(int manyStrokes = 24)
 }
 
 // A sheet's content as the run builds it for `layout`: with the strokes of
-// the hand-made data when the layout shows stroke order.
+// the hand-made data where the layout shows stroke order.
 inline SheetContent contentFor(const SheetLayout &layout, const QString &characters, qint16 number,
                                const std::array<QString, 2> &examples = {})
 {
-    static const StrokeData data = handMadeStrokeData();
-    return sheetContent(characters, number, examples, layout.usesStrokeData ? &data : nullptr);
+    static const SheetSources sources = sourcesWith(handMadeStrokeData());
+    return sheetContent(layout, characters, number, examples, sources);
 }
 
 }  // namespace bks::test

@@ -50,7 +50,7 @@ TEST(PdfSurface, TextSitsBelowThePenInRealPointsInBothScaleModes)
         s->setCurrentX(30 * unit);
         s->setCurrentY(40 * unit);
         s->print(QStringLiteral("国"));
-        ASSERT_TRUE(s->finish(nullptr));
+        ASSERT_TRUE(s->finish().ok());
         const auto page = RenderPdfPage(pdf, 1, dpi);
         ASSERT_TRUE(page);
         const QRect ink = test::InkBounds(*page);
@@ -80,7 +80,7 @@ TEST(PdfSurface, AtFaceTurnsFullWidthCharactersInThePdfToo)
     s->setCurrentX(100);
     s->setCurrentY(100);
     s->print(QStringLiteral("△"));
-    ASSERT_TRUE(s->finish(nullptr));
+    ASSERT_TRUE(s->finish().ok());
     const int dpi = 100;
     const auto page = RenderPdfPage(pdf, 1, dpi);
     ASSERT_TRUE(page);

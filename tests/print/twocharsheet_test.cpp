@@ -1,5 +1,6 @@
-#include "print/sheetlayout.h"
-#include "print/sheetmath.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TwoBlocks drawTwo(const SheetSettings &settings, const QString &pair = QStringLi
                   const std::array<QString, 2> &examples = {}, qint16 number = 7, double widthMm = 200)
 {
     RecordingSurface s(widthMm);
-    printPractice(s, 2, SheetContent{pair, number, examples}, settings);
+    printPractice(s, 2, practiceContent(pair, number, examples), settings);
     TwoBlocks b;
     b.all = s.ops();
     bool after = false;
@@ -217,8 +218,8 @@ TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
 
     // Every sheet reads the portrait width of its new document.
     RecordingSurface twice;
-    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings());
-    printPractice(twice, 2, SheetContent{QStringLiteral("山川"), 2, {}}, sheetSettings());
+    printPractice(twice, 2, practiceContent(QStringLiteral("山川"), 1), sheetSettings());
+    printPractice(twice, 2, practiceContent(QStringLiteral("山川"), 2), sheetSettings());
     const auto sheets = twice.sheets();
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(printsOf(sheets[1], QStringLiteral("川"))[0].x, printsOf(sheets[0], QStringLiteral("川"))[0].x);
@@ -226,7 +227,7 @@ TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
     // A failing call ends the sheet there: what was drawn stays, nothing follows.
     RecordingSurface failing;
     failing.failFrom(20);
-    EXPECT_THROW(printPractice(failing, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+    EXPECT_THROW(printPractice(failing, 2, practiceContent(QStringLiteral("山川"), 1), sheetSettings()),
                  PrintSurfaceError);
     EXPECT_FALSE(failing.ops().empty());
     EXPECT_LT(failing.ops().size(), sheets[0].size());
@@ -234,12 +235,12 @@ TEST(TwoCharSheet, NegativeNumberAndFailuresPropagate)
 
     // Coordinates are 16-bit: an absurd width overflows.
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(printPractice(huge, 2, SheetContent{QStringLiteral("山川"), 1, {}}, sheetSettings()),
+    EXPECT_THROW(printPractice(huge, 2, practiceContent(QStringLiteral("山川"), 1), sheetSettings()),
                  RunTimeFailure);
     SheetSettings badShade = sheetSettings();
     badShade.traceShade = QStringLiteral("grey");
     RecordingSurface shade;
-    EXPECT_THROW(printPractice(shade, 2, SheetContent{QStringLiteral("山川"), 1, {}}, badShade),
+    EXPECT_THROW(printPractice(shade, 2, practiceContent(QStringLiteral("山川"), 1), badShade),
                  RunTimeFailure);
 }
 

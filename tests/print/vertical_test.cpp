@@ -1,5 +1,6 @@
-#include "print/sheetlayout.h"
-#include "print/sheetmath.h"
+#include "print/layouts/sheetlayout.h"
+#include "print/numbers/int16.h"
+#include "print/numbers/numbertext.h"
 #include "tests/print/layout_helpers.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ std::vector<RecordedOp> drawOneVertical(const SheetSettings &settings, qint16 nu
                                         const QString &example = {})
 {
     RecordingSurface s;
-    printPractice(s, 1, SheetContent{QStringLiteral("山"), number, {example, {}}}, settings);
+    printPractice(s, 1, practiceContent(QStringLiteral("山"), number, {example, {}}), settings);
     return s.ops();
 }
 
@@ -116,7 +117,7 @@ std::vector<RecordedOp> drawTwoVertical(const SheetSettings &settings,
 {
     RecordingSurface s;
     s.setOrientation(PrintSurface::Landscape);  // whatever the surface held before
-    printPractice(s, 2, SheetContent{QStringLiteral("山川"), 7, examples}, settings);
+    printPractice(s, 2, practiceContent(QStringLiteral("山川"), 7, examples), settings);
     EXPECT_EQ(s.sheets().size(), 1u);
     return s.ops();
 }
@@ -228,10 +229,10 @@ TEST(TwoCharSheetVertical, FailuresPropagate)
 {
     RecordingSurface s;
     s.failFrom(3);
-    EXPECT_THROW(printPractice(s, 2, SheetContent{QStringLiteral("山川"), 1, {}}, verticalSettings()),
+    EXPECT_THROW(printPractice(s, 2, practiceContent(QStringLiteral("山川"), 1), verticalSettings()),
                  PrintSurfaceError);
     RecordingSurface huge(40000.0);
-    EXPECT_THROW(printPractice(huge, 2, SheetContent{QStringLiteral("山川"), 1, {}}, verticalSettings()),
+    EXPECT_THROW(printPractice(huge, 2, practiceContent(QStringLiteral("山川"), 1), verticalSettings()),
                  RunTimeFailure);
 }
 

@@ -1,6 +1,6 @@
-#include "print/qtprintsurface.h"
-#include "print/variantglyphs.h"
-#include "print/verticalglyphs.h"
+#include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/variantglyphs.h"
+#include "print/surfaces/verticalglyphs.h"
 #include "tests/print/pdftools.h"
 
 #include <QRawFont>

@@ -1,6 +1,6 @@
 // The vertical-form table read from a font's GSUB data: built by hand, so
 // every substitution form, feature choice and damaged offset is covered.
-#include "print/verticalglyphs.h"
+#include "print/surfaces/verticalglyphs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/platformservices.h"
-#include "print/forwardingsurface.h"
-#include "print/recordingsurface.h"
+#include "print/surfaces/forwardingsurface.h"
+#include "print/surfaces/recordingsurface.h"
 
 #include <functional>
 #include <memory>

@@ -1,17 +1,13 @@
-#include "kanji/strokedata.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 // Every test binary runs with a real QApplication on the offscreen platform,
-// so widgets, fonts and painting work without a display, and with the stroke
-// data the build made.
+// so widgets, fonts and painting work without a display.
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bks::StrokeData::setInstalledPath(QStringLiteral(BKS_STROKE_DATA_FILE));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
