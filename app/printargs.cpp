@@ -121,7 +121,6 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
                                  formName = given.value(u"--form"), text = given.text;
     const bool strokeOrder = given.has(u"--stroke-order"), strokeCount = given.has(u"--stroke-count");
     const bool narrow = given.has(u"--narrow"), ninety = given.value(u"--size") == QLatin1String("90");
-    const int perSheet = given.value(u"--per-sheet").value_or(QStringLiteral("2")).toInt();
     PrintArgs p;
 
     // --stroke-order is another name for --form stroke-order.
@@ -139,6 +138,12 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
                 QStringLiteral("--stroke-order と --form %1 は一緒に指定できません").arg(*formName)};
         form = kStrokeOrderForm;
     }
+    // Unsaid, two a sheet, or what the form offers when it has no sheet of
+    // two (a test of ten or twenty).
+    const std::vector<int> offered = catalog.perSheetOffered(form);
+    const bool offersTwo = offered.empty() || std::find(offered.begin(), offered.end(), 2) != offered.end();
+    const int perSheet =
+        given.value(u"--per-sheet").value_or(QString::number(offersTwo ? 2 : offered.front())).toInt();
     const SheetLayout *layout = catalog.chooseLayout(form, perSheet);
     if (!layout)
         return Failure{QStringLiteral("オプションの値が正しくありません: --per-sheet %1").arg(perSheet)};

@@ -86,8 +86,8 @@ double windowRun(const QString &text, int sheets, const QString &pdf)
     const SheetSources sources;  // practice sheets draw on none
     Form2 window(services, sources);
     window.Form_Load();
-    window.Label2->setText(QStringLiteral("IPAexMincho"));
-    window.Option[4]->setChecked(true);  // one character per sheet
+    window.findChild<QLabel *>(QStringLiteral("Label2"))->setText(QStringLiteral("IPAexMincho"));
+    window.findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);  // one character per sheet
     window.setText1(text);
     QElapsedTimer timer;
     timer.start();

@@ -31,63 +31,64 @@ TEST_F(WindowTest, DesignButtonFollowsThePanelWhicheverWayItMoved)
         bool shown;
     };
     const Step steps[] = {
-        {"menu opens", [&] { f.eds->trigger(); }, true},
-        {"button closes what the menu opened", [&] { f.Command5->click(); }, false},
-        {"button opens", [&] { f.Command5->click(); }, true},
-        {"menu again keeps it open", [&] { f.eds->trigger(); }, true},
-        {"edit end closes", [&] { f.ow->trigger(); }, false},
-        {"button opens after edit end", [&] { f.Command5->click(); }, true},
-        {"screen reset closes", [&] { f.gs->trigger(); }, false},
-        {"button opens after the reset", [&] { f.Command5->click(); }, true},
+        {"menu opens", [&] { control<QAction>(f, "eds")->trigger(); }, true},
+        {"button closes what the menu opened", [&] { control<QPushButton>(f, "Command5")->click(); }, false},
+        {"button opens", [&] { control<QPushButton>(f, "Command5")->click(); }, true},
+        {"menu again keeps it open", [&] { control<QAction>(f, "eds")->trigger(); }, true},
+        {"edit end closes", [&] { control<QAction>(f, "ow")->trigger(); }, false},
+        {"button opens after edit end", [&] { control<QPushButton>(f, "Command5")->click(); }, true},
+        {"screen reset closes", [&] { control<QAction>(f, "gs")->trigger(); }, false},
+        {"button opens after the reset", [&] { control<QPushButton>(f, "Command5")->click(); }, true},
     };
     for (const Step &s : steps) {
         s.act();
         EXPECT_EQ(f.designPanelShown(), s.shown) << s.what;
-        EXPECT_EQ(f.Command5->text(), s.shown ? kCloses : kOpens) << s.what;
-        EXPECT_EQ(f.ow->isEnabled(), s.shown) << s.what;
+        EXPECT_EQ(control<QPushButton>(f, "Command5")->text(), s.shown ? kCloses : kOpens) << s.what;
+        EXPECT_EQ(control<QAction>(f, "ow")->isEnabled(), s.shown) << s.what;
     }
 }
 
 TEST_F(WindowTest, MenusAndButtonsReachTheirHandlers)
 {
     Form2 &f = open();
-    f.nfs->trigger();
+    control<QAction>(f, "nfs")->trigger();
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.8f);
-    f.hfs->trigger();
+    control<QAction>(f, "hfs")->trigger();
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);
-    f.lr[5]->trigger();
+    control<QAction>(f, "lr", 5)->trigger();
     EXPECT_FLOAT_EQ(f.state().PrintOffset, -4.0f);
-    f.tkdic->trigger();
-    EXPECT_FALSE(f.indic->isChecked());
-    f.indic->trigger();
-    EXPECT_FALSE(f.tkdic->isChecked());
-    f.hps->trigger();
+    control<QAction>(f, "tkdic")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "indic")->isChecked());
+    control<QAction>(f, "indic")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "tkdic")->isChecked());
+    control<QAction>(f, "hps")->trigger();
     EXPECT_TRUE(f.text1().contains(QStringLiteral("単票モード")));
-    f.dcal->trigger();
+    control<QAction>(f, "dcal")->trigger();
     EXPECT_EQ(services.openDialogs, 1);
-    f.we->trigger();
+    control<QAction>(f, "we")->trigger();
     EXPECT_EQ(services.urls.size(), 1u);
-    f.Command2->click();
+    control<QPushButton>(f, "Command2")->click();
     EXPECT_EQ(services.fontDialogs, 1);
 
-    f.Text4->setText(QStringLiteral("川"));
-    f.Command7->click();
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("35"));
-    f.Command5->click();
-    f.Command8->click();
-    EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("漢字練習帳"));
+    control<QLineEdit>(f, "Text4")->setText(QStringLiteral("川"));
+    control<QPushButton>(f, "Command7")->click();
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("35"));
+    control<QPushButton>(f, "Command5")->click();
+    control<QPushButton>(f, "Command8")->click();
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 1)->text(), QStringLiteral("漢字練習帳"));
     f.setText1(QStringLiteral("集"));
-    f.Command3->click();
-    EXPECT_EQ(f.Combo3->count(), 14);
-    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("東京書籍")));
-    Q_EMIT f.Combo1->activated(f.Combo1->currentIndex());
+    control<QPushButton>(f, "Command3")->click();
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->count(), 14);
+    control<QComboBox>(f, "Combo1")
+        ->setCurrentIndex(control<QComboBox>(f, "Combo1")->findText(QStringLiteral("東京書籍")));
+    Q_EMIT control<QComboBox>(f, "Combo1")->activated(control<QComboBox>(f, "Combo1")->currentIndex());
     EXPECT_EQ(f.text1(), QStringLiteral("学年を選択してください"));
-    f.Combo2->setCurrentIndex(0);
-    Q_EMIT f.Combo2->activated(0);
+    control<QComboBox>(f, "Combo2")->setCurrentIndex(0);
+    Q_EMIT control<QComboBox>(f, "Combo2")->activated(0);
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("一二三")));
-    QTest::mouseClick(f.Image2, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>(f, "Image2"), Qt::LeftButton);
     EXPECT_TRUE(f.text1().isEmpty());
 
-    f.gs->trigger();
+    control<QAction>(f, "gs")->trigger();
     EXPECT_EQ(f.text1(), joinLinesCrLf(ResetUsageLines()));
 }

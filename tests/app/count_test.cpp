@@ -18,7 +18,9 @@ namespace {
 // Both count labels and the run's count, in one line for the assertions.
 QString countsOf(Form2 &f)
 {
-    return QStringLiteral("%1 %2 %3").arg(f.Label21->caption(), f.Label11->text()).arg(f.state().CharCount);
+    return QStringLiteral("%1 %2 %3")
+        .arg(control<CaptionLabel>(f, "Label21")->caption(), control<QLabel>(f, "Label11")->text())
+        .arg(f.state().CharCount);
 }
 
 void choose(QComboBox *combo, const QString &item)
@@ -31,16 +33,17 @@ void choose(QComboBox *combo, const QString &item)
 TEST_F(WindowTest, CountLabelsAndRunCountAgreeAfterTypingAndLoading)
 {
     Form2 &f = open();
-    f.Text1->clear();
-    f.Text1->setFocus();
-    f.Text1->insertPlainText(QStringLiteral("山川"));  // as the input method hands it over
+    control<QPlainTextEdit>(f, "Text1")->clear();
+    control<QPlainTextEdit>(f, "Text1")->setFocus();
+    control<QPlainTextEdit>(f, "Text1")
+        ->insertPlainText(QStringLiteral("山川"));  // as the input method hands it over
     EXPECT_EQ(countsOf(f), QStringLiteral("2 2字 2"));
-    QTest::keyClick(f.Text1, Qt::Key_Backspace);
+    QTest::keyClick(control<QPlainTextEdit>(f, "Text1"), Qt::Key_Backspace);
     EXPECT_EQ(countsOf(f), QStringLiteral("1 1字 1"));
 
-    choose(f.Combo1, QStringLiteral("光村図書"));
+    choose(control<QComboBox>(f, "Combo1"), QStringLiteral("光村図書"));
     f.Combo1_Click();
-    choose(f.Combo2, QStringLiteral("２年"));
+    choose(control<QComboBox>(f, "Combo2"), QStringLiteral("２年"));
     f.Combo2_Click();
     EXPECT_EQ(countsOf(f), QStringLiteral("160 160字 160"));
 
@@ -50,21 +53,21 @@ TEST_F(WindowTest, CountLabelsAndRunCountAgreeAfterTypingAndLoading)
 
     f.setText1(QString());
     EXPECT_EQ(countsOf(f), QStringLiteral("0 0字 0"));
-    EXPECT_FALSE(f.Command3->isEnabled());  // no character to find words for
+    EXPECT_FALSE(control<QPushButton>(f, "Command3")->isEnabled());  // no character to find words for
 }
 
 TEST_F(WindowTest, NumberingOffShowsASearchPositionWithoutRunningToIt)
 {
     Form2 &f = open();
-    f.Option[2]->setChecked(true);
-    f.Text4->setText(QStringLiteral("川"));
+    control<QRadioButton>(f, "Option", 2)->setChecked(true);
+    control<QLineEdit>(f, "Text4")->setText(QStringLiteral("川"));
     f.Command7_Click();
     // The position is shown; the run still covers the whole list.
     EXPECT_EQ(countsOf(f), QStringLiteral("35 35字 80"));
-    f.Option[1]->setChecked(true);
+    control<QRadioButton>(f, "Option", 1)->setChecked(true);
     EXPECT_EQ(f.state().CharCount, 80);
     // Switching numbering OFF takes the shown number as the count.
-    f.Option[2]->setChecked(true);
+    control<QRadioButton>(f, "Option", 2)->setChecked(true);
     EXPECT_EQ(f.state().CharCount, 35);
 
     f.setText1(QStringLiteral("山川空"));
@@ -85,9 +88,9 @@ TEST_F(WindowTest, RunWithNumberingOnEndsOnTheSearchedKanjisSheet)
          {Case{4, 35, QStringLiteral("45 45字 45")}, Case{3, 18, QStringLiteral("44 44字 44")}}) {
         Form2 &f = open();
         const size_t before = paper.sheets().size();
-        f.Label2->setText(QStringLiteral("IPAexMincho"));
-        f.Option[c.option]->setChecked(true);
-        f.Text4->setText(QStringLiteral("川"));
+        control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+        control<QRadioButton>(f, "Option", c.option)->setChecked(true);
+        control<QLineEdit>(f, "Text4")->setText(QStringLiteral("川"));
         f.Command7_Click();
         EXPECT_EQ(countsOf(f), QStringLiteral("35 35字 35"));
         const QString list = f.text1();

@@ -28,27 +28,27 @@ TEST_F(WindowTest, DesignPanelOpensAndClosesWithItsHeights)
     f.Command5_Click();
     EXPECT_EQ(f.windowHeightTwips(), Form2::kDesignHeight);
     EXPECT_TRUE(f.designPanelShown());
-    EXPECT_EQ(f.Command5->text(), QStringLiteral("デザイン\r\n画面閉る"));
-    EXPECT_TRUE(f.ow->isEnabled());
-    EXPECT_TRUE(f.eds->isChecked());
-    EXPECT_FALSE(f.Command1->isEnabled());
-    EXPECT_FALSE(f.Frame4->isEnabled());
-    EXPECT_EQ(f.Command3->text(), QStringLiteral("熟語表示"));
+    EXPECT_EQ(control<QPushButton>(f, "Command5")->text(), QStringLiteral("デザイン\r\n画面閉る"));
+    EXPECT_TRUE(control<QAction>(f, "ow")->isEnabled());
+    EXPECT_TRUE(control<QAction>(f, "eds")->isChecked());
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
+    EXPECT_FALSE(control<QGroupBox>(f, "Frame4")->isEnabled());
+    EXPECT_EQ(control<QPushButton>(f, "Command3")->text(), QStringLiteral("熟語表示"));
     f.Command5_Click();
     EXPECT_EQ(f.windowHeightTwips(), Form2::kResetHeight);
-    EXPECT_EQ(f.Command5->text(), QStringLiteral("デザイン\r\n画面開く"));
-    EXPECT_FALSE(f.eds->isChecked());
-    EXPECT_FALSE(f.ow->isEnabled());
-    EXPECT_FALSE(f.designPanel->isVisible());
+    EXPECT_EQ(control<QPushButton>(f, "Command5")->text(), QStringLiteral("デザイン\r\n画面開く"));
+    EXPECT_FALSE(control<QAction>(f, "eds")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "ow")->isEnabled());
+    EXPECT_FALSE(control<QWidget>(f, "designPanel")->isVisible());
     // Printing stays off until the count changes.
-    EXPECT_FALSE(f.Command1->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
     f.setText1(QStringLiteral("山川空"));
-    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());
 
     f.eds_Click();
     f.ow_Click();
     EXPECT_EQ(f.windowHeightTwips(), Form2::kStartHeight);
-    EXPECT_EQ(f.Command5->text(), QStringLiteral("デザイン\r\n画面開く"));
+    EXPECT_EQ(control<QPushButton>(f, "Command5")->text(), QStringLiteral("デザイン\r\n画面開く"));
     f.Command5_Click();
     EXPECT_TRUE(f.designPanelShown());
 }
@@ -57,29 +57,30 @@ TEST_F(WindowTest, DictionaryChoiceLabelsTheButtonWhenThePanelOpens)
 {
     Form2 &f = open();
     f.tkdic_Click();
-    EXPECT_TRUE(f.tkdic->isChecked());
-    EXPECT_FALSE(f.indic->isChecked());
+    EXPECT_TRUE(control<QAction>(f, "tkdic")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "indic")->isChecked());
     f.Command5_Click();
-    EXPECT_EQ(f.Command3->text(), QStringLiteral("例文表示"));
+    EXPECT_EQ(control<QPushButton>(f, "Command3")->text(), QStringLiteral("例文表示"));
     f.indic_Click();
     f.indic_Click();
-    EXPECT_TRUE(f.indic->isChecked());
-    EXPECT_FALSE(f.tkdic->isChecked());
-    EXPECT_EQ(f.Command3->text(), QStringLiteral("例文表示"));  // relabelled only on opening
+    EXPECT_TRUE(control<QAction>(f, "indic")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "tkdic")->isChecked());
+    EXPECT_EQ(control<QPushButton>(f, "Command3")->text(),
+              QStringLiteral("例文表示"));  // relabelled only on opening
 }
 
 TEST_F(WindowTest, HeadingBoxesMirrorAtOnceAndResetToTheInitialValues)
 {
     Form2 &f = open();
     f.Command5_Click();
-    f.Text3[2]->clear();
+    control<QLineEdit>(f, "Text3", 2)->clear();
     for (const QChar c : QStringLiteral("なまえ"))
-        f.Text3[2]->insert(QString(c));  // one keystroke at a time
-    EXPECT_EQ(f.Label14[2]->text(), QStringLiteral("なまえ"));
-    EXPECT_EQ(f.Label14[9]->text(), QStringLiteral("なまえ"));
+        control<QLineEdit>(f, "Text3", 2)->insert(QString(c));  // one keystroke at a time
+    EXPECT_EQ(control<QLabel>(f, "Label14", 2)->text(), QStringLiteral("なまえ"));
+    EXPECT_EQ(control<QLabel>(f, "Label14", 9)->text(), QStringLiteral("なまえ"));
     EXPECT_EQ(f.state().HeaderItems[2], QStringLiteral("なまえ"));
     EXPECT_EQ(f.sheetSettings().headings[2], QStringLiteral("なまえ"));
-    f.Text3[5]->setText(QString());
+    control<QLineEdit>(f, "Text3", 5)->setText(QString());
     EXPECT_TRUE(f.state().HeaderItems[5].isEmpty());
     f.Command8_Click();
     const QStringList initial = {QStringLiteral("漢字練習帳"),
@@ -90,8 +91,8 @@ TEST_F(WindowTest, HeadingBoxesMirrorAtOnceAndResetToTheInitialValues)
                                  QStringLiteral("画数"),
                                  QStringLiteral("文作りをしましょう")};
     for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(f.Text3[k]->text(), initial[k - 1]);
-        EXPECT_EQ(f.Label14[k + 7]->text(), initial[k - 1]);
+        EXPECT_EQ(control<QLineEdit>(f, "Text3", k)->text(), initial[k - 1]);
+        EXPECT_EQ(control<QLabel>(f, "Label14", k + 7)->text(), initial[k - 1]);
         EXPECT_EQ(f.state().HeaderItems[k], initial[k - 1]);
     }
 }
@@ -102,43 +103,43 @@ TEST_F(WindowTest, CompoundButtonFillsThePickLists)
     f.Command5_Click();
     f.setText1(QStringLiteral("集"));
     f.Command3_Click();
-    EXPECT_EQ(f.Combo3->count(), 14);
-    EXPECT_EQ(combo(f.Combo3, 0), QStringLiteral("現地集合"));
-    EXPECT_EQ(f.Combo3->currentText(), QStringLiteral("現地集合"));
-    EXPECT_EQ(f.Text50->text(), QStringLiteral("現地集合"));
-    EXPECT_EQ(f.Label12[0]->text(), QStringLiteral("現"));
-    EXPECT_EQ(f.Combo4->count(), 0);
-    EXPECT_FALSE(f.Label17->isHidden());
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->count(), 14);
+    EXPECT_EQ(combo(control<QComboBox>(f, "Combo3"), 0), QStringLiteral("現地集合"));
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->currentText(), QStringLiteral("現地集合"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text50")->text(), QStringLiteral("現地集合"));
+    EXPECT_EQ(control<QLabel>(f, "Label12", 0)->text(), QStringLiteral("現"));
+    EXPECT_EQ(control<QComboBox>(f, "Combo4")->count(), 0);
+    EXPECT_FALSE(control<QLabel>(f, "Label17")->isHidden());
 
     f.setText1(QStringLiteral("水山"));
-    EXPECT_EQ(f.Combo3->count(), 0);                          // a new text empties the lists
-    EXPECT_EQ(f.Text50->text(), QStringLiteral("現地集合"));  // the example stays
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->count(), 0);  // a new text empties the lists
+    EXPECT_EQ(control<QLineEdit>(f, "Text50")->text(), QStringLiteral("現地集合"));  // the example stays
     f.Command3_Click();
-    EXPECT_EQ(f.Combo3->count(), 36);
-    EXPECT_EQ(f.Combo4->count(), 23);
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->count(), 36);
+    EXPECT_EQ(control<QComboBox>(f, "Combo4")->count(), 23);
 
     f.tkdic_Click();
     f.Command3_Click();
-    EXPECT_EQ(f.Combo3->count(), 0);
-    EXPECT_EQ(f.Combo4->count(), 0);
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->count(), 0);
+    EXPECT_EQ(control<QComboBox>(f, "Combo4")->count(), 0);
 }
 
 TEST_F(WindowTest, TypedAndPickedExamplesReachTheSample)
 {
     Form2 &f = open();
     f.Command5_Click();
-    f.Combo3->setEditText(QStringLiteral("山のぼり"));
-    EXPECT_EQ(f.Text50->text(), QStringLiteral("山のぼり"));
-    EXPECT_EQ(f.Label12[3]->text(), QStringLiteral("り"));
-    EXPECT_TRUE(f.Label12[4]->text().isEmpty());
-    f.Text51->setText(QStringLiteral("一二三四五六七八九"));
-    EXPECT_EQ(f.Label12[13]->text(), QStringLiteral("七"));
+    control<QComboBox>(f, "Combo3")->setEditText(QStringLiteral("山のぼり"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text50")->text(), QStringLiteral("山のぼり"));
+    EXPECT_EQ(control<QLabel>(f, "Label12", 3)->text(), QStringLiteral("り"));
+    EXPECT_TRUE(control<QLabel>(f, "Label12", 4)->text().isEmpty());
+    control<QLineEdit>(f, "Text51")->setText(QStringLiteral("一二三四五六七八九"));
+    EXPECT_EQ(control<QLabel>(f, "Label12", 13)->text(), QStringLiteral("七"));
 }
 
 TEST_F(WindowTest, SingleSheetsWalkThroughTheTextTwoAtATime)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.Command5_Click();
     f.setText1(QStringLiteral("一二三"));
     f.Command3_Click();
@@ -146,7 +147,7 @@ TEST_F(WindowTest, SingleSheetsWalkThroughTheTextTwoAtATime)
     f.Command6_Click();
     EXPECT_EQ(f.state().CurrentPair, QStringLiteral("一二"));
     EXPECT_EQ(f.text1(), QStringLiteral("三　"));
-    EXPECT_EQ(f.state().SentenceTexts[0], f.Text50->text());
+    EXPECT_EQ(f.state().SentenceTexts[0], control<QLineEdit>(f, "Text50")->text());
     EXPECT_EQ(paper.sheets().size(), 1u);
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command4_Click();
@@ -159,7 +160,7 @@ TEST_F(WindowTest, SingleSheetsWalkThroughTheTextTwoAtATime)
 TEST_F(WindowTest, LoneCharacterInTwoCharacterWorkIsPrintedOnce)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("一"));
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command4_Click();
@@ -170,8 +171,8 @@ TEST_F(WindowTest, LoneCharacterInTwoCharacterWorkIsPrintedOnce)
 TEST_F(WindowTest, SingleSheetsInOneCharacterWork)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Option[4]->setChecked(true);
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     f.setText1(QStringLiteral("一二"));
     for (int i = 0; i < 3; ++i) {
         services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
@@ -186,7 +187,7 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
 {
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
-    f.Label2->setText(QStringLiteral("フォント"));  // as before any face was chosen
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("フォント"));  // as before any face was chosen
     f.Command4_Click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, QStringLiteral("フォントを設定してください"));
@@ -195,13 +196,13 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
     EXPECT_EQ(services.printerDialogs, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("BKStmp.txt"))));
     // No face at all, as a cancelled font dialog can leave it: refused alike.
-    f.Label2->setText(QString());
+    control<QLabel>(f, "Label2")->setText(QString());
     f.Command4_Click();
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[1].text, QStringLiteral("フォントを設定してください"));
     EXPECT_EQ(services.printerDialogs, 0);
 
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.Command6_Click();  // the dialog is cancelled
     EXPECT_EQ(f.text1(), QStringLiteral("山川"));
     EXPECT_TRUE(paper.sheets().empty());
@@ -221,12 +222,12 @@ TEST_F(WindowTest, SingleSheetNeedsAFontAndACompletedDialog)
 TEST_F(WindowTest, ExampleTextsComeFromTheChosenSource)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Option[4]->setChecked(true);
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     f.Command5_Click();
     f.setText1(QStringLiteral("集集"));
-    f.Command3_Click();                             // picks 現地集合
-    f.Text50->setText(QStringLiteral("山のぼり"));  // typed over the pick
+    f.Command3_Click();                                                    // picks 現地集合
+    control<QLineEdit>(f, "Text50")->setText(QStringLiteral("山のぼり"));  // typed over the pick
     auto printed = [this](const QString &c) {
         int n = 0;
         for (const RecordedOp &op : paper.ops())
@@ -240,8 +241,8 @@ TEST_F(WindowTest, ExampleTextsComeFromTheChosenSource)
 
     f.tkdic_Click();
     f.Command3_Click();  // the sentence list is empty: nothing to pick
-    f.Combo3->setEditText(QStringLiteral("現地集合"));
-    f.Text50->setText(QStringLiteral("山のぼり"));
+    control<QComboBox>(f, "Combo3")->setEditText(QStringLiteral("現地集合"));
+    control<QLineEdit>(f, "Text50")->setText(QStringLiteral("山のぼり"));
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command6_Click();  // without the dictionary: the pick-list text is printed
     EXPECT_EQ(printed(QStringLiteral("現")), 1);

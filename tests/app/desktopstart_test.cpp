@@ -63,12 +63,12 @@ TEST_F(DesktopStartTest, MenuStartReadsAndWritesOnlyItsOwnFolder)
     ini.close();
 
     Form2 &f = start(true);
-    EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("自分の題"));
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 1)->text(), QStringLiteral("自分の題"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("川"));
     services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
     EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
-    f.Text3[1]->setText(QStringLiteral("新しい題"));
+    control<QLineEdit>(f, "Text3", 1)->setText(QStringLiteral("新しい題"));
     f.close();
 
     EXPECT_EQ(ReadEnvironmentFile(own("BKS.ini")).headings[1], QStringLiteral("新しい題"));
@@ -84,8 +84,8 @@ TEST_F(DesktopStartTest, SettingsInTheWorkingDirectoryAreKeptByEitherStart)
     for (const bool desktop : {false, true}) {
         writeFile(QStringLiteral("BKS.ini"), settingsLine(QStringLiteral("前からの題")));
         Form2 &f = start(desktop);
-        EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("前からの題")) << desktop;
-        f.Text3[1]->setText(QStringLiteral("書き換えた題"));
+        EXPECT_EQ(control<QLineEdit>(f, "Text3", 1)->text(), QStringLiteral("前からの題")) << desktop;
+        control<QLineEdit>(f, "Text3", 1)->setText(QStringLiteral("書き換えた題"));
         f.close();
         EXPECT_EQ(ReadEnvironmentFile().headings[1], QStringLiteral("書き換えた題")) << desktop;
     }

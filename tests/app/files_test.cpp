@@ -23,7 +23,7 @@ TEST_F(WindowTest, MenuLoadAndDropGiveBackExactlyTheSavedText)
     f.dcal_Click();
     EXPECT_EQ(f.text1(), saved);
     EXPECT_EQ(f.state().CharCount, saved.size());
-    EXPECT_EQ(f.Text1->font().pointSize(), 18);
+    EXPECT_EQ(control<QPlainTextEdit>(f, "Text1")->font().pointSize(), 18);
 
     f.setText1(QStringLiteral("x"));
     f.Label100_OLEDragDrop({dir.filePath(QStringLiteral("list.txt")), QStringLiteral("/nonexistent")});
@@ -64,7 +64,7 @@ TEST_F(WindowTest, ExitOffersToSaveAndWritesSettings)
 {
     Form2 &f = open();
     f.Command8_Click();
-    f.Text3[1]->setText(QStringLiteral("漢字,練習"));
+    control<QLineEdit>(f, "Text3", 1)->setText(QStringLiteral("漢字,練習"));
     f.setText1(QStringLiteral("山川\r\n空"));
     services.answers.push_back(MsgResult::Yes);
     services.saveNames.push_back(dir.filePath(QStringLiteral("out.txt")));
@@ -73,14 +73,15 @@ TEST_F(WindowTest, ExitOffersToSaveAndWritesSettings)
     EXPECT_EQ(services.messages[0].text, QStringLiteral("山川\r\n空\r\n上記のデータを保存しますか？"));
     EXPECT_EQ(services.messages[0].title, QStringLiteral("漢字練習帳連続印刷"));
     EXPECT_EQ(readFile(QStringLiteral("out.txt")), encodeShiftJis(QStringLiteral("山川\r\n空\r\n")));
-    EXPECT_EQ(f.Text4->text(), QStringLiteral("山"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text4")->text(), QStringLiteral("山"));
 
     // The heading with a comma comes back whole on the next start.
     Form2 &again = open();
-    EXPECT_EQ(again.Text3[1]->text(), QStringLiteral("漢字,練習"));
-    EXPECT_EQ(again.Text3[2]->text(), QStringLiteral("名前"));
-    EXPECT_EQ(again.Label2->text(), QStringLiteral("Klee One"));  // the first start's face, kept
-    EXPECT_EQ(again.Text4->text(), QStringLiteral("山"));
+    EXPECT_EQ(control<QLineEdit>(again, "Text3", 1)->text(), QStringLiteral("漢字,練習"));
+    EXPECT_EQ(control<QLineEdit>(again, "Text3", 2)->text(), QStringLiteral("名前"));
+    EXPECT_EQ(control<QLabel>(again, "Label2")->text(),
+              QStringLiteral("Klee One"));  // the first start's face, kept
+    EXPECT_EQ(control<QLineEdit>(again, "Text4")->text(), QStringLiteral("山"));
 }
 
 TEST_F(WindowTest, ExitWithUsageOrEmptyTextAsksNothing)
@@ -91,15 +92,15 @@ TEST_F(WindowTest, ExitWithUsageOrEmptyTextAsksNothing)
     Form2 &f = open();
     f.close();
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(f.Text4->text(), QStringLiteral("森"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text4")->text(), QStringLiteral("森"));
     EXPECT_EQ(ReadEnvironmentFile().character, QStringLiteral("森"));
 
     Form2 &g = open();
     g.setText1(QString());
-    g.Text4->setText(QStringLiteral("川"));
+    control<QLineEdit>(g, "Text4")->setText(QStringLiteral("川"));
     g.close();
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(g.Text4->text(), QStringLiteral("川"));
+    EXPECT_EQ(control<QLineEdit>(g, "Text4")->text(), QStringLiteral("川"));
 }
 
 // Before the window closes, not silently afterwards: the user may make room
@@ -118,7 +119,7 @@ TEST_F(WindowTest, SettingsThatCannotBeWrittenAtExitAreSaidAndMayBeTriedAgain)
     Form2 &f = open(false);
     f.setSettingsFolder(disk.filePath(QString()));
     f.Form_Load();
-    f.Text3[1]->setText(QStringLiteral("新しい見出し"));
+    control<QLineEdit>(f, "Text3", 1)->setText(QStringLiteral("新しい見出し"));
     services.answers = {MsgResult::Yes, MsgResult::No};  // try again, then quit anyway
     f.close();
     ASSERT_EQ(services.messages.size(), 2u);
@@ -159,14 +160,14 @@ TEST_F(WindowTest, FontChoiceAndCancel)
     Form2 &f = open();
     services.fonts.push_back(QStringLiteral("@Klee One"));
     f.Command2_Click();
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("@Klee One"));
-    EXPECT_EQ(f.Label6->font().family(), QStringLiteral("Klee One"));
+    EXPECT_EQ(control<QLabel>(f, "Label2")->text(), QStringLiteral("@Klee One"));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->font().family(), QStringLiteral("Klee One"));
     f.Command2_Click();  // cancelled: the name stays
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("@Klee One"));
+    EXPECT_EQ(control<QLabel>(f, "Label2")->text(), QStringLiteral("@Klee One"));
 
     Form2 &g = open();
     g.Command2_Click();  // first start, cancelled: the face it started with stays
-    EXPECT_EQ(g.Label2->text(), QStringLiteral("Klee One"));
+    EXPECT_EQ(control<QLabel>(g, "Label2")->text(), QStringLiteral("Klee One"));
 }
 
 TEST_F(WindowTest, HelpTextsFillTheBoxAndTheSingleSheetSamples)
@@ -176,10 +177,10 @@ TEST_F(WindowTest, HelpTextsFillTheBoxAndTheSingleSheetSamples)
     f.hps_Click();
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("《使い方》\r\n　【単票モード】は、")));
     EXPECT_TRUE(f.text1().endsWith(QStringLiteral("　　　　　\r\n")));
-    EXPECT_FALSE(f.Command1->isEnabled());
-    EXPECT_EQ(f.Combo3->currentText(), QStringLiteral("漢字練習帳墨翔丸"));
-    EXPECT_EQ(f.Combo4->currentText(), QStringLiteral("墨翔丸漢字練習帳"));
-    EXPECT_EQ(f.Text50->text(), QStringLiteral("漢字練習帳墨翔丸"));
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
+    EXPECT_EQ(control<QComboBox>(f, "Combo3")->currentText(), QStringLiteral("漢字練習帳墨翔丸"));
+    EXPECT_EQ(control<QComboBox>(f, "Combo4")->currentText(), QStringLiteral("墨翔丸漢字練習帳"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text50")->text(), QStringLiteral("漢字練習帳墨翔丸"));
     f.zhp_Click();
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("《使い方とフォント》\r\n\r\n")));
 }
@@ -202,6 +203,6 @@ TEST_F(WindowTest, ClearPictureEmptiesTextAndSample)
     f.setText1(QStringLiteral("山川"));
     f.Image2_Click();
     EXPECT_TRUE(f.text1().isEmpty());
-    EXPECT_TRUE(f.Label6->text().isEmpty());
-    EXPECT_TRUE(f.Label9[0]->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(f, "Label6")->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(f, "Label9", 0)->text().isEmpty());
 }

@@ -50,7 +50,7 @@ QString previewPosition(Form2 &f)
 TEST_F(WindowTest, NoPrintButtonPrintsTheProgramsOwnTexts)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     // Every question would be answered and every dialog completed, so only
     // the window itself can keep these texts from the printer.
     for (int i = 0; i < 20; ++i)
@@ -59,18 +59,18 @@ TEST_F(WindowTest, NoPrintButtonPrintsTheProgramsOwnTexts)
         {"start-up usage", [] {}},
         {"publisher before grade",
          [&] {
-             pick(f.Combo1, QStringLiteral("光村図書"));
+             pick(control<QComboBox>(f, "Combo1"), QStringLiteral("光村図書"));
              f.Combo1_Click();
          }},
         {"grade before publisher",
          [&] {
              f.ScreenReset();  // forgets the publisher
-             pick(f.Combo2, QStringLiteral("２年"));
+             pick(control<QComboBox>(f, "Combo2"), QStringLiteral("２年"));
              f.Combo2_Click();
          }},
         {"search finds nothing",
          [&] {
-             f.Text4->setText(QStringLiteral("A"));
+             control<QLineEdit>(f, "Text4")->setText(QStringLiteral("A"));
              f.Command7_Click();
          }},
         {"design help", [&] { f.hps_Click(); }},
@@ -79,16 +79,16 @@ TEST_F(WindowTest, NoPrintButtonPrintsTheProgramsOwnTexts)
         {"one-character hint",
          [&] {
              f.Command5_Click();
-             f.Option[4]->setChecked(true);
+             control<QRadioButton>(f, "Option", 4)->setChecked(true);
          }},
-        {"two-character hint", [&] { f.Option[3]->setChecked(true); }},
+        {"two-character hint", [&] { control<QRadioButton>(f, "Option", 3)->setChecked(true); }},
     };
     for (const auto &[name, put] : ways) {
         SCOPED_TRACE(name);
         put();
         const QString shown = f.text1();
         ASSERT_FALSE(shown.isEmpty());
-        EXPECT_FALSE(f.Command1->isEnabled());
+        EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
         EXPECT_EQ(f.Command1_Click(), RunResult::NothingPrinted);
         f.Command4_Click();
         f.Command6_Click();
@@ -103,18 +103,18 @@ TEST_F(WindowTest, NoPrintButtonPrintsTheProgramsOwnTexts)
 TEST_F(WindowTest, TypingIntoAPromptMakesItTheUsersText)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    pick(f.Combo1, QStringLiteral("光村図書"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    pick(control<QComboBox>(f, "Combo1"), QStringLiteral("光村図書"));
     f.Combo1_Click();
     // Replacing the last character keeps the count: the edit alone counts.
-    QTextCursor cursor = f.Text1->textCursor();
+    QTextCursor cursor = control<QPlainTextEdit>(f, "Text1")->textCursor();
     cursor.movePosition(QTextCursor::End);
     cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor);
-    f.Text1->setTextCursor(cursor);
-    f.Text1->setFocus();
-    QTest::keyClicks(f.Text1, QStringLiteral("x"));
+    control<QPlainTextEdit>(f, "Text1")->setTextCursor(cursor);
+    control<QPlainTextEdit>(f, "Text1")->setFocus();
+    QTest::keyClicks(control<QPlainTextEdit>(f, "Text1"), QStringLiteral("x"));
     EXPECT_EQ(f.text1(), QStringLiteral("学年を選択してくださx"));
-    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command4_Click();
     EXPECT_EQ(paper.sheets().size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(WindowTest, TypingIntoAPromptMakesItTheUsersText)
 
     // The very text of a prompt is the prompt, however it comes back.
     f.setText1(QStringLiteral("学年を選択してください"));
-    EXPECT_FALSE(f.Command1->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
 }
 
 TEST_F(WindowTest, SingleSheetHintsOnlyOnTheOpenDesignPanel)
@@ -130,19 +130,19 @@ TEST_F(WindowTest, SingleSheetHintsOnlyOnTheOpenDesignPanel)
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
     f.eds_Click();
-    EXPECT_TRUE(f.eds->isChecked());
+    EXPECT_TRUE(control<QAction>(f, "eds")->isChecked());
     f.ow_Click();  // "編集終了"
-    EXPECT_FALSE(f.eds->isChecked());
-    f.Option[4]->setChecked(true);
-    f.Option[3]->setChecked(true);
+    EXPECT_FALSE(control<QAction>(f, "eds")->isChecked());
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    control<QRadioButton>(f, "Option", 3)->setChecked(true);
     EXPECT_EQ(f.text1(), QStringLiteral("山川"));
 
     f.Command5_Click();
     f.Command5_Click();
-    f.Option[4]->setChecked(true);
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     EXPECT_EQ(f.text1(), QStringLiteral("山川"));
 
     f.Command5_Click();
-    f.Option[3]->setChecked(true);
+    control<QRadioButton>(f, "Option", 3)->setChecked(true);
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("２文字の単票編集では")));
 }

@@ -35,27 +35,28 @@ QStringList modelCharacters(const RecordingSurface &paper)
 TEST_F(WindowTest, ContinuousRunPrintsPairsAndEmptiesTheBox)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("一二三"));
     services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
     EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
     EXPECT_EQ(paper.sheets().size(), 2u);
     EXPECT_TRUE(f.text1().isEmpty());
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("0"));
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("0"));
     // The temporary copy holds the padded list.
     EXPECT_EQ(readFile(QStringLiteral("BKStmp.txt")), encodeShiftJis(QStringLiteral("一二三　\r\n")));
-    EXPECT_EQ(f.Label3->text(), QStringLiteral("このデータを《BKStmp.txt》名で一時保存しました"));
+    EXPECT_EQ(control<QLabel>(f, "Label3")->text(),
+              QStringLiteral("このデータを《BKStmp.txt》名で一時保存しました"));
 }
 
 TEST_F(WindowTest, RunTakesTheWindowSettings)
 {
     Form2 &f = open();
     f.Command8_Click();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Option[4]->setChecked(true);
-    f.Option[6]->setChecked(true);
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    control<QRadioButton>(f, "Option", 6)->setChecked(true);
     f.lr_Click(3);
-    f.Text50->setText(QStringLiteral("山のぼり"));
+    control<QLineEdit>(f, "Text50")->setText(QStringLiteral("山のぼり"));
     const SheetSettings s = f.sheetSettings();
     EXPECT_EQ(s.fontName, QStringLiteral("IPAexMincho"));
     EXPECT_FALSE(s.tracing);
@@ -74,9 +75,9 @@ TEST_F(WindowTest, RunTakesTheWindowSettings)
 TEST_F(WindowTest, TenSheetBatchesGoOnNumberingUntilANewListComes)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Option[4]->setChecked(true);
-    f.Option[8]->setChecked(true);
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    control<QRadioButton>(f, "Option", 8)->setChecked(true);
     f.setText1(QString(25, QChar(0x5C71)));
     for (int batch = 0; batch < 2; ++batch) {
         services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
@@ -93,7 +94,7 @@ TEST_F(WindowTest, TenSheetBatchesGoOnNumberingUntilANewListComes)
 TEST_F(WindowTest, CancelledPrinterDialogKeepsTheText)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("山川"));
     EXPECT_EQ(f.Command1_Click(), RunResult::NothingPrinted);
     EXPECT_EQ(f.text1(), QStringLiteral("山川"));
@@ -104,7 +105,7 @@ TEST_F(WindowTest, CancelledPrinterDialogKeepsTheText)
 TEST_F(WindowTest, FailedOutputIsReportedAndKeepsTheText)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("山川空海"));
     paper.failFinish(true);
     services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
@@ -118,7 +119,7 @@ TEST_F(WindowTest, FailedOutputIsReportedAndKeepsTheText)
 TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("一二三"));
     QString position;
     bool drawn = false;
@@ -148,7 +149,7 @@ TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
          true},
     };
     for (const auto &c : cases) {
-        f.Label2->setText(c.face);
+        control<QLabel>(f, "Label2")->setText(c.face);
         f.setText1(c.text);
         readNextModal(f, [&](QWidget &w) {
             position = w.findChild<QLabel *>(QStringLiteral("previewPosition"))->text();
@@ -163,15 +164,15 @@ TEST_F(WindowTest, PreviewShowsTheNextRunWithoutConsumingIt)
 TEST_F(WindowTest, WithoutTheBuiltInDictionaryARunPrintsThePickedTexts)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Option[4]->setChecked(true);
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     f.Command5_Click();
     f.tkdic_Click();
     f.setText1(QStringLiteral("集集"));
-    f.Combo3->setEditText(QStringLiteral("現地集合"));
+    control<QComboBox>(f, "Combo3")->setEditText(QStringLiteral("現地集合"));
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command6_Click();  // the single sheet remembers what was picked
-    f.Text50->setText(QStringLiteral("集まり"));
+    control<QLineEdit>(f, "Text50")->setText(QStringLiteral("集まり"));
     EXPECT_EQ(f.runOptions().examples[0], QStringLiteral("現地集合"));
 
     services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});

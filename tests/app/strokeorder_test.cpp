@@ -72,7 +72,7 @@ protected:
     {
         sources = sourcesWith(StrokeData::fromCharacters({}));
         Form2 &f = open();
-        f.Label2->setText(QStringLiteral("IPAexMincho"));
+        control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
         return f;
     }
     void print(Form2 &f)
@@ -96,16 +96,16 @@ protected:
 TEST_F(StrokeOrderWindow, ContinuousRunAndTenSheetBatchesPrintTheForm)
 {
     Form2 &f = openWithData();
-    f.Option[4]->setChecked(true);
-    f.sop->trigger();
-    ASSERT_TRUE(f.sop->isChecked());
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    control<QAction>(f, "sop")->trigger();
+    ASSERT_TRUE(control<QAction>(f, "sop")->isChecked());
     f.setText1(QStringLiteral("山川"));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 2u);
     expectStrokeOrderSheet(paper.sheets()[1], QStringLiteral("川"), 2, f.sheetSettings());
 
-    f.Option[3]->setChecked(true);
-    f.Option[8]->setChecked(true);
+    control<QRadioButton>(f, "Option", 3)->setChecked(true);
+    control<QRadioButton>(f, "Option", 8)->setChecked(true);
     f.setText1(QString(24, QChar(0x5C71)));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 12u);
@@ -116,7 +116,7 @@ TEST_F(StrokeOrderWindow, SingleSheetPrintsTheForm)
 {
     Form2 &f = openWithData();
     f.Command5_Click();
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     f.setText1(QStringLiteral("山川海"));
     const qint16 number = f.state().run.sheetNumber;
     services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
@@ -128,7 +128,7 @@ TEST_F(StrokeOrderWindow, SingleSheetPrintsTheForm)
 TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
 {
     Form2 &f = openWithData();
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     f.setText1(QStringLiteral("山川"));
     QImage shown;
     auto render = [&](std::string_view form) {
@@ -158,34 +158,34 @@ TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
 TEST_F(StrokeOrderWindow, StrokeCountCountsOnlyWithTheForm)
 {
     Form2 &f = openWithData();
-    EXPECT_FALSE(f.soc->isEnabled());
-    f.sop->trigger();
-    EXPECT_TRUE(f.soc->isEnabled());
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QAction>(f, "soc")->isEnabled());
     EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
-    f.soc->trigger();
+    control<QAction>(f, "soc")->trigger();
     EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
 
     // Off again: practice sheets, no count, and the mark waits for the form.
-    f.sop->trigger();
-    EXPECT_FALSE(f.soc->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
     EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
     EXPECT_EQ(f.runOptions().form, kPracticeForm);
-    f.sop->trigger();
+    control<QAction>(f, "sop")->trigger();
     EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
 }
 
 TEST_F(StrokeOrderWindow, SampleTellsTheFormIsChosen)
 {
     Form2 &f = openWithData();
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
-    f.sop->trigger();
-    EXPECT_TRUE(f.Label19->isVisibleTo(&f));
-    const QString plain = shownText(f.Label19);
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
+    const QString plain = shownText(control<QLabel>(f, "Label19"));
     EXPECT_TRUE(plain.contains(QStringLiteral("書き順"))) << plain.toStdString();
-    f.soc->trigger();
-    EXPECT_NE(shownText(f.Label19), plain);  // the count is part of what prints
-    f.sop->trigger();
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    control<QAction>(f, "soc")->trigger();
+    EXPECT_NE(shownText(control<QLabel>(f, "Label19")), plain);  // the count is part of what prints
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
 }
 
 TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
@@ -195,15 +195,15 @@ TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
     const QString problem = missing.problem();
     sources = sourcesWith(StrokeData::fromFile(dir.filePath(QStringLiteral("none.dat"))));
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.sop->trigger();
-    EXPECT_FALSE(f.sop->isChecked());
-    EXPECT_FALSE(f.soc->isEnabled());
-    EXPECT_FALSE(f.Label19->isVisibleTo(&f));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_FALSE(control<QAction>(f, "sop")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
+    EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, problem);
 
-    f.Option[4]->setChecked(true);
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
     f.setText1(QStringLiteral("山"));
     print(f);
     ASSERT_EQ(paper.sheets().size(), 1u);
@@ -217,21 +217,21 @@ TEST_F(StrokeOrderWindow, SizeMenuAsksTheChosenForm)
     ASSERT_NE(offered, SheetCatalog::standard().chooseLayout(kPracticeForm, 2)->offersSmallerSize);
     Form2 &f = openWithData();
     f.nfs_Click();
-    f.sop->trigger();
-    EXPECT_EQ(f.FS->isEnabled(), offered);
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_EQ(control<QMenu>(f, "FS")->isEnabled(), offered);
     if (!offered) {
         EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);  // a size the sheet has
-        EXPECT_TRUE(f.hfs->isChecked());
+        EXPECT_TRUE(control<QAction>(f, "hfs")->isChecked());
     }
-    f.sop->trigger();
-    EXPECT_TRUE(f.FS->isEnabled());
+    control<QAction>(f, "sop")->trigger();
+    EXPECT_TRUE(control<QMenu>(f, "FS")->isEnabled());
 }
 
 TEST_F(StrokeOrderWindow, VersionMenuNamesTheStrokeData)
 {
     Form2 &f = openWithData();
     QStringList captions;
-    for (const QAction *a : f.va->actions())
+    for (const QAction *a : control<QMenu>(f, "va")->actions())
         captions << a->text();
     const QString all = captions.join(QLatin1Char('\n'));
     EXPECT_TRUE(all.contains(QStringLiteral("KanjiVG")) && all.contains(QStringLiteral("CC BY-SA")))

@@ -30,77 +30,83 @@ TEST_F(WindowTest, EachReplacementOfTheListIsOneUndoStep)
 {
     Form2 &f = open();
     f.setText1(QString());
-    f.Text1->insertPlainText(QStringLiteral("山川海"));  // as an input method commits it
+    control<QPlainTextEdit>(f, "Text1")
+        ->insertPlainText(QStringLiteral("山川海"));  // as an input method commits it
     const QString typed = f.text1();
     ASSERT_EQ(typed, QStringLiteral("山川海"));
 
-    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("光村図書")));
+    control<QComboBox>(f, "Combo1")
+        ->setCurrentIndex(control<QComboBox>(f, "Combo1")->findText(QStringLiteral("光村図書")));
     f.Combo1_Click();
     ASSERT_EQ(f.text1(), QStringLiteral("学年を選択してください"));
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), typed);
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("3"));  // the count follows the undo
-    redo(f.Text1);
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(),
+              QStringLiteral("3"));  // the count follows the undo
+    redo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), QStringLiteral("学年を選択してください"));
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
 
     ASSERT_TRUE(SaveDataFile(dir.filePath(QStringLiteral("list.txt")), QStringLiteral("一\r\n二")));
     f.Label10_OLEDragDrop({dir.filePath(QStringLiteral("list.txt"))});
     ASSERT_EQ(f.text1(), QStringLiteral("一\r\n二"));
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), typed);
 
     f.hps_Click();
     ASSERT_NE(f.text1(), typed);
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), typed);
 
     f.gs_Click();
     ASSERT_NE(f.text1(), typed);
     // The reset empties the box and then writes the usage text: one step.
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), typed);
 }
 
 TEST_F(WindowTest, UndoNeverMakesTheProgramsOwnTextsPrintable)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
-    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("光村図書")));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
+    control<QComboBox>(f, "Combo1")
+        ->setCurrentIndex(control<QComboBox>(f, "Combo1")->findText(QStringLiteral("光村図書")));
     f.Combo1_Click();
-    f.Combo2->setCurrentIndex(f.Combo2->findText(QStringLiteral("２年")));
+    control<QComboBox>(f, "Combo2")
+        ->setCurrentIndex(control<QComboBox>(f, "Combo2")->findText(QStringLiteral("２年")));
     f.Combo2_Click();
-    ASSERT_TRUE(f.Command1->isEnabled());
+    ASSERT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());
 
-    undo(f.Text1);  // the prompt comes back
+    undo(control<QPlainTextEdit>(f, "Text1"));  // the prompt comes back
     ASSERT_EQ(f.text1(), QStringLiteral("学年を選択してください"));
-    EXPECT_FALSE(f.Command1->isEnabled());
-    undo(f.Text1);  // and the usage text before it
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
+    undo(control<QPlainTextEdit>(f, "Text1"));  // and the usage text before it
     for (int i = 0; i < 4; ++i)
         services.printers.push_back(PrinterChoice{QStringLiteral("q"), QString()});
     f.Command1_Click();
     f.Command4_Click();
     EXPECT_TRUE(paper.sheets().empty());
-    redo(f.Text1);
-    redo(f.Text1);
-    EXPECT_TRUE(f.Command1->isEnabled());  // the grade list is the user's to print
+    redo(control<QPlainTextEdit>(f, "Text1"));
+    redo(control<QPlainTextEdit>(f, "Text1"));
+    EXPECT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());  // the grade list is the user's to print
 }
 
 TEST_F(WindowTest, UndoAfterARunGivesTheListBackForPrintingAgain)
 {
     Form2 &f = open();
-    f.Label2->setText(QStringLiteral("IPAexMincho"));
+    control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     f.setText1(QStringLiteral("山\r\n𠮟\r\n川\r\n海"));
     services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
     ASSERT_EQ(f.Command1_Click(), RunResult::Printed);
     EXPECT_TRUE(f.text1().isEmpty());
     EXPECT_EQ(paper.sheets().size(), 2u);
 
-    undo(f.Text1);
+    undo(control<QPlainTextEdit>(f, "Text1"));
     EXPECT_EQ(f.text1(), QStringLiteral("山\r\n𠮟\r\n川\r\n海"));
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("10"));
-    EXPECT_EQ(f.Label7->caption(), QStringLiteral("山"));
-    EXPECT_EQ(f.Label8->caption(), QStringLiteral("𠮟"));  // whole, and never a line break
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("10"));
+    EXPECT_EQ(control<CaptionLabel>(f, "Label7")->caption(), QStringLiteral("山"));
+    EXPECT_EQ(control<CaptionLabel>(f, "Label8")->caption(),
+              QStringLiteral("𠮟"));  // whole, and never a line break
     services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
     ASSERT_EQ(f.Command1_Click(), RunResult::Printed);
     EXPECT_EQ(paper.sheets().size(), 4u);

@@ -72,24 +72,26 @@ TEST_F(WindowTest, FilesDroppedAnywhereAreLoadedAndTextDropsStayText)
     writeFile(QStringLiteral("list.txt"), encodeShiftJis(QStringLiteral("山川\r\n")));
     Form2 &f = open();
     const QUrl file = QUrl::fromLocalFile(dir.filePath(QStringLiteral("list.txt")));
-    for (QWidget *target : {f.Text1->viewport(), static_cast<QWidget *>(f.Text4),
-                            static_cast<QWidget *>(f.Combo1->lineEdit()), static_cast<QWidget *>(&f)}) {
+    for (QWidget *target :
+         {control<QPlainTextEdit>(f, "Text1")->viewport(),
+          static_cast<QWidget *>(control<QLineEdit>(f, "Text4")),
+          static_cast<QWidget *>(control<QComboBox>(f, "Combo1")->lineEdit()), static_cast<QWidget *>(&f)}) {
         SCOPED_TRACE(target->objectName().toStdString());
         f.setText1(QStringLiteral("空"));
-        const QString text4 = f.Text4->text();
+        const QString text4 = control<QLineEdit>(f, "Text4")->text();
         QMimeData mime;
         mime.setUrls({file});
         // A copy: a move would let the file manager delete the user's file.
         EXPECT_EQ(dragAndDrop(target, &mime), Qt::CopyAction);
         EXPECT_EQ(f.text1(), QStringLiteral("山川"));
-        EXPECT_EQ(f.Text4->text(), text4);
-        EXPECT_EQ(f.Combo1->count(), 5);
+        EXPECT_EQ(control<QLineEdit>(f, "Text4")->text(), text4);
+        EXPECT_EQ(control<QComboBox>(f, "Combo1")->count(), 5);
     }
 
     f.setText1(QStringLiteral("空"));
     QMimeData words;
     words.setText(QStringLiteral("海"));
-    dragAndDrop(f.Text1->viewport(), &words);
+    dragAndDrop(control<QPlainTextEdit>(f, "Text1")->viewport(), &words);
     EXPECT_TRUE(f.text1().contains(QStringLiteral("海")));
     EXPECT_TRUE(services.messages.empty());
 }
@@ -97,15 +99,16 @@ TEST_F(WindowTest, FilesDroppedAnywhereAreLoadedAndTextDropsStayText)
 TEST_F(WindowTest, ListsChangeOnlyWhenTheUserPicks)
 {
     Form2 &f = open();
-    f.Combo1->setCurrentIndex(1);
+    control<QComboBox>(f, "Combo1")->setCurrentIndex(1);
     f.Combo1_Click();
-    f.Combo2->setCurrentIndex(3);
+    control<QComboBox>(f, "Combo2")->setCurrentIndex(3);
     f.Combo2_Click();
     const QString list = f.text1();
-    f.Combo3->addItems({QStringLiteral("一"), QStringLiteral("二")});
-    f.Combo3->setCurrentIndex(0);
+    control<QComboBox>(f, "Combo3")->addItems({QStringLiteral("一"), QStringLiteral("二")});
+    control<QComboBox>(f, "Combo3")->setCurrentIndex(0);
 
-    for (QComboBox *combo : {f.Combo1, f.Combo2, f.Combo3}) {
+    for (QComboBox *combo : {control<QComboBox>(f, "Combo1"), control<QComboBox>(f, "Combo2"),
+                             control<QComboBox>(f, "Combo3")}) {
         SCOPED_TRACE(combo->objectName().toStdString());
         const int index = combo->currentIndex();
         const int count = combo->count();
@@ -130,8 +133,9 @@ TEST_F(WindowTest, StartsWithItsOwnTitleAndCyanEntryFields)
     // A display name would be appended to every title by the X11 platform.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     Form2 &f = open();
-    for (QWidget *w : {static_cast<QWidget *>(f.Combo1->lineEdit()),
-                       static_cast<QWidget *>(f.Combo2->lineEdit()), static_cast<QWidget *>(f.Text1)})
+    for (QWidget *w : {static_cast<QWidget *>(control<QComboBox>(f, "Combo1")->lineEdit()),
+                       static_cast<QWidget *>(control<QComboBox>(f, "Combo2")->lineEdit()),
+                       static_cast<QWidget *>(control<QPlainTextEdit>(f, "Text1"))})
         EXPECT_EQ(w->palette().color(QPalette::Base), QColor(128, 255, 255)) << w->objectName().toStdString();
 }
 
@@ -139,25 +143,26 @@ TEST_F(WindowTest, ShortSettingsFilesApplyWhatTheyHold)
 {
     writeFile(QStringLiteral("BKS.ini"), QByteArray("a,b,c,d,e,f,g,IPAexMincho\r\n"));
     Form2 &f = open();
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("IPAexMincho"));
-    EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("a"));
-    EXPECT_EQ(f.Text3[7]->text(), QStringLiteral("g"));
+    EXPECT_EQ(control<QLabel>(f, "Label2")->text(), QStringLiteral("IPAexMincho"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 1)->text(), QStringLiteral("a"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 7)->text(), QStringLiteral("g"));
     f.setText1(QString());
     f.Form_Unload();
     EXPECT_TRUE(readFile(QStringLiteral("BKS.ini")).startsWith("a,b,c,d,e,f,g,IPAexMincho,"));
 
     writeFile(QStringLiteral("BKS.ini"), encodeShiftJis(QStringLiteral("題,名\r\n")));
     Form2 &g = open();
-    EXPECT_EQ(g.Text3[2]->text(), QStringLiteral("名"));
-    EXPECT_EQ(g.Text3[3]->text(), QStringLiteral("音読み"));
-    EXPECT_EQ(g.Label2->text(), QStringLiteral("Klee One"));  // no face: the first start's
+    EXPECT_EQ(control<QLineEdit>(g, "Text3", 2)->text(), QStringLiteral("名"));
+    EXPECT_EQ(control<QLineEdit>(g, "Text3", 3)->text(), QStringLiteral("音読み"));
+    EXPECT_EQ(control<QLabel>(g, "Label2")->text(),
+              QStringLiteral("Klee One"));  // no face: the first start's
 
     for (const QByteArray &nothing : {QByteArray(), QByteArray("\r\n\r\n")}) {
         writeFile(QStringLiteral("BKS.ini"), nothing);
         Form2 &h = open();
-        EXPECT_EQ(h.Label2->text(), QStringLiteral("Klee One"));
-        EXPECT_TRUE(h.Text3[1]->text().isEmpty());
-        EXPECT_EQ(h.Text4->text(), QStringLiteral("墨"));
+        EXPECT_EQ(control<QLabel>(h, "Label2")->text(), QStringLiteral("Klee One"));
+        EXPECT_TRUE(control<QLineEdit>(h, "Text3", 1)->text().isEmpty());
+        EXPECT_EQ(control<QLineEdit>(h, "Text4")->text(), QStringLiteral("墨"));
     }
 }
 
@@ -171,12 +176,12 @@ TEST_F(WindowTest, MarkupInTheSettingsFileIsShownAsText)
     const AddressSpaceCap cap(rlim_t(1) << 30);
     Form2 &f = open();
     f.show();
-    f.designPanel->show();
+    control<QWidget>(f, "designPanel")->show();
     f.grab();  // lays out and paints every label
-    EXPECT_EQ(shownText(f.Label14[1]), image);
-    EXPECT_EQ(shownText(f.Label14[8]), image);
-    EXPECT_EQ(shownText(f.Label14[2]), bold);
-    EXPECT_EQ(shownText(f.Label2), bold);
+    EXPECT_EQ(shownText(control<QLabel>(f, "Label14", 1)), image);
+    EXPECT_EQ(shownText(control<QLabel>(f, "Label14", 8)), image);
+    EXPECT_EQ(shownText(control<QLabel>(f, "Label14", 2)), bold);
+    EXPECT_EQ(shownText(control<QLabel>(f, "Label2")), bold);
     for (QLabel *label : f.findChildren<QLabel *>())
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }

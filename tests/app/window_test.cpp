@@ -32,18 +32,18 @@ TEST_F(WindowTest, FirstStartWithoutSettingsFileKeepsTheDesignedTexts)
     Form2 &f = open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("墨翔丸ふたり筆－2020年度学習指導要領準拠－"));
     for (int k = 1; k <= 7; ++k)
-        EXPECT_TRUE(f.Text3[k]->text().isEmpty()) << k;
+        EXPECT_TRUE(control<QLineEdit>(f, "Text3", k)->text().isEmpty()) << k;
     EXPECT_EQ(f.state().TraceShade, QStringLiteral("12632256"));
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);
     EXPECT_FLOAT_EQ(f.state().LineSpacing, 0.0f);
     EXPECT_FLOAT_EQ(f.state().PrintOffset, 0.0f);
-    EXPECT_FALSE(f.ow->isEnabled());
+    EXPECT_FALSE(control<QAction>(f, "ow")->isEnabled());
     EXPECT_EQ(f.windowHeightTwips(), Form2::kStartHeight);
     EXPECT_FALSE(f.designPanelShown());
-    EXPECT_FALSE(f.Command1->isEnabled());
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("0"));
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("0"));
     EXPECT_EQ(f.text1(), joinLinesCrLf(StartupUsageLines()));
-    EXPECT_EQ(f.Text4->text(), QStringLiteral("墨"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text4")->text(), QStringLiteral("墨"));
 }
 
 TEST_F(WindowTest, SettingsFileFillsHeadingsFontAndCharacter)
@@ -51,11 +51,12 @@ TEST_F(WindowTest, SettingsFileFillsHeadingsFontAndCharacter)
     writeFile(QStringLiteral("BKS.ini"),
               encodeShiftJis(QStringLiteral("題,名,音,訓,部,画,,IPAexMincho,山\r\n")));
     Form2 &f = open();
-    EXPECT_EQ(f.Label2->text(), QStringLiteral("IPAexMincho"));
-    EXPECT_EQ(f.Text3[1]->text(), QStringLiteral("題"));
-    EXPECT_EQ(f.Text3[7]->text(), QStringLiteral("文作りをしましょう"));  // empty → default
-    EXPECT_EQ(f.Text4->text(), QStringLiteral("山"));
-    EXPECT_EQ(f.Label6->font().family(), QStringLiteral("IPAexMincho"));
+    EXPECT_EQ(control<QLabel>(f, "Label2")->text(), QStringLiteral("IPAexMincho"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 1)->text(), QStringLiteral("題"));
+    EXPECT_EQ(control<QLineEdit>(f, "Text3", 7)->text(),
+              QStringLiteral("文作りをしましょう"));  // empty → default
+    EXPECT_EQ(control<QLineEdit>(f, "Text4")->text(), QStringLiteral("山"));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->font().family(), QStringLiteral("IPAexMincho"));
 }
 
 // A first start (no settings file, or one naming no face or the caption
@@ -71,9 +72,9 @@ TEST_F(WindowTest, AFirstStartPrintsInTheTextbookHand)
         else
             writeFile(QStringLiteral("BKS.ini"), settings);
         Form2 &f = open();
-        EXPECT_EQ(f.Label2->text(), QStringLiteral("Klee One"));
+        EXPECT_EQ(control<QLabel>(f, "Label2")->text(), QStringLiteral("Klee One"));
         EXPECT_EQ(f.state().SavedFontName, QStringLiteral("Klee One"));
-        EXPECT_EQ(f.Label6->font().family(), QStringLiteral("Klee One"));
+        EXPECT_EQ(control<QLabel>(f, "Label6")->font().family(), QStringLiteral("Klee One"));
         f.setText1(QStringLiteral("山川"));
         services.printers.push_back(PrinterChoice{QString(), dir.filePath(QStringLiteral("x.pdf"))});
         EXPECT_EQ(f.Command1_Click(), RunResult::Printed);
@@ -91,7 +92,7 @@ TEST_F(WindowTest, JunkSettingsFilesNeverStopTheStart)
                                    QByteArray("\x81\x81\x81\xff,\xfc\x40,,,,,,,\x82")}) {
         writeFile(QStringLiteral("BKS.ini"), junk);
         Form2 &f = open();
-        EXPECT_FALSE(f.Label2->text().isNull());
+        EXPECT_FALSE(control<QLabel>(f, "Label2")->text().isNull());
         f.setText1(QStringLiteral("山"));
         EXPECT_EQ(f.state().CharCount, 1);
     }
@@ -127,20 +128,20 @@ TEST_F(WindowTest, ScreenResetReachesTheNothingToPrintState)
 {
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
-    f.Option[2]->setChecked(true);
+    control<QRadioButton>(f, "Option", 2)->setChecked(true);
     f.ScreenReset();
-    EXPECT_TRUE(f.Option[1]->isChecked());
-    EXPECT_TRUE(f.Option[3]->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(f, "Option", 1)->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(f, "Option", 3)->isChecked());
     EXPECT_TRUE(f.text1().startsWith(QStringLiteral("《使い方》\r\n")));
     EXPECT_EQ(f.text1(), joinLinesCrLf(ResetUsageLines()));
-    EXPECT_FALSE(f.Command1->isEnabled());
-    EXPECT_FALSE(f.Frame4->isEnabled());
-    EXPECT_EQ(f.Combo1->currentText(), QStringLiteral("教科書会社"));
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
+    EXPECT_FALSE(control<QGroupBox>(f, "Frame4")->isEnabled());
+    EXPECT_EQ(control<QComboBox>(f, "Combo1")->currentText(), QStringLiteral("教科書会社"));
     EXPECT_EQ(f.windowHeightTwips(), Form2::kResetHeight);
-    EXPECT_EQ(f.Label6->text(), QStringLiteral("墨"));
-    EXPECT_EQ(f.Label9[3]->text(), QStringLiteral("翔"));
-    EXPECT_FALSE(f.Image1->isHidden());
-    EXPECT_TRUE(f.Image2->isHidden());
+    EXPECT_EQ(control<QLabel>(f, "Label6")->text(), QStringLiteral("墨"));
+    EXPECT_EQ(control<QLabel>(f, "Label9", 3)->text(), QStringLiteral("翔"));
+    EXPECT_FALSE(control<ClickableLabel>(f, "Image1")->isHidden());
+    EXPECT_TRUE(control<ClickableLabel>(f, "Image2")->isHidden());
 }
 
 TEST_F(WindowTest, TextChangesRecountAndRedrawTheSample)
@@ -148,40 +149,40 @@ TEST_F(WindowTest, TextChangesRecountAndRedrawTheSample)
     Form2 &f = open();
     f.setText1(QStringLiteral("山川"));
     EXPECT_EQ(f.state().CharCount, 2);
-    EXPECT_EQ(f.Label11->text(), QStringLiteral("2字"));
-    EXPECT_EQ(f.Label6->text(), QStringLiteral("山"));
-    EXPECT_EQ(f.Label66->text(), QStringLiteral("川"));
-    EXPECT_EQ(f.Label9[5]->text(), QStringLiteral("川"));
-    EXPECT_TRUE(f.Command1->isEnabled());
-    EXPECT_TRUE(f.Command3->isEnabled());
+    EXPECT_EQ(control<QLabel>(f, "Label11")->text(), QStringLiteral("2字"));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->text(), QStringLiteral("山"));
+    EXPECT_EQ(control<QLabel>(f, "Label66")->text(), QStringLiteral("川"));
+    EXPECT_EQ(control<QLabel>(f, "Label9", 5)->text(), QStringLiteral("川"));
+    EXPECT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(f, "Command3")->isEnabled());
 
     f.setText1(QStringLiteral("山\r\n川"));
     EXPECT_EQ(f.state().CharCount, 4);  // a line break counts two
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("4"));
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("4"));
 
     f.setText1(QStringLiteral("山"));
-    EXPECT_TRUE(f.Label66->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(f, "Label66")->text().isEmpty());
     EXPECT_EQ(f.state().CharCount, 1);
 
     f.setText1(QString());
-    EXPECT_EQ(f.Label6->text(), QStringLiteral("漢"));
-    EXPECT_EQ(f.Label66->text(), QStringLiteral("墨"));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->text(), QStringLiteral("漢"));
+    EXPECT_EQ(control<QLabel>(f, "Label66")->text(), QStringLiteral("墨"));
     EXPECT_EQ(f.state().CharCount, 0);
-    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(f, "Command1")->isEnabled());
 
     f.setText1(QStringLiteral("《使い方》\r\nabc"));
-    EXPECT_EQ(f.Label6->text(), QStringLiteral("漢"));
-    EXPECT_FALSE(f.Command1->isEnabled());
+    EXPECT_EQ(control<QLabel>(f, "Label6")->text(), QStringLiteral("漢"));
+    EXPECT_FALSE(control<QPushButton>(f, "Command1")->isEnabled());
 }
 
 TEST_F(WindowTest, HandlersSeeCrLfWhateverTheBoxKeeps)
 {
     Form2 &f = open();
-    f.Text1->clear();
-    f.Text1->setFocus();
-    QTest::keyClicks(f.Text1, QStringLiteral("ab"));
-    QTest::keyClick(f.Text1, Qt::Key_Return);
-    QTest::keyClicks(f.Text1, QStringLiteral("c"));
+    control<QPlainTextEdit>(f, "Text1")->clear();
+    control<QPlainTextEdit>(f, "Text1")->setFocus();
+    QTest::keyClicks(control<QPlainTextEdit>(f, "Text1"), QStringLiteral("ab"));
+    QTest::keyClick(control<QPlainTextEdit>(f, "Text1"), Qt::Key_Return);
+    QTest::keyClicks(control<QPlainTextEdit>(f, "Text1"), QStringLiteral("c"));
     EXPECT_EQ(f.text1(), QStringLiteral("ab\r\nc"));
     EXPECT_EQ(f.state().CharCount, 5);
     f.setText1(QStringLiteral("x\ny\rz"));
@@ -194,7 +195,7 @@ TEST_F(WindowTest, TextsBeyondTheSixteenBitCountKeepWholeAndDoNotCrash)
     const QString huge(40000, QChar(0x5C71));
     f.setText1(huge);
     EXPECT_EQ(f.text1().size(), 40000);
-    EXPECT_EQ(f.Label21->caption(), QStringLiteral("40000"));
+    EXPECT_EQ(control<CaptionLabel>(f, "Label21")->caption(), QStringLiteral("40000"));
     EXPECT_EQ(f.state().CharCount, 32767);
 }
 
@@ -203,60 +204,60 @@ TEST_F(WindowTest, NinetyPercentThenOneCharacterForcesFullSize)
     Form2 &f = open();
     f.nfs_Click();
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.8f);
-    EXPECT_EQ(f.Label6->font().pointSize(), 57);
-    EXPECT_EQ(f.Label9[0]->font().pointSize(), 28);
-    f.Option[4]->setChecked(true);
-    EXPECT_FALSE(f.FS->isEnabled());
-    EXPECT_TRUE(f.hfs->isChecked());
-    EXPECT_FALSE(f.nfs->isChecked());
+    EXPECT_EQ(control<QLabel>(f, "Label6")->font().pointSize(), 57);
+    EXPECT_EQ(control<QLabel>(f, "Label9", 0)->font().pointSize(), 28);
+    control<QRadioButton>(f, "Option", 4)->setChecked(true);
+    EXPECT_FALSE(control<QMenu>(f, "FS")->isEnabled());
+    EXPECT_TRUE(control<QAction>(f, "hfs")->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "nfs")->isChecked());
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);
-    EXPECT_TRUE(f.Label16->isHidden());
-    EXPECT_FALSE(f.Combo4->isEnabled());
-    EXPECT_EQ(background(f.Label100), QColor(192, 192, 192));
-    f.Option[3]->setChecked(true);
-    EXPECT_TRUE(f.FS->isEnabled());
+    EXPECT_TRUE(control<QLabel>(f, "Label16")->isHidden());
+    EXPECT_FALSE(control<QComboBox>(f, "Combo4")->isEnabled());
+    EXPECT_EQ(background(control<QLabel>(f, "Label100")), QColor(192, 192, 192));
+    control<QRadioButton>(f, "Option", 3)->setChecked(true);
+    EXPECT_TRUE(control<QMenu>(f, "FS")->isEnabled());
     EXPECT_FLOAT_EQ(f.state().FontScale, 0.9f);
-    EXPECT_EQ(background(f.Label100), QColor(255, 255, 255));
+    EXPECT_EQ(background(control<QLabel>(f, "Label100")), QColor(255, 255, 255));
 }
 
 TEST_F(WindowTest, PrintPositionMovesAndTintsTheSample)
 {
     Form2 &f = open();
-    const int left = f.Label6->x();
+    const int left = control<QLabel>(f, "Label6")->x();
     f.lr_Click(6);
     EXPECT_FLOAT_EQ(f.state().PrintOffset, -6.0f);
-    EXPECT_TRUE(f.lr[6]->isChecked());
-    EXPECT_FALSE(f.lr[0]->isChecked());
-    EXPECT_EQ(background(f.Label6), QColor(255, 255, 105));
-    EXPECT_EQ(f.Label6->x(), left - 2);  // 30 twips
+    EXPECT_TRUE(control<QAction>(f, "lr", 6)->isChecked());
+    EXPECT_FALSE(control<QAction>(f, "lr", 0)->isChecked());
+    EXPECT_EQ(background(control<QLabel>(f, "Label6")), QColor(255, 255, 105));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->x(), left - 2);  // 30 twips
     f.lr_Click(2);
     EXPECT_FLOAT_EQ(f.state().PrintOffset, 4.0f);
     f.lr_Click(0);
     EXPECT_FLOAT_EQ(f.state().PrintOffset, 0.0f);
-    EXPECT_EQ(background(f.Label6), QColor(255, 255, 255));
-    EXPECT_EQ(f.Label6->x(), left);
+    EXPECT_EQ(background(control<QLabel>(f, "Label6")), QColor(255, 255, 255));
+    EXPECT_EQ(control<QLabel>(f, "Label6")->x(), left);
 }
 
 TEST_F(WindowTest, ShadeSpacingRangeAndNumberingOptions)
 {
     Form2 &f = open();
-    f.Option[10]->setChecked(true);
+    control<QRadioButton>(f, "Option", 10)->setChecked(true);
     EXPECT_EQ(f.state().TraceShade, QStringLiteral("14737632"));
-    f.Option[9]->setChecked(true);
+    control<QRadioButton>(f, "Option", 9)->setChecked(true);
     EXPECT_EQ(f.state().TraceShade, QStringLiteral("-2147483633"));
-    f.Option[12]->setChecked(true);
+    control<QRadioButton>(f, "Option", 12)->setChecked(true);
     EXPECT_FLOAT_EQ(f.state().LineSpacing, 5.0f);
-    f.Option[8]->setChecked(true);
-    EXPECT_EQ(f.Command1->text(), QStringLiteral("１０ページ\r\n連続印刷"));
-    f.Option[7]->setChecked(true);
-    EXPECT_EQ(f.Command1->text(), QStringLiteral("連続印刷"));
-    f.Option[6]->setChecked(true);
-    EXPECT_TRUE(f.Label9[0]->isHidden());
-    f.Option[2]->setChecked(true);
-    EXPECT_FALSE(f.Text2->isHidden());
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("0"));
-    EXPECT_TRUE(f.Label21->isHidden());
-    EXPECT_EQ(f.Label1->text(), QStringLiteral("1頁目番号"));
-    f.Option[1]->setChecked(true);
-    EXPECT_EQ(f.Label1->text(), QStringLiteral("文字総数"));
+    control<QRadioButton>(f, "Option", 8)->setChecked(true);
+    EXPECT_EQ(control<QPushButton>(f, "Command1")->text(), QStringLiteral("１０ページ\r\n連続印刷"));
+    control<QRadioButton>(f, "Option", 7)->setChecked(true);
+    EXPECT_EQ(control<QPushButton>(f, "Command1")->text(), QStringLiteral("連続印刷"));
+    control<QRadioButton>(f, "Option", 6)->setChecked(true);
+    EXPECT_TRUE(control<QLabel>(f, "Label9", 0)->isHidden());
+    control<QRadioButton>(f, "Option", 2)->setChecked(true);
+    EXPECT_FALSE(control<QLineEdit>(f, "Text2")->isHidden());
+    EXPECT_EQ(control<QLineEdit>(f, "Text2")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(control<CaptionLabel>(f, "Label21")->isHidden());
+    EXPECT_EQ(control<QLabel>(f, "Label1")->text(), QStringLiteral("1頁目番号"));
+    control<QRadioButton>(f, "Option", 1)->setChecked(true);
+    EXPECT_EQ(control<QLabel>(f, "Label1")->text(), QStringLiteral("文字総数"));
 }

@@ -7,6 +7,14 @@
 #include "tests/support/scriptedservices.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -19,6 +27,28 @@
 #include <gtest/gtest.h>
 
 namespace bks::test {
+
+// A control of the window, found by its object name as a user finds it by
+// its place: the window keeps its controls to itself.
+template <typename T>
+T *control(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+// One of a row of controls: the options are Option1, Option2, …, the others
+// Text3(1), Label14(2), ….
+template <typename T>
+T *control(const QObject &window, const char *name, int index)
+{
+    const QString full = qstrcmp(name, "Option") == 0
+                             ? QStringLiteral("Option%1").arg(index)
+                             : QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+    T *found = window.findChild<T *>(full);
+    EXPECT_NE(found, nullptr) << qPrintable(full);
+    return found;
+}
 
 // The text a widget shows its user, as assistive technology reads it: a
 // label that renders markup reads as the rendered text, not as the tags.
@@ -65,7 +95,7 @@ protected:
 
     Form2 &open(bool load = true)
     {
-        window = std::make_unique<Form2>(services, sources, openInto(paper));
+        window = std::make_unique<Form2>(services, sources, openInto(paper), *catalog);
         if (load)
             window->Form_Load();
         return *window;
@@ -94,6 +124,8 @@ protected:
     ScriptedServices services;
     // What the window's sheets draw on; a test may set others before open().
     SheetSources sources = builtSources();
+    // What its sheets are chosen from; a test may add rows of its own.
+    const SheetCatalog *catalog = &SheetCatalog::standard();
     RecordingSurface paper;
     std::unique_ptr<Form2> window;
 };
