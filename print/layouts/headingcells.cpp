@@ -195,7 +195,8 @@ void writeHeadingCells(PrintSurface &p, const CharacterEntry &entry, const Sheet
     entry.readingsCut = cut;
     if (radical) {
         const QString name = facts->radical->name;
-        const QString text = name.isEmpty() ? facts->radical->form : facts->radical->form + QChar(0x3000) + name;
+        const QString text = name.isEmpty() ? facts->radical->form
+                                            : facts->radical->form + QChar(0x3000) + name;
         writeColumns(p, {text}, cells.radical, cells.turned, unit, kLargestRadical, cut);
     }
     if (count && !cells.count.isEmpty()) {

@@ -60,8 +60,9 @@ inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale,
 inline constexpr double kBlockLabelClear = 4.5, kTurnedBlockLabelClear = 7.5;
 
 // The heading cells of an upright block with its origin at x = X0: left of
-// the labels (see printBlockHeadings), and the 画数 cell's upper left
-// quarter beside its label, as the centre guides cross the rest.
+// the labels (see printBlockHeadings), across the dotted centre guides as
+// the pupil's own writing would go, and the 画数 cell's upper left quarter
+// as the stroke-order sheet has always written its count.
 inline HeadingCells blockHeadingCells(Int16 X0, Int16 U)
 {
     const double x0 = X0.d() + 10, u = U.d(), top = 10;
@@ -73,7 +74,7 @@ inline HeadingCells blockHeadingCells(Int16 X0, Int16 U)
 }
 
 // The same for a turned block with its origin at y = Y0: the cells run
-// along x, the labels at their upper edge.
+// along x, the labels at their upper edge; the count up to its centre guide.
 inline HeadingCells turnedBlockHeadingCells(Int16 Y0, Int16 U)
 {
     const double y0 = Y0.d() + 19, u = U.d();

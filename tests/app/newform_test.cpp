@@ -49,8 +49,17 @@ constexpr std::string_view kReviewDrawsOn[] = {kReadings.id};
 const SheetForm kForms[] = {{"review", u"まとめ", u"まとめテスト", "reviewItem"},
                             // registered before any layout of it is
                             {"unfinished", u"作りかけ", u"作りかけ", "unfinishedItem"}};
-const SheetLayout kLayouts[] = {{"review-10", "review", 10, PrintSurface::Portrait, {}, false, false, false,
-                                 false, kReviewDrawsOn, drawReview}};
+const SheetLayout kLayouts[] = {{"review-10",
+                                 "review",
+                                 10,
+                                 PrintSurface::Portrait,
+                                 {},
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 kReviewDrawsOn,
+                                 drawReview}};
 
 const SheetCatalog &testCatalog()
 {
@@ -73,8 +82,8 @@ QString entry(QChar c)
 // 23 characters: two full sheets and a third whose places left are blank,
 // numbered on from 1.
 const QString kList = QStringLiteral("一二三四五六七八九十百千万円年月日火水木金土山");
-const QStringList kSheetEnds = {entry(u'十') + QStringLiteral("\nNo.1"), entry(u'木') + QStringLiteral("\nNo.2"),
-                                QStringLiteral("　:-\nNo.3")};
+const QStringList kSheetEnds = {entry(u'十') + QStringLiteral("\nNo.1"),
+                                entry(u'木') + QStringLiteral("\nNo.2"), QStringLiteral("　:-\nNo.3")};
 
 QStringList printedTexts(const std::vector<RecordedOp> &sheet)
 {
@@ -130,7 +139,8 @@ TEST_F(NewForm, WindowSaysWhatItCannotPrint)
     f.Command1_Click();
     EXPECT_TRUE(paper.sheets().empty());
     ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages.back().text, QStringLiteral("「作りかけ」には１枚に２文字の用紙がありません。"));
+    EXPECT_EQ(services.messages.back().text,
+              QStringLiteral("「作りかけ」には１枚に２文字の用紙がありません。"));
 }
 
 TEST_F(NewForm, CommandLinePrintsTheFormAndRefusesCountsItLacks)
@@ -143,11 +153,14 @@ TEST_F(NewForm, CommandLinePrintsTheFormAndRefusesCountsItLacks)
     };
     const Case cases[] = {
         {{QStringLiteral("--form"), QStringLiteral("review")}, 0, {}},
-        {{QStringLiteral("--form"), QStringLiteral("review"), QStringLiteral("--per-sheet"), QStringLiteral("2")},
+        {{QStringLiteral("--form"), QStringLiteral("review"), QStringLiteral("--per-sheet"),
+          QStringLiteral("2")},
          2,
          QStringLiteral("--per-sheet 2")},
         {{QStringLiteral("--form"), QStringLiteral("unfinished")}, 2, QStringLiteral("--per-sheet 2")},
-        {{QStringLiteral("--form"), QStringLiteral("nosuch")}, 2, QStringLiteral("practice、stroke-order、review、unfinished")},
+        {{QStringLiteral("--form"), QStringLiteral("nosuch")},
+         2,
+         QStringLiteral("practice、stroke-order、review、unfinished")},
     };
     const SheetSources readings = withReadings();
     for (const Case &c : cases) {
