@@ -95,10 +95,9 @@ constexpr CommandOption kPrintOptions[] = {
     {u"--example2", O::Value, u"TEXT", u"2文字目の例文（同じく）"},
     {u"--form", O::Value, u"NAME", u"用紙の種類（{forms}。既定は practice）"},
     {u"--stroke-order", O::Switch, {}, u"書き順つきの用紙を印刷します（書き順データが必要です）"},
-    {u"--stroke-count",
-     O::Switch,
-     {},
-     u"画数の欄に書き順データの画数を記入します（--stroke-order と一緒に）"},
+    {u"--readings", O::Switch, {}, u"音読み・訓読みの欄に常用漢字表の読みを記入します"},
+    {u"--radical", O::Switch, {}, u"部首の欄に部首とその名前を記入します"},
+    {u"--stroke-count", O::Switch, {}, u"画数の欄に書き順データの画数を記入します"},
 };
 
 }  // namespace
@@ -139,9 +138,6 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
                 QStringLiteral("--stroke-order と --form %1 は一緒に指定できません").arg(*formName)};
         form = kStrokeOrderForm;
     }
-    const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
-    if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
-        return Failure{QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください")};
     // Unsaid, two a sheet, or what the form offers when it has no sheet of
     // two (a test of ten or twenty).
     const std::vector<int> offered = catalog.perSheetOffered(form);
@@ -199,6 +195,8 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
     p.options.form = form;
     p.options.perSheet = perSheet;
     p.settings.writeStrokeCount = strokeCount;
+    p.settings.writeReadings = given.has(u"--readings");
+    p.settings.writeRadical = given.has(u"--radical");
     p.settings.fontScale = ninety ? 0.8f : 0.9f;
     p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
     p.settings.printOffset = float(given.value(u"--offset").value_or(QStringLiteral("0")).toInt());

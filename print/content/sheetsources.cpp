@@ -1,5 +1,7 @@
 #include "print/content/sheetsources.h"
 
+#include "kanji/kanjifacts.h"
+
 namespace bks {
 
 namespace {
@@ -26,6 +28,21 @@ private:
 
     std::function<StrokeData()> m_open;
     mutable std::optional<StrokeData> m_data;
+};
+
+class FactsSource : public SheetSource {
+public:
+    explicit FactsSource(KanjiFacts facts) : m_facts(std::move(facts)) {}
+    QString problem() const override { return m_facts.problem(); }
+    std::any lookUp(char32_t codePoint) const override
+    {
+        if (std::optional<KanjiFactsEntry> entry = m_facts.lookup(codePoint))
+            return std::move(*entry);
+        return {};
+    }
+
+private:
+    KanjiFacts m_facts;
 };
 
 }  // namespace
@@ -71,9 +88,15 @@ std::shared_ptr<const SheetSource> strokeSource(StrokeData data)
     return std::make_shared<StrokeSource>(std::move(data));
 }
 
+std::shared_ptr<const SheetSource> factsSource(const QString &path)
+{
+    return std::make_shared<FactsSource>(KanjiFacts::open(path));
+}
+
 SheetSources installedSources()
 {
     SheetSources sources;
+    sources.add(kFacts.id, factsSource(KanjiFacts::installedPath()));
     sources.add(kStrokes.id, strokeSource([] { return StrokeData::fromFile(StrokeData::installedPath()); }));
     return sources;
 }

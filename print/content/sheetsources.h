@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kanji/kanjifacttypes.h"
 #include "kanji/strokedata.h"
 
 #include <QString>
@@ -37,6 +38,8 @@ struct SourceKey {
 
 // How each character is written, for the 書き順 sheets.
 inline constexpr SourceKey<CharacterStrokes> kStrokes{"strokes"};
+// The readings and the radical, for the heading cells.
+inline constexpr SourceKey<KanjiFactsEntry> kFacts{"facts"};
 
 // Every data source a sheet can draw on, under its key. Built once where
 // the program starts and handed to every output; tests and benchmarks build
@@ -74,6 +77,9 @@ private:
 std::shared_ptr<const SheetSource> strokeSource(std::function<StrokeData()> open);
 // Stroke data already read (or held in memory).
 std::shared_ptr<const SheetSource> strokeSource(StrokeData data);
+
+// The kanji facts file as a source, read the first time it is asked.
+std::shared_ptr<const SheetSource> factsSource(const QString &path);
 
 // The program's own sources: the data files installed with it.
 SheetSources installedSources();

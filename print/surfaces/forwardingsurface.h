@@ -25,6 +25,7 @@ public:
     double scaleWidth() const override { return m_target.scaleWidth(); }
     double scaleHeight() const override { return m_target.scaleHeight(); }
     void print(const QString &text) override { m_target.print(text); }
+    void printColumn(const QString &text) override { m_target.printColumn(text); }
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override
     {
         m_target.line(flags, x1, y1, x2, y2, colour);

@@ -51,6 +51,16 @@ public:
 
     // Prints one string with its text cell's top-left corner at the pen.
     virtual void print(const QString &text) = 0;
+    // Prints one string as a column of vertical writing, top to bottom, the
+    // pen at the top-left of its first character: every character upright in
+    // an em square of its own, in the face's vertical form where it has one
+    // (ー、。（） turn and move as vertical text wants them), so the column
+    // is one em wide and as many ems long as the string has characters.
+    // With an "@" face the column comes out turned as that face's text does,
+    // running to the right from the pen, and reads top to bottom on the
+    // turned page. The pen stays where it was. countCharacters() gives the
+    // squares a string takes.
+    virtual void printColumn(const QString &text) = 0;
     // flags 4: a straight line; flags 20: the outline of the rectangle with
     // the two points as opposite corners. One device pixel wide, in the
     // current DrawStyle.

@@ -3,6 +3,7 @@
 #include "files/fonts.h"
 #include "platform/colours.h"
 #include "print/output/cupsjob.h"
+#include "print/text/characters.h"
 #include "print/text/textqueue.h"
 #include "print/surfaces/variantglyphs.h"
 #include "print/surfaces/verticalglyphs.h"
@@ -167,6 +168,27 @@ void QtPrintSurface::print(const QString &text)
     const double unitsPerPx = unitsPerMm() * kMmPerInch / m_target->resolution();
     current().x = 0;
     current().y += m_metrics->height() * unitsPerPx;
+}
+
+void QtPrintSurface::printColumn(const QString &text)
+{
+    QPainter &p = painter();
+    prepareFont();
+    applyPen(printedColour(settings().colour), Solid);
+    const QPointF at = toDevice(settings().x, settings().y);
+    const QRawFont raw = RawFontAt(m_font, m_pixelSize);
+    const QString shown = hasVariationSelector(text) ? WithoutMissingVariants(text, raw) : text;
+    if (settings().halo > 0) {
+        // The column's whole footprint: its squares are as wide as its ink
+        // may reach.
+        const double halo = settings().halo * p.device()->logicalDpiY() / 72.0;
+        const double length = m_pixelSize * countCharacters(shown);
+        const QSizeF size = isVerticalFace(settings().fontName) ? QSizeF(length, m_pixelSize)
+                                                                : QSizeF(m_pixelSize, length);
+        p.fillRect(QRectF(at, size).adjusted(-halo, -halo, halo, halo), Qt::white);
+    }
+    DrawColumnText(p, m_font, *m_metrics, m_cell, at, shown, isVerticalFace(settings().fontName));
+    p.setFont(m_font);
 }
 
 // Character by character, each one with a variation selector as the glyph

@@ -30,6 +30,7 @@ public:
     ~QtPrintSurface() override;
 
     void print(const QString &text) override;
+    void printColumn(const QString &text) override;
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override;
     void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;

@@ -37,6 +37,11 @@ void RecordingSurface::print(const QString &text)
     record(RecordedOp::Print).text = text;
 }
 
+void RecordingSurface::printColumn(const QString &text)
+{
+    record(RecordedOp::PrintColumn).text = text;
+}
+
 void RecordingSurface::line(int flags, double x1, double y1, double x2, double y2, qint32 colour)
 {
     RecordedOp &op = record(RecordedOp::Line);
@@ -103,13 +108,17 @@ void replayRecording(PrintSurface &surface, const std::vector<RecordedOp> &sheet
         surface.setDrawStyle(op.drawStyle);
         switch (op.kind) {
         case RecordedOp::Print:
+        case RecordedOp::PrintColumn:
             surface.setFontName(op.fontName);
             surface.setFontSize(op.fontSize);
             surface.setForeColor(op.colour);
             surface.setTextHalo(op.halo);
             surface.setCurrentX(op.x);
             surface.setCurrentY(op.y);
-            surface.print(op.text);
+            if (op.kind == RecordedOp::Print)
+                surface.print(op.text);
+            else
+                surface.printColumn(op.text);
             break;
         case RecordedOp::Line: surface.line(op.flags, op.x1, op.y1, op.x2, op.y2, op.colour); break;
         case RecordedOp::StrokePath: surface.strokePath(op.path, op.width, op.colour); break;

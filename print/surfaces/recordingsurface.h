@@ -13,15 +13,16 @@ namespace bks {
 // for a line or a stroked path, `colour` is its own colour, not the
 // ForeColor.
 struct RecordedOp : SurfaceSettings {
-    enum Kind { Print, Line, NewPage, EndDoc, StrokePath };
+    enum Kind { Print, Line, NewPage, EndDoc, StrokePath, PrintColumn };
     Kind kind = Print;
-    QString text;                           // Print
+    QString text;                           // Print, PrintColumn
     int flags = 0;                          // Line
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line
     QPainterPath path;                      // StrokePath
     double width = 0;                       // StrokePath
 
-    bool draws() const { return kind == Print || kind == Line || kind == StrokePath; }
+    bool draws() const { return kind != NewPage && kind != EndDoc; }
+    bool prints() const { return kind == Print || kind == PrintColumn; }
 };
 
 // A surface that draws nothing and remembers every call, for tests and for
@@ -32,6 +33,7 @@ public:
     explicit RecordingSurface(double portraitWidthMm = 200.0, double portraitHeightMm = 287.0);
 
     void print(const QString &text) override;
+    void printColumn(const QString &text) override;
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override;
     void strokePath(const QPainterPath &path, double width, qint32 colour) override;
     void newPage() override;

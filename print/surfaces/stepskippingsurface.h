@@ -39,6 +39,7 @@ public:
     double scaleWidth() const override { return measure([&] { return target().scaleWidth(); }); }
     double scaleHeight() const override { return measure([&] { return target().scaleHeight(); }); }
     void print(const QString &text) override { step([&] { target().print(text); }); }
+    void printColumn(const QString &text) override { step([&] { target().printColumn(text); }); }
     void line(int flags, double x1, double y1, double x2, double y2, qint32 colour) override
     {
         step([&] { target().line(flags, x1, y1, x2, y2, colour); }, {x1, y1, x2, y2});

@@ -296,4 +296,59 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
     return x - topLeft.x();
 }
 
+void DrawColumnText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
+                    QPointF topLeft, const QString &text, bool turned)
+{
+    QPaintDevice *device = painter.device();
+    const double em = font.pointSizeF() * device->logicalDpiY() / 72.0;
+    const QRawFont raw = RawFontAt(font, em);
+    const GlyphSubstitutions empty;
+    const GlyphSubstitutions &vertical = raw.isValid() ? VerticalSubstitutions(raw) : empty;
+
+    painter.save();
+    painter.setFont(font);
+    // A turned column is the upright one drawn a quarter turn
+    // counter-clockwise, so its footprint starts at the pen as an "@" face's
+    // text does and the reader who turns the page sees the same column.
+    if (turned) {
+        painter.translate(topLeft.x(), topLeft.y() + em);
+        painter.rotate(-90);
+    } else {
+        painter.translate(topLeft);
+    }
+    double y = 0;
+    // Every character, whatever its width, takes one em square of the column
+    // so that columns side by side keep their characters level.
+    for (qsizetype i = 0; i < text.size(); y += em) {
+        const qsizetype units = characterLength(text, i);
+        const QString one = text.mid(i, units);
+        i += units;
+        const QList<uint> codePoints = one.toUcs4();
+        const char32_t c = codePoints.value(0);
+        std::optional<quint32> glyph;
+        if (codePoints.size() == 2 && isVariationSelector(codePoints[1]))
+            glyph = VariantGlyph(raw, c, codePoints[1]);
+        else if (codePoints.size() == 1 && raw.isValid() && raw.supportsCharacter(uint(c)))
+            glyph = raw.glyphIndexesForString(one).value(0);
+
+        if (glyph) {
+            // The vertical forms are drawn for the same em box as the
+            // horizontal ones: 、。 move to the upper right, ー stands up.
+            const quint32 shown = vertical.value(*glyph, *glyph);
+            const double advance = raw.advancesForGlyphIndexes(QList<quint32>{shown}).value(0).x();
+            QGlyphRun run;
+            run.setRawFont(raw);
+            run.setGlyphIndexes({shown});
+            run.setPositions({QPointF((em - advance) / 2, y + cell.baseline)});
+            painter.drawGlyphRun(QPointF(0, 0), run);
+        } else {
+            // A character the face lacks comes from a fallback face in its
+            // horizontal form; so does one with combining marks.
+            const double advance = metrics.horizontalAdvance(one);
+            painter.drawText(QPointF((em - advance) / 2, y + cell.baseline), one);
+        }
+    }
+    painter.restore();
+}
+
 }  // namespace bks

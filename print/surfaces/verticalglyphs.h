@@ -35,4 +35,13 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font);
 double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
                         const TextCell &cell, QPointF topLeft, const QString &text);
 
+// Draws `text` as a column of vertical writing: every character upright in
+// an em square of its own, one below the other, in its vertical form where
+// the font has one, centred across the column. `topLeft` is the top-left of
+// the first square in device pixels. `turned` draws the whole column a
+// quarter turn counter-clockwise, running to the right from `topLeft`, as
+// an "@" face's text runs.
+void DrawColumnText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
+                    QPointF topLeft, const QString &text, bool turned);
+
 }  // namespace bks

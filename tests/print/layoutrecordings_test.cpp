@@ -49,6 +49,12 @@ QString describe(const RecordedOp &op)
             .arg(op.colour)
             .arg(op.halo > 0 ? QStringLiteral(" halo ") + num(op.halo) : QString())
             .arg(page(op));
+    case RecordedOp::PrintColumn:
+        return QStringLiteral("column \"%1\" at %2 %3 font \"%4\" %5 colour %6%7 | %8")
+            .arg(op.text, num(op.x), num(op.y), op.fontName, num(op.fontSize))
+            .arg(op.colour)
+            .arg(op.halo > 0 ? QStringLiteral(" halo ") + num(op.halo) : QString())
+            .arg(page(op));
     case RecordedOp::Line:
         return QStringLiteral("line %1 from %2 %3 to %4 %5 style %6 colour %7 | %8")
             .arg(op.flags)

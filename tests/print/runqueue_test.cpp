@@ -158,6 +158,7 @@ public:
     double scaleWidth() const override { return kPortraitW; }
     double scaleHeight() const override { return kPortraitH; }
     void print(const QString &) override { m_drawn = true; }
+    void printColumn(const QString &) override { m_drawn = true; }
     void line(int, double, double, double, double, qint32) override { m_drawn = true; }
     void strokePath(const QPainterPath &, double, qint32) override { m_drawn = true; }
     void newPage() override { endDoc(); }

@@ -1,4 +1,5 @@
 #include "print/surfaces/qtprintsurface.h"
+#include "print/surfaces/recordingsurface.h"
 #include "print/surfaces/variantglyphs.h"
 #include "print/surfaces/verticalglyphs.h"
 #include "tests/print/pdftools.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace bks {
@@ -257,6 +259,73 @@ TEST(AtFace, BracketUsesItsVerticalForm)
     ASSERT_FALSE(b.isNull());
     EXPECT_GT((a.center() - b.center()).manhattanLength(), 20)
         << "vertical form sits elsewhere in the cell than the turned horizontal one";
+}
+
+// A column of vertical writing, upright and with an "@" face, on the page
+// surface and through a recording replayed: every character's ink stays in
+// its own em square, in order down the column (to the right when turned),
+// ー stands along the column and 。 sits in its square's upper right as the
+// reader sees it. Turned, the column is what the "@" face prints.
+// (し between them shows the squares are one em apart, not its advance.)
+TEST(ColumnText, EachCharacterKeepsToItsSquareInItsVerticalForm)
+{
+    constexpr double kDpi = 150, kEmMm = 72 * 25.4 / 72, kPen = 10;
+    const QString text = QStringLiteral("生ーし。");
+    auto draw = [&](PrintSurface &s, const QString &face, bool column) {
+        s.setScaleMode(PrintSurface::Millimetres);
+        s.setFontName(face);
+        s.setFontSize(72);
+        s.setCurrentX(kPen);
+        s.setCurrentY(kPen);
+        column ? s.printColumn(text) : s.print(text);
+    };
+    auto page = [&](const std::function<void(PrintSurface &)> &drawing) {
+        return RenderPreviewPages(drawing, kDpi).at(0);
+    };
+    const double px = kDpi / 25.4;
+    // Where the pen stands on the preview page, found by drawing there.
+    const QPointF pen = test::InkBounds(page([&](PrintSurface &s) {
+                            s.setScaleMode(PrintSurface::Millimetres);
+                            s.line(PrintSurface::Box, kPen, kPen, kPen + 1, kPen + 1, 0);
+                        })).topLeft();
+    for (const char *family : {"Klee One", "BIZ UDMincho"}) {
+        if (rawFont(QString::fromLatin1(family)).familyName() != QString::fromLatin1(family))
+            GTEST_SKIP() << family << " not installed";
+        for (const bool turned : {false, true}) {
+            const QString face = (turned ? QStringLiteral("@") : QString()) + QString::fromLatin1(family);
+            SCOPED_TRACE(face.toStdString());
+            const QImage direct = page([&](PrintSurface &s) { draw(s, face, true); });
+            RecordingSurface recording;
+            draw(recording, face, true);
+            EXPECT_EQ(page([&](PrintSurface &s) { replayRecording(s, recording.ops()); }), direct);
+
+            // The reader's square k of the column, in page pixels.
+            auto square = [&](int k) {
+                const double along = k * kEmMm * px, em = kEmMm * px;
+                return (turned ? QRectF(along, 0, em, em) : QRectF(0, along, em, em)).translated(pen);
+            };
+            for (int k = 0; k < 4; ++k)
+                ASSERT_FALSE(test::InkBounds(direct.copy(square(k).toAlignedRect())).isNull()) << k;
+            const QRect all = test::InkBounds(direct);
+            EXPECT_TRUE(square(0).united(square(3)).toAlignedRect().adjusted(-1, -1, 1, 1).contains(all));
+
+            const QRect bar = test::InkBounds(direct.copy(square(1).toAlignedRect()));
+            EXPECT_EQ(bar.width() > bar.height(), turned);
+            // 。 in the reader's upper right: on the turned page, its upper left.
+            const QRectF stop = square(3);
+            const QRect mark = test::InkBounds(direct.copy(stop.toAlignedRect()));
+            const QPointF centre = QRectF(mark).center() + stop.topLeft();
+            EXPECT_LT(centre.y(), stop.center().y());
+            EXPECT_EQ(centre.x() > stop.center().x(), !turned);
+
+            if (turned) {
+                const QImage sideways = page([&](PrintSurface &s) { draw(s, face, false); });
+                const QRect a = test::InkBounds(sideways), b = test::InkBounds(direct);
+                EXPECT_LE((a.topLeft() - b.topLeft()).manhattanLength(), 2);
+                EXPECT_LE((a.bottomRight() - b.bottomRight()).manhattanLength(), 2);
+            }
+        }
+    }
 }
 
 }  // namespace
