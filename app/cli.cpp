@@ -164,6 +164,7 @@ int printCommand(const QStringList &args, QTextStream &err, const SheetSources &
     };
     host.keepsText = false;
     host.asksUser = false;
+    host.notice = [&err](const QString &what) { err << "警告: " << messageForDisplay(what) << Qt::endl; };
     TextQueue queue(p.text);
     RunCounters counters;
     const RunResult result = runContinuous(host, queue, p.settings, p.options, counters);

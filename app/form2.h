@@ -200,7 +200,6 @@ private:
     void leaveDesignScreen(int heightTwips);
     void showSampleMarkers(bool on);
     const SheetForm &chosenForm() const;
-    bool formWritesStrokeCount() const;
     void showFormChoice();
     void answerItemClicked(QAction *item);
     AnswerKeys answerKeys() const;

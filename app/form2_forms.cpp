@@ -36,10 +36,6 @@ std::string_view Form2::sheetForm() const
     return chosenForm().id;
 }
 
-bool Form2::formWritesStrokeCount() const
-{
-    return drawsOn(m_catalog.sourcesOf(sheetForm()), kStrokes.id) && soc->isChecked();
-}
 
 // A form's data is opened only now, so a session that never asks for it
 // starts as fast as before; without it the item stays off and the sheets
@@ -65,14 +61,15 @@ void Form2::soc_Click()
     showFormChoice();
 }
 
-// "画数を記入" keeps its mark while no form that writes it is chosen, for
-// when one comes back; the sample says what will print.
+// The sample says what will print.
 void Form2::showFormChoice()
 {
     const SheetForm &form = chosenForm();
     const bool strokes = drawsOn(m_catalog.sourcesOf(form.id), kStrokes.id);
     const bool test = testKindOf(form.id).has_value();
-    soc->setEnabled(strokes);
+    // A test has no heading cells to write in, only keys.
+    for (QAction *cells : {sor, sob, soc})
+        cells->setEnabled(!test);
     for (const auto &[item, answers] : m_answerItems)
         item->setEnabled(test);
     QString sample = strokes && soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")

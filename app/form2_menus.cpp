@@ -81,8 +81,12 @@ void Form2::buildMenus()
         if (form.id == kStrokeOrderForm)
             sop = a;
     }
+    // What the heading cells of every form can have written in; off at
+    // every start, as the cells are often the pupil's to fill.
+    separator(so, "b5");
+    sor = choice(so, "sor", QStringLiteral("読みを記入"), false);
+    sob = choice(so, "sob", QStringLiteral("部首を記入"), false);
     soc = choice(so, "soc", QStringLiteral("画数を記入"), false);
-    soc->setEnabled(false);  // only stroke-order sheets have it
     // Only the tests have keys.
     separator(so, "b4");
     const std::tuple<const char *, QString, AnswerKeys> keys[] = {

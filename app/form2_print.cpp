@@ -23,7 +23,9 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
-    s.writeStrokeCount = formWritesStrokeCount();
+    s.writeStrokeCount = soc->isChecked();
+    s.writeReadings = sor->isChecked();
+    s.writeRadical = sob->isChecked();
     return s;
 }
 
@@ -61,6 +63,9 @@ RunHost Form2::runHost()
     host.catalog = &m_catalog;
     host.openSurface = m_openSurface ? m_openSurface : SurfaceOpener(&openPrintSurface);
     host.saveTemp = [this](const QString &text) { SaveTempData(text); };
+    host.notice = [this](const QString &text) {
+        m_services.messageBox(text, QStringLiteral("連続印刷"), MsgButtons::Ok, MsgIcon::Information);
+    };
     return host;
 }
 

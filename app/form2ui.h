@@ -49,7 +49,7 @@ struct Form2Ui {
     QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr, *ow = nullptr,
             *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr, *hps = nullptr,
             *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr, *bokuchan3 = nullptr,
-            *sop = nullptr, *soc = nullptr;
+            *sop = nullptr, *soc = nullptr, *sor = nullptr, *sob = nullptr;
     std::array<QAction *, 7> lr{};
 };
 

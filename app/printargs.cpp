@@ -113,10 +113,9 @@ constexpr CommandOption kPrintOptions[] = {
     {u"--example2", O::Value, u"TEXT", u"2文字目の例文（同じく）"},
     {u"--form", O::Value, u"NAME", u"用紙の種類（{forms}。既定は practice）"},
     {u"--stroke-order", O::Switch, {}, u"書き順つきの用紙を印刷します（書き順データが必要です）"},
-    {u"--stroke-count",
-     O::Switch,
-     {},
-     u"画数の欄に書き順データの画数を記入します（--stroke-order と一緒に）"},
+    {u"--readings", O::Switch, {}, u"音読み・訓読みの欄に常用漢字表の読みを記入します"},
+    {u"--radical", O::Switch, {}, u"部首の欄に部首とその名前を記入します"},
+    {u"--stroke-count", O::Switch, {}, u"画数の欄に書き順データの画数を記入します"},
     {u"--items", O::Value, u"10|20", u"テスト（--form reading-test、writing-test）の1枚の問題数（既定は 20）",
      isItemCount},
     {u"--answers", O::Value, u"after-each|at-end|none",
@@ -175,9 +174,10 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
     if (test && given.has(u"--per-sheet"))
         return Failure{QStringLiteral("テストの１枚の問題数は --items で指定してください")};
     const QStringView countOption = test ? u"--items" : u"--per-sheet";
-    const std::vector<std::string_view> drawnOn = catalog.sourcesOf(form);
-    if (strokeCount && std::find(drawnOn.begin(), drawnOn.end(), kStrokes.id) == drawnOn.end())
-        return Failure{QStringLiteral("--stroke-count は --stroke-order と一緒に指定してください")};
+    // A test has no heading cells to write the facts in.
+    for (const QStringView option : {u"--readings", u"--radical", u"--stroke-count"})
+        if (test && given.has(option))
+            return Failure{QStringLiteral("%1 はテストの用紙には使えません").arg(option)};
     // Unsaid, two a sheet, or the most the form offers when it has no sheet
     // of two (a test: twenty).
     const std::vector<int> offered = catalog.perSheetOffered(form);
@@ -244,6 +244,8 @@ Result<PrintArgs> parsePrintArgs(const QStringList &args, const SheetCatalog &ca
     p.options.form = form;
     p.options.perSheet = perSheet;
     p.settings.writeStrokeCount = strokeCount;
+    p.settings.writeReadings = given.has(u"--readings");
+    p.settings.writeRadical = given.has(u"--radical");
     p.settings.fontScale = ninety ? 0.8f : 0.9f;
     p.settings.lineSpacing = narrow ? 5.0f : 0.0f;
     p.settings.printOffset = float(given.value(u"--offset").value_or(QStringLiteral("0")).toInt());

@@ -91,7 +91,7 @@ QString usageText()
                "                    [--per-sheet 1|2] [--font FACE] [--no-tracing] [--light]\n"
                "                    [--size 90|100] [--narrow] [--offset MM] [--first-number N]\n"
                "                    [--example1 TEXT] [--example2 TEXT]\n"
-               "                    [--form NAME | --stroke-order] [--stroke-count]\n"
+               "                    [--form NAME | --stroke-order] [--readings] [--radical] [--stroke-count]\n"
                "                                      ウィンドウと同じ練習帳を印刷します\n"
                "  bokushomaru --desktop               ウィンドウを開きます（デスクトップのメニューから）。作業フォルダに\n"
                "                                      BKS.ini がなければ、設定と BKStmp.txt を\n"

@@ -51,14 +51,16 @@ bool looksLikeUtf(const QByteArray &bytes)
     return !utf8.hasError();
 }
 
-// Half-width katakana saved as Shift-JIS can be EUC-JP kanji as well; the
-// reader then takes the kanji, the likelier list (see decodeTextFile).
+// Half-width katakana or private-use characters saved as Shift-JIS can be
+// EUC-JP kanji as well; the reader then takes the kanji, the likelier list
+// (see decodeTextFile).
 bool couldBeEucJp(const QByteArray &bytes, const QString &text)
 {
     QStringDecoder euc("EUC-JP", QStringDecoder::Flag::Stateless);
     const QString decoded = euc.decode(bytes);
     return !euc.hasError() && std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F;
+        const char16_t u = c.unicode();
+        return (u >= 0xFF61 && u <= 0xFF9F) || (u >= 0xE000 && u <= 0xF8FF);
     });
 }
 

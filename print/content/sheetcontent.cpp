@@ -3,6 +3,8 @@
 #include "print/layouts/sheetlayout.h"
 #include "print/text/textqueue.h"
 
+#include <algorithm>
+
 namespace bks {
 
 const CharacterEntry &SheetContent::entry(int index) const
@@ -12,8 +14,13 @@ const CharacterEntry &SheetContent::entry(int index) const
 }
 
 SheetContent sheetContent(const SheetLayout &layout, const QString &characters, qint16 number,
-                          std::span<const QString> examples, const SheetSources &sources)
+                          std::span<const QString> examples, const SheetSources &sources,
+                          std::span<const std::string_view> alsoFrom)
 {
+    std::vector<std::string_view> ids(layout.sources.begin(), layout.sources.end());
+    for (const std::string_view id : alsoFrom)
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
     SheetContent content;
     content.number = number;
     const qsizetype count = countCharacters(characters);
@@ -25,10 +32,10 @@ SheetContent sheetContent(const SheetLayout &layout, const QString &characters, 
         if (count == 0)
             continue;
         entry.character = characterAt(characters, std::min<qsizetype>(qsizetype(place), count - 1));
-        if (layout.sources.empty())
+        if (ids.empty())
             continue;
         const char32_t codePoint = char32_t(plainCharacters(entry.character).toUcs4().value(0));
-        for (const std::string_view id : layout.sources)
+        for (const std::string_view id : ids)
             if (const SheetSource *source = sources.find(id))
                 entry.facts.emplace_back(id, source->lookUp(codePoint));
     }

@@ -24,6 +24,9 @@ struct CharacterEntry {
     // What the sources the layout draws on hold for the character, by the
     // source's id (each id a literal, as the keys are).
     std::vector<std::pair<std::string_view, std::any>> facts;
+    // Set by the drawing when the readings did not all fit their cell and
+    // some were left off: the run names the character afterwards.
+    mutable bool readingsCut = false;
 
     // The fact the source `key` holds for the character, or nullptr.
     template <typename Fact>
@@ -61,8 +64,10 @@ struct SheetContent {
 // The content of a sheet of `layout` with these characters, number and
 // examples (the first place's, then the second's, ...): the one place a
 // sheet's content is built, where each character is looked up in the
-// sources the layout's row names.
+// sources the layout's row names and in `alsoFrom` (the sources the
+// sheet's settings ask for besides).
 SheetContent sheetContent(const SheetLayout &layout, const QString &characters, qint16 number,
-                          std::span<const QString> examples, const SheetSources &sources);
+                          std::span<const QString> examples, const SheetSources &sources,
+                          std::span<const std::string_view> alsoFrom = {});
 
 }  // namespace bks

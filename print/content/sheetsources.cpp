@@ -1,5 +1,7 @@
 #include "print/content/sheetsources.h"
 
+#include "kanji/kanjifacts.h"
+
 namespace bks {
 
 namespace {
@@ -31,12 +33,12 @@ private:
 class FactsSource : public SheetSource {
 public:
     explicit FactsSource(KanjiFacts facts) : m_facts(std::move(facts)) {}
-
     QString problem() const override { return m_facts.problem(); }
     std::any lookUp(char32_t codePoint) const override
     {
-        std::optional<KanjiFactsEntry> entry = m_facts.lookup(codePoint);
-        return entry ? std::any(std::move(*entry)) : std::any();
+        if (std::optional<KanjiFactsEntry> entry = m_facts.lookup(codePoint))
+            return std::move(*entry);
+        return {};
     }
     const KanjiFacts &facts() const { return m_facts; }
 
@@ -87,21 +89,21 @@ std::shared_ptr<const SheetSource> strokeSource(StrokeData data)
     return std::make_shared<StrokeSource>(std::move(data));
 }
 
-std::shared_ptr<const SheetSource> factsSource(KanjiFacts facts)
+std::shared_ptr<const SheetSource> factsSource(const QString &path)
 {
-    return std::make_shared<FactsSource>(std::move(facts));
+    return std::make_shared<FactsSource>(KanjiFacts::open(path));
 }
 
 const KanjiFacts *kanjiFactsIn(const SheetSources &sources)
 {
-    const auto *source = dynamic_cast<const FactsSource *>(sources.find(kKanjiFacts.id));
+    const auto *source = dynamic_cast<const FactsSource *>(sources.find(kFacts.id));
     return source ? &source->facts() : nullptr;
 }
 
 SheetSources installedSources()
 {
     SheetSources sources;
-    sources.add(kKanjiFacts.id, factsSource(KanjiFacts::open(KanjiFacts::installedPath())));
+    sources.add(kFacts.id, factsSource(KanjiFacts::installedPath()));
     sources.add(kStrokes.id, strokeSource([] { return StrokeData::fromFile(StrokeData::installedPath()); }));
     return sources;
 }

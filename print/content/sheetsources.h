@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kanji/kanjifacts.h"
+#include "kanji/kanjifacttypes.h"
 #include "kanji/strokedata.h"
 
 #include <QString>
@@ -16,6 +16,8 @@
 #include <vector>
 
 namespace bks {
+
+class KanjiFacts;
 
 // A data source the sheets can draw on: what it knows about one character.
 class SheetSource {
@@ -38,9 +40,8 @@ struct SourceKey {
 
 // How each character is written, for the 書き順 sheets.
 inline constexpr SourceKey<CharacterStrokes> kStrokes{"strokes"};
-
-// The readings, radicals and test words of the kanji facts file.
-inline constexpr SourceKey<KanjiFactsEntry> kKanjiFacts{"kanji-facts"};
+// The readings and the radical, for the heading cells.
+inline constexpr SourceKey<KanjiFactsEntry> kFacts{"facts"};
 
 // Every data source a sheet can draw on, under its key. Built once where
 // the program starts and handed to every output; tests and benchmarks build
@@ -79,8 +80,8 @@ std::shared_ptr<const SheetSource> strokeSource(std::function<StrokeData()> open
 // Stroke data already read (or held in memory).
 std::shared_ptr<const SheetSource> strokeSource(StrokeData data);
 
-// The kanji facts as a source; the file is read the first time it is asked.
-std::shared_ptr<const SheetSource> factsSource(KanjiFacts facts);
+// The kanji facts file as a source, read the first time it is asked.
+std::shared_ptr<const SheetSource> factsSource(const QString &path);
 // The whole of the kanji facts the sources hold, which a test draws its
 // words from; nullptr when they hold none.
 const KanjiFacts *kanjiFactsIn(const SheetSources &sources);

@@ -77,6 +77,7 @@ void drawOneCharSheet(PrintSurface &p, const SheetContent &content, const SheetS
     // 6. Headings, written downwards
     p.setForeColor(0);
     printOneCharHeadings(p, settings.headings, fs, W);
+    writeHeadingCells(p, content.entry(0), settings, oneCharHeadingCells(kGrid, W()), SheetUnit::twips());
 
     // 7. Sheet number
     printOneCharNumber(p, fs, content.number);

@@ -18,6 +18,13 @@ constexpr HeadingPlace kHeadings[] = {
 // Column line k at x = 700 + 900k, row line m at y = 1900 + 900m (twips).
 constexpr SheetGrid kGrid{700, 1900, 900};
 
+// Below each label of a turned heading cell (the reader's left of it); the
+// 18-point labels stand at the cells' upper edge.
+const HeadingCells kHeadingCells{QRectF(QPointF(kGrid.x(4), 2400), QPointF(kGrid.x(8), kGrid.y(2))),
+                                 QRectF(QPointF(kGrid.x(4), 4350), QPointF(kGrid.x(8), kGrid.y(4))),
+                                 QRectF(QPointF(kGrid.x(14), 2450), QPointF(kGrid.x(16), kGrid.y(2))),
+                                 QRectF(QPointF(kGrid.x(14), 4450), QPointF(kGrid.x(16), kGrid.y(4))), true};
+
 constexpr GridLine kLines[] = {
     {false, kGrid.x(0), kGrid.y(0), kGrid.x(0), kGrid.y(10)},
     {false, kGrid.x(2), kGrid.y(4), kGrid.x(2), kGrid.y(8)},
@@ -107,6 +114,7 @@ void drawOneCharSheetVertical(PrintSurface &p, const SheetContent &content, cons
         if (h.k == 1)
             p.setForeColor(0);
     }
+    writeHeadingCells(p, content.entry(0), settings, kHeadingCells, SheetUnit::twips());
 
     // 7. Grid
     drawGrid(p, kLines);

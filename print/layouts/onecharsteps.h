@@ -2,6 +2,7 @@
 
 #include "print/surfaces/printsurface.h"
 #include "print/layouts/drawing.h"
+#include "print/layouts/headingcells.h"
 #include "print/numbers/int16.h"
 #include "print/numbers/numbertext.h"
 #include "print/layouts/squares.h"
@@ -92,6 +93,20 @@ void printOneCharHeadings(PrintSurface &p, const std::array<QString, 8> &heading
             p.print(characterAt(text, j));
         }
     }
+}
+
+// The parts of the heading cells of an upright one-character sheet on the
+// grid `grid` that the labels leave: left of 音読み, 訓読み and 部首 (the
+// labels stand `fromRight` from the printable width, which differs between
+// printers), and the whole 画数 cell.
+inline HeadingCells oneCharHeadingCells(const SheetGrid &grid, double width)
+{
+    auto leftOf = [&](int c0, int r0, int c1, int r1, double fromRight) {
+        const QRectF cell = grid.cells(c0, r0, c1, r1);
+        return QRectF(cell.topLeft(), QPointF(std::min(cell.right(), width - fromRight), cell.bottom()));
+    };
+    return {leftOf(8, 4, 10, 8, 2450), leftOf(6, 4, 8, 8, 4350), leftOf(8, 14, 10, 16, 2450),
+            grid.cells(6, 14, 8, 16)};
 }
 
 // Starts an upright portrait page of the one-character sheets in `face` and

@@ -23,7 +23,7 @@ namespace {
 using S = PrintSurface;
 
 constexpr std::string_view kStrokeOrderSources[] = {kStrokes.id};
-constexpr std::string_view kTestSources[] = {kKanjiFacts.id};
+constexpr std::string_view kTestSources[] = {kFacts.id};
 
 constexpr SheetForm kForms[] = {
     {.id = kPracticeForm, .name = u"練習帳", .caption = {}, .menuItem = {}},

@@ -32,7 +32,11 @@ struct SheetSettings {
     QString traceShade = QString::number(kLightGrey);  // decimal colour number
     bool tracing = true;                               // "あり" selected
     std::array<QString, 8> headings;                   // slots 1..7: the heading boxes; slot 0 unused
-    bool writeStrokeCount = false;                     // stroke-order sheets fill the stroke-count cell
+    // Facts written into the heading cells ("画数を記入", "読みを記入",
+    // "部首を記入"); off at every start, as the cells are the pupil's.
+    bool writeStrokeCount = false;
+    bool writeReadings = false;
+    bool writeRadical = false;
 
     bool verticalFont() const { return fontName.startsWith(QLatin1Char('@')); }
     // No face chosen yet ("フォント", the caption before any choice), or none

@@ -55,7 +55,6 @@ std::vector<GridLine> gridLines(int rowsTaken)
 const QRectF kModelBox = kGrid.cells(6, 0, 10, 4);
 const QRectF kDiagramBox = kGrid.cells(2, 0, 6, 4);
 const QRectF kBuildUpArea = kGrid.cells(2, 4, 6, 8);
-const QRectF kStrokeCountCell = kGrid.cells(6, 14, 8, 16);
 
 }  // namespace
 
@@ -104,7 +103,7 @@ void drawStrokeOrderSheet(PrintSurface &p, const SheetContent &content, const Sh
 
     p.setForeColor(0);
     printOneCharHeadings(p, settings.headings, fs, W);
-    writeStrokeCount(p, strokes, settings, kStrokeCountCell, unit);
+    writeHeadingCells(p, content.entry(0), settings, oneCharHeadingCells(kGrid, W()), unit);
 
     printOneCharNumber(p, fs, content.number);
 

@@ -23,8 +23,10 @@ struct StrokeOrderBlock : BlockPen {
     }
 
     // One block with its origin at x = X0.
-    void draw(Int16 X0, const QString &character, const CharacterStrokes *strokes)
+    void draw(Int16 X0, const CharacterEntry &entry)
     {
+        const QString &character = entry.character;
+        const CharacterStrokes *strokes = entry.fact(kStrokes);
         using S = PrintSurface;
         const float fs = kStrokeSheetScale;
         const SheetUnit unit = SheetUnit::millimetres();
@@ -87,11 +89,7 @@ struct StrokeOrderBlock : BlockPen {
 
         p.setForeColor(0);
         printBlockHeadings(*this, settings.headings, X0, U, fs);
-        // The cell's upper left quarter, beside its heading: the centre
-        // guides cross the rest.
-        const QRectF countCell = squares(L + 6 * U, T + 14 * U, 1);
-        writeStrokeCount(p, strokes, settings,
-                         countCell.adjusted(0, 0, -countCell.width() / 2, -countCell.height() / 2), unit);
+        writeHeadingCells(p, entry, settings, blockHeadingCells(X0, U), unit);
     }
 };
 
@@ -109,9 +107,9 @@ void drawStrokeOrderTwoSheet(PrintSurface &p, const SheetContent &content, const
     p.setOrientation(PrintSurface::Landscape);
 
     StrokeOrderBlock block{{p}, settings, U, strokeShade(settings)};
-    block.draw(0, content.character(1), content.strokesOf(1));
+    block.draw(0, content.entry(1));
     printSheetNumber(p, 12 * U + 10, 16 * U + 13, kStrokeSheetScale, content.number);
-    block.draw(D, content.character(0), content.strokesOf(0));
+    block.draw(D, content.entry(0));
 
     p.setForeColor(0);
     p.setFontSize(scaledSize(kStrokeSheetScale, 10));

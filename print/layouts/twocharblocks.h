@@ -4,6 +4,7 @@
 // cell unit, headings and number.
 
 #include "print/layouts/drawing.h"
+#include "print/layouts/headingcells.h"
 #include "print/numbers/int16.h"
 #include "print/numbers/numbertext.h"
 #include "print/surfaces/printsurface.h"
@@ -52,6 +53,38 @@ inline void printSheetNumber(PrintSurface &p, Int16 x, Int16 y, float fontScale,
     p.setCurrentY(y.d());
     p.setFontSize(scaledSize(fontScale, 10));
     p.print(numberText(number));
+}
+
+// Millimetres from a heading's pen to where its cell is free: upright
+// headings are 10-point, turned ones 20-point.
+inline constexpr double kBlockLabelClear = 4.5, kTurnedBlockLabelClear = 7.5;
+
+// The heading cells of an upright block with its origin at x = X0: left of
+// the labels (see printBlockHeadings), across the dotted centre guides as
+// the pupil's own writing would go, and the 画数 cell's upper left quarter
+// as the stroke-order sheet has always written its count.
+inline HeadingCells blockHeadingCells(Int16 X0, Int16 U)
+{
+    const double x0 = X0.d() + 10, u = U.d(), top = 10;
+    auto leftOf = [&](double c0, double r0, double labelX, double r1) {
+        return QRectF(QPointF(x0 + c0 * u, top + r0 * u), QPointF(labelX - 0.5, top + r1 * u));
+    };
+    return {leftOf(8, 4, X0.d() + 9 * u + 15, 8), leftOf(6, 4, X0.d() + 7 * u + 15, 8),
+            leftOf(8, 14, X0.d() + 9 * u + 15, 16), QRectF(x0 + 6 * u, top + 14 * u, u, u)};
+}
+
+// The same for a turned block with its origin at y = Y0: the cells run
+// along x, the labels at their upper edge; the count up to its centre guide.
+inline HeadingCells turnedBlockHeadingCells(Int16 Y0, Int16 U)
+{
+    const double y0 = Y0.d() + 19, u = U.d();
+    auto below = [&](double c0, double c1, double labelRow, double r1) {
+        return QRectF(QPointF(10 + c0 * u, Y0.d() + labelRow * u + 10 + kTurnedBlockLabelClear),
+                      QPointF(10 + c1 * u, y0 + r1 * u));
+    };
+    HeadingCells cells{below(4, 8, 1, 2), below(4, 8, 3, 4), below(14, 16, 1, 2), below(14, 15, 3, 4)};
+    cells.turned = true;
+    return cells;
 }
 
 // The seven headings of a two-character block with its origin at x = X0,

@@ -14,8 +14,9 @@ struct TwoCharBlock : BlockPen {
     qint32 shade;
 
     // One landscape block with its origin at x = X0.
-    void draw(Int16 X0, const QString &ch, const QString &sentence)
+    void draw(Int16 X0, const CharacterEntry &entry)
     {
+        const QString &ch = entry.character, &sentence = entry.example;
         using S = PrintSurface;
         // Lines: the heading band, then across the rows, then along the columns
         p.setDrawStyle(S::Solid);
@@ -55,6 +56,7 @@ struct TwoCharBlock : BlockPen {
         // Headings, one character under the other
         p.setForeColor(0);
         printBlockHeadings(*this, settings.headings, X0, U, fs);
+        writeHeadingCells(p, entry, settings, blockHeadingCells(X0, U), mm);
     }
 };
 
@@ -74,9 +76,9 @@ void drawTwoCharSheet(PrintSurface &surface, const SheetContent &content, const 
     p.setOrientation(PrintSurface::Landscape);
 
     TwoCharBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
-    block.draw(0, content.character(1), content.example(1));
+    block.draw(0, content.entry(1));
     printSheetNumber(p, 12 * U + 10, 16 * U + 13, settings.fontScale, content.number);
-    block.draw(D, content.character(0), content.example(0));
+    block.draw(D, content.entry(0));
 }
 
 }  // namespace bks

@@ -14,8 +14,9 @@ struct VerticalBlock : BlockPen {
     qint32 shade;
 
     // One block turned a quarter: its origin at y = Y0, headings above it.
-    void draw(Int16 Y0, const QString &ch, const QString &sentence)
+    void draw(Int16 Y0, const CharacterEntry &entry)
     {
+        const QString &ch = entry.character, &sentence = entry.example;
         using S = PrintSurface;
         // Lines: the heading band, then the block's columns as rows, then its
         // rows as columns, the strip's side at the bottom
@@ -72,6 +73,7 @@ struct VerticalBlock : BlockPen {
             p.setFontSize(scaledSize(fs, 20));
             printIfAny(p, settings.headings[k]);
         }
+        writeHeadingCells(p, entry, settings, turnedBlockHeadingCells(Y0, U), SheetUnit::millimetres());
     }
 };
 
@@ -90,9 +92,9 @@ void drawTwoCharSheetVertical(PrintSurface &surface, const SheetContent &content
     p.setFontName(settings.fontName);
 
     VerticalBlock block{{p}, settings, U, settings.fontScale, colourValue(settings.traceShade)};
-    block.draw(0, content.character(0), content.example(0));
+    block.draw(0, content.entry(0));
     printSheetNumber(p, 15 * U + 10, 11 * U + 10, settings.fontScale, content.number);
-    block.draw(D, content.character(1), content.example(1));
+    block.draw(D, content.entry(1));
 }
 
 }  // namespace bks

@@ -1,6 +1,8 @@
 // "連続印刷": every sheet of the counted characters, or the next ten, as one
 // output of the sheet job; and its preview.
 #include "print/run/continuousrun.h"
+
+#include "print/layouts/headingcells.h"
 #include "print/run/runmessages.h"
 
 #include "print/surfaces/forwardingsurface.h"
@@ -115,6 +117,7 @@ public:
     {
         SheetRun run(surface, m_text1, *m_layout, m_settings, m_options, m_c, m_host.dataSources(),
                      m_host.sheetCatalog());
+        tellMissingFacts();
         if (m_c.runCharCount == 0) {
             if (!confirmEmptySheet())
                 return RunResult::NothingPrinted;
@@ -127,11 +130,28 @@ public:
             run.setProgress(progress.get(), m_sheets);
         }
         run.printSheets();
+        if (m_host.notice && !run.readingsCut().isEmpty())
+            m_host.notice(QStringLiteral("読みが欄に入りきらず、一部を「…」で省いた漢字: ")
+                          + run.readingsCut().join(QLatin1Char(' ')));
         m_cancelled = run.cancelled();
         return m_cancelled ? RunResult::Stopped : RunResult::Printed;
     }
 
     bool cancelled() const override { return m_cancelled; }
+
+    // The sheets go on without the facts, their cells left empty.
+    void tellMissingFacts() const
+    {
+        if (!m_host.notice)
+            return;
+        for (const std::string_view id : headingSources(m_settings)) {
+            const std::string_view one[] = {id};
+            if (const QString why = m_host.dataSources().problem(one); !why.isEmpty())
+                m_host.notice(why
+                              + (id == kFacts.id ? QStringLiteral(" 読み・部首の欄は空けたまま印刷します。")
+                                                 : QStringLiteral(" 画数の欄は空けたまま印刷します。")));
+        }
+    }
 
     void restore() override
     {

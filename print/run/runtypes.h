@@ -81,6 +81,10 @@ struct RunHost {
     // Characters not printed stay in a text box the user sees; without one
     // (the command line) the messages name them instead.
     bool keepsText = true;
+    // Told what the user should know of a run that went on regardless: the
+    // facts for the heading cells missing, readings left off. Without it
+    // nothing is said.
+    std::function<void(const QString &)> notice;
     // A user answers the run's questions; without one (the command line) the
     // run says what it would have asked and goes on.
     bool asksUser = true;

@@ -1,5 +1,7 @@
 #include "print/run/sheetrun.h"
 
+#include "print/layouts/headingcells.h"
+
 namespace bks {
 
 void SheetRun::printBlankSheet()
@@ -34,7 +36,11 @@ void SheetRun::printSheets()
 void SheetRun::printNext()
 {
     const QString characters = m_text1.takeFront(m_layout.charactersPerSheet);
-    m_catalog.printSheet(m_layout, m_surface, contentFor(characters), m_settings);
+    const SheetContent content = contentFor(characters);
+    m_catalog.printSheet(m_layout, m_surface, content, m_settings);
+    for (const CharacterEntry &entry : content.entries)
+        if (entry.readingsCut && !m_readingsCut.contains(entry.character))
+            m_readingsCut << entry.character;
     m_surface.newPage();
 }
 
@@ -49,7 +55,7 @@ SheetContent SheetRun::contentFor(const QString &characters) const
         if (character.isEmpty() || !examples[place].contains(character))
             examples[place].clear();
     }
-    return sheetContent(m_layout, characters, m_c.sheetNumber, examples, m_sources);
+    return sheetContent(m_layout, characters, m_c.sheetNumber, examples, m_sources, m_headingSources);
 }
 
 // The number of the sheet at `position` in the numbering (ten-sheet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/layouts/headingcells.h"
 #include "print/run/runtypes.h"
 #include "print/text/textqueue.h"
 #include "print/numbers/int16.h"
@@ -25,7 +26,7 @@ public:
              const SheetSettings &settings, const RunOptions &options, RunCounters &counters,
              const SheetSources &sources, const SheetCatalog &catalog)
         : m_surface(surface), m_text1(text1), m_layout(layout), m_settings(settings), m_options(options),
-          m_c(counters), m_sources(sources), m_catalog(catalog)
+          m_c(counters), m_sources(sources), m_catalog(catalog), m_headingSources(headingSources(settings))
     {
         if (m_layout.startsNumberAtOne)
             m_c.sheetNumber = 1;
@@ -37,6 +38,8 @@ public:
         m_total = total;
     }
     bool cancelled() const { return m_cancelled; }
+    // The characters whose readings did not all fit their cells, each once.
+    const QStringList &readingsCut() const { return m_readingsCut; }
 
     // The sheet an empty text prints when the user agrees.
     void printBlankSheet();
@@ -61,6 +64,8 @@ private:
     int m_total = 0;
     int m_done = 0;
     bool m_cancelled = false;
+    std::vector<std::string_view> m_headingSources;
+    QStringList m_readingsCut;
 };
 
 }  // namespace bks

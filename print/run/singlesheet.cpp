@@ -2,6 +2,8 @@
 // of the sheet job.
 #include "print/run/singlesheet.h"
 
+#include "print/layouts/headingcells.h"
+
 #include "print/run/sheetjob.h"
 #include "print/run/sheetrun.h"
 
@@ -48,7 +50,7 @@ public:
         m_done.characters = characters();
         const SheetContent content = sheetContent(*m_layout, m_done.characters, m_choice.number,
                                                   m_choice.printPicked ? m_choice.picked : m_choice.typed,
-                                                  m_host.dataSources());
+                                                  m_host.dataSources(), headingSources(m_settings));
         m_host.sheetCatalog().printSheet(*m_layout, surface, content, m_settings);
         return RunResult::Printed;
     }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace bks;
 
 namespace {
@@ -320,10 +322,18 @@ TEST(CommandLine, PrintTakesTheStrokeOrderForm)
     EXPECT_EQ(counted->options.form, kStrokeOrderForm);
     EXPECT_TRUE(counted->settings.writeStrokeCount);
 
-    // A count with nothing to write it on is a misuse, told in Japanese.
-    const Ran lone = run(base + QStringList{QStringLiteral("--stroke-count"), QStringLiteral("山")});
-    EXPECT_EQ(lone.code, 2);
-    EXPECT_TRUE(lone.err.contains(QStringLiteral("--stroke-order"))) << lone.err.toStdString();
+    // Every form has the heading cells: each switch on its own.
+    for (const char *option : {"--stroke-count", "--readings", "--radical"}) {
+        const Result<PrintArgs> filled = parsePrintArgs(base
+                                                            + QStringList{QString::fromLatin1(option),
+                                                                          QStringLiteral("山")},
+                                                        SheetCatalog::standard(), EnvironmentData{});
+        ASSERT_TRUE(filled.ok()) << option;
+        const SheetSettings &s = filled->settings;
+        EXPECT_EQ((std::array{s.writeStrokeCount, s.writeReadings, s.writeRadical}),
+                  (std::array{option[2] == 's', option[2] == 'r' && option[3] == 'e', option[3] == 'a'}))
+            << option;
+    }
 
     // --form names a form of the table; --stroke-order is another name for
     // one of them, and a form the table lacks or two forms are a misuse.

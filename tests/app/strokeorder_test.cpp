@@ -155,23 +155,27 @@ TEST_F(StrokeOrderWindow, PreviewShowsTheForm)
     EXPECT_FALSE(shown == render(kPracticeForm));
 }
 
-TEST_F(StrokeOrderWindow, StrokeCountCountsOnlyWithTheForm)
+// Each switch of the heading cells on its own, off at start, on every form.
+TEST_F(StrokeOrderWindow, HeadingCellSwitchesStandAloneOnEveryForm)
 {
     Form2 &f = openWithData();
-    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
-    control<QAction>(f, "sop")->trigger();
-    EXPECT_TRUE(control<QAction>(f, "soc")->isEnabled());
-    EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
-    control<QAction>(f, "soc")->trigger();
-    EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
-
-    // Off again: practice sheets, no count, and the mark waits for the form.
-    control<QAction>(f, "sop")->trigger();
-    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
-    EXPECT_FALSE(f.sheetSettings().writeStrokeCount);
-    EXPECT_EQ(f.runOptions().form, kPracticeForm);
-    control<QAction>(f, "sop")->trigger();
-    EXPECT_TRUE(f.sheetSettings().writeStrokeCount);
+    auto switches = [&] {
+        const SheetSettings s = f.sheetSettings();
+        return std::array{s.writeReadings, s.writeRadical, s.writeStrokeCount};
+    };
+    EXPECT_EQ(switches(), (std::array{false, false, false}));
+    const char *items[] = {"sor", "sob", "soc"};
+    for (size_t i = 0; i < 3; ++i) {
+        control<QAction>(f, items[i])->trigger();
+        std::array<bool, 3> expected{};
+        expected[i] = true;
+        EXPECT_EQ(switches(), expected) << items[i];
+        control<QAction>(f, "sop")->trigger();
+        EXPECT_EQ(switches(), expected) << items[i];
+        control<QAction>(f, "sop")->trigger();
+        EXPECT_EQ(f.runOptions().form, kPracticeForm);
+        control<QAction>(f, items[i])->trigger();
+    }
 }
 
 TEST_F(StrokeOrderWindow, SampleTellsTheFormIsChosen)
@@ -198,7 +202,6 @@ TEST_F(StrokeOrderWindow, MissingDataRefusesTheFormAndPracticeGoesOn)
     control<QLabel>(f, "Label2")->setText(QStringLiteral("IPAexMincho"));
     control<QAction>(f, "sop")->trigger();
     EXPECT_FALSE(control<QAction>(f, "sop")->isChecked());
-    EXPECT_FALSE(control<QAction>(f, "soc")->isEnabled());
     EXPECT_FALSE(control<QLabel>(f, "Label19")->isVisibleTo(&f));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, problem);

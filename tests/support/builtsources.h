@@ -20,7 +20,7 @@ inline SheetSources builtSources()
     SheetSources sources;
     sources.add(kStrokes.id,
                 strokeSource([] { return StrokeData::fromFile(QStringLiteral(BKS_STROKE_DATA_FILE)); }));
-    sources.add(kKanjiFacts.id, factsSource(KanjiFacts::open(QStringLiteral(BKS_KANJI_FACTS_FILE))));
+    sources.add(kFacts.id, factsSource(QStringLiteral(BKS_KANJI_FACTS_FILE)));
     return sources;
 }
 
