@@ -34,8 +34,9 @@ protected:
 // split a reading, and say when they left readings off.
 TEST_F(HeadingCells, ColumnsFitTheirCellOrSayWhatWasLeftOff)
 {
-    const QStringList many = {QStringLiteral("い（きる）"), QStringLiteral("い（かす）"), QStringLiteral("う（まれる）"),
-                              QStringLiteral("お（う）"),   QStringLiteral("は（える）"), QStringLiteral("き"),
+    const QStringList many = {QStringLiteral("い（きる）"),   QStringLiteral("い（かす）"),
+                              QStringLiteral("う（まれる）"), QStringLiteral("お（う）"),
+                              QStringLiteral("は（える）"),   QStringLiteral("き"),
                               QStringLiteral("なま")};
     const SheetUnit twips = SheetUnit::twips();
     const struct {
@@ -186,7 +187,8 @@ TEST_F(HeadingCells, TheRunTellsWhatWasLeftOffOrMissing)
         if (present) {
             EXPECT_TRUE(notices[0].endsWith(QStringLiteral(": 下 明"))) << notices[0].toStdString();
         } else {
-            EXPECT_TRUE(notices[0].contains(QStringLiteral("読み・部首の欄は空けたまま"))) << notices[0].toStdString();
+            EXPECT_TRUE(notices[0].contains(QStringLiteral("読み・部首の欄は空けたまま")))
+                << notices[0].toStdString();
             for (const auto &sheet : job.surface.sheets())
                 for (const RecordedOp &op : sheet)
                     EXPECT_NE(op.kind, RecordedOp::PrintColumn);
