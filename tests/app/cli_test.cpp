@@ -137,7 +137,9 @@ TEST(CommandLine, PrintRejectsBadUsage)
           QStringLiteral("print --pdf a.pdf --form reading-test --per-sheet 2 山").split(QLatin1Char(' ')),
           QStringLiteral("print --pdf a.pdf --form reading-test --items 15 山").split(QLatin1Char(' ')),
           QStringLiteral("print --pdf a.pdf --form writing-test --answers later 山").split(QLatin1Char(' ')),
-          QStringLiteral("print --pdf a.pdf --form writing-test --variant -1 山").split(QLatin1Char(' '))}) {
+          QStringLiteral("print --pdf a.pdf --form writing-test --variant -1 山").split(QLatin1Char(' ')),
+          // A test has no heading cells to write facts in.
+          QStringLiteral("print --pdf a.pdf --form reading-test --readings 山").split(QLatin1Char(' '))}) {
         const Ran r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
