@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <tuple>
 
 namespace bks {
 namespace {
@@ -38,6 +39,13 @@ int rank(const FactWord &word, const WordPart &asked)
     return asked.tableExample ? 0 : word.common ? 1 : 2;
 }
 
+// Among the table's examples the common words come first: the table also
+// gives words a pupil has never heard (行火, 言上).
+std::tuple<int, bool, qsizetype> order(const FactWord &word, int rank)
+{
+    return {rank, !word.common, rank == 0 ? 0 : word.parts.size()};
+}
+
 TestItem fromWord(char32_t kanji, const FactWord &word, const WordPart &asked)
 {
     TestItem item;
@@ -50,17 +58,25 @@ TestItem fromWord(char32_t kanji, const FactWord &word, const WordPart &asked)
     return item;
 }
 
-// The kanji alone: for 読み with its first reading, for 書き with the first
-// reading that has okurigana, written after it (生きる), if it has one.
+// The kanji alone. For 書き with the first reading that has okurigana,
+// written after it (生きる). For 読み as the kanji reads standing alone:
+// its 訓 as a word of its own (夏 なつ, not the table's first reading カ,
+// which would mark a pupil's なつ wrong), else a reading with okurigana,
+// else its first reading (肉 にく).
 TestItem alone(char32_t kanji, const QList<KanjiReading> &readings, TestKind kind)
 {
-    const KanjiReading *chosen = &readings.front();
-    if (kind == TestKind::Writing) {
-        const auto withOkurigana = std::find_if(readings.cbegin(), readings.cend(),
-                                                [](const KanjiReading &r) { return r.hasOkurigana(); });
-        if (withOkurigana != readings.cend())
-            chosen = &*withOkurigana;
-    }
+    const auto first = [&readings](auto wanted) {
+        const auto found = std::find_if(readings.cbegin(), readings.cend(), wanted);
+        return found == readings.cend() ? nullptr : &*found;
+    };
+    const auto withOkurigana = [](const KanjiReading &r) { return r.hasOkurigana(); };
+    const KanjiReading *chosen = nullptr;
+    if (kind == TestKind::Reading)
+        chosen = first([](const KanjiReading &r) { return r.kind == ReadingKind::Kun && !r.hasOkurigana(); });
+    if (!chosen)
+        chosen = first(withOkurigana);
+    if (!chosen)
+        chosen = &readings.front();
     TestItem item;
     item.kanji = kanji;
     item.word = QString::fromUcs4(&kanji, 1) + chosen->okurigana();
@@ -110,12 +126,10 @@ Result<TestItems> buildTestItems(const TestList &list, const KanjiFacts &facts, 
             if (const WordPart *asked = askedPart(words[i], kanji, taught))
                 choices.append({i, asked, rank(words[i], *asked)});
         }
-        // The table's examples keep its order; the other words go shortest first.
+        // The table's examples otherwise keep its order; the other words go
+        // shortest first.
         std::stable_sort(choices.begin(), choices.end(), [&words](const Choice &a, const Choice &b) {
-            const auto key = [&words](const Choice &c) {
-                return std::pair{c.rank, c.rank == 0 ? 0 : words[c.word].parts.size()};
-            };
-            return key(a) < key(b);
+            return order(words[a.word], a.rank) < order(words[b.word], b.rank);
         });
         if (choices.isEmpty()) {
             out.items.append(alone(kanji, entry->readings, kind));

@@ -31,8 +31,6 @@ struct TestItem {
     qsizetype targetLength = 1;
     // Its reading there, in hiragana (がっ in 学校).
     QString targetReading;
-    // The squares of 書き's answer: one for each kanji of the target.
-    int answerBoxes = 1;
     // No word fits: the kanji alone (with the okurigana of its reading).
     bool kanjiAlone = false;
 };

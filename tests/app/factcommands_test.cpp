@@ -49,7 +49,7 @@ TEST(FactCommands, AnswerOrSayWhyNot)
         {"radical あ", 1, "", "常用漢字表にありません"},
         {"readings", 2, "", "使い方"},
         {"radical 生下", 2, "", "使い方"},
-        {"test-items --publisher 光村図書 --grade 1", 0, "木\t木\tぼく\tぼく\n大\t", ""},
+        {"test-items --publisher 光村図書 --grade 1", 0, "木\t木\tき\tき\n大\t", ""},
         {"test-items --variant 1 校学", 0, "校\t校\tこう\tこう\n学\t学校\tがっこう\tがっ\n", ""},
         {"test-items --form writing-test 生", 0, "生\t生きる\tいきる\tい\n", ""},
         {"test-items 榊山", 0, "山\t", "常用漢字表にない漢字は問題にしません: 榊"},
