@@ -88,8 +88,11 @@ void ShowPrintPreview(QWidget *parent, const QString &text, const SheetSettings 
     // Recorded on the area it is shown on, so the preview is the PDF.
     const QSizeF area = pdfPrintableSizeMm();
     RecordingSurface recording(area.width(), area.height());
-    previewRun(recording, text, settings, options, counters, sources);
-    PreviewDialog dialog(parent, recording.sheets(), note);
+    const QString told = previewRun(recording, text, settings, options, counters, sources);
+    std::vector<std::vector<RecordedOp>> sheets = recording.sheets();
+    // Sheets speak for themselves; without any, say why.
+    const QString shown = sheets.empty() && note.isEmpty() ? told : note;
+    PreviewDialog dialog(parent, std::move(sheets), shown);
     dialog.exec();
 }
 

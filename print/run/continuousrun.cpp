@@ -200,11 +200,15 @@ private:
 };
 
 // The preview's side of the job: every question answered as a user who
-// wants the sheets would, nothing shown, saved or asked for.
+// wants the sheets would, nothing shown, saved or asked for. What the run
+// would have told the user is kept: a run that stops before its first
+// sheet (a test without kanji) would otherwise leave a blank preview.
 class PreviewServices : public PlatformServices {
 public:
-    MsgResult messageBox(const QString &, const QString &, MsgButtons buttons, MsgIcon) override
+    MsgResult messageBox(const QString &text, const QString &, MsgButtons buttons, MsgIcon) override
     {
+        if (buttons == MsgButtons::Ok && told.isEmpty())
+            told = text;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
     std::optional<PrinterChoice> showPrinter() override { return PrinterChoice{}; }
@@ -213,6 +217,8 @@ public:
     std::optional<QString> showFont(const QString &) override { return std::nullopt; }
     bool openUrl(const QUrl &) override { return false; }
     std::unique_ptr<RunProgress> startProgress(const QString &, int) override { return nullptr; }
+
+    QString told;
 };
 
 // What went wrong with the preview's surface, kept for its caller.
@@ -275,8 +281,9 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
     return runSheetJob(host, text1, settings, options.form, options.perSheet, sheets, runWording());
 }
 
-void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
-                RunCounters counters, const SheetSources &sources, const SheetCatalog &catalog)
+QString previewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
+                   const RunOptions &options, RunCounters counters, const SheetSources &sources,
+                   const SheetCatalog &catalog)
 {
     PreviewServices services;
     QString failure;
@@ -300,6 +307,7 @@ void previewRun(PrintSurface &surface, QString text, const SheetSettings &settin
     }
     if (result == RunResult::OutputFailed)
         throw PrintSurfaceError(failure.toStdString());
+    return services.told;
 }
 
 }  // namespace bks

@@ -12,8 +12,9 @@ RunResult runContinuous(RunHost &host, TextQueue &text1, const SheetSettings &se
 
 // Draws the sheets the next run would print onto `surface` without asking,
 // saving or consuming anything: the text and the counters are copies.
-void previewRun(PrintSurface &surface, QString text, const SheetSettings &settings, const RunOptions &options,
-                RunCounters counters, const SheetSources &sources,
-                const SheetCatalog &catalog = SheetCatalog::standard());
+// Returns the first thing the run would have told the user, if anything.
+QString previewRun(PrintSurface &surface, QString text, const SheetSettings &settings,
+                   const RunOptions &options, RunCounters counters, const SheetSources &sources,
+                   const SheetCatalog &catalog = SheetCatalog::standard());
 
 }  // namespace bks

@@ -2,6 +2,7 @@
 // right to left, the boxes empty on the test and answered on its key, and
 // the keys where the run's choice puts them.
 #include "print/layouts/testgeometry.h"
+#include "print/run/continuousrun.h"
 #include "print/run/testrun.h"
 #include "tests/print/runjob.h"
 #include "tests/print/testitems_helpers.h"
@@ -192,8 +193,8 @@ TEST(TestSheet, TheKeysGoWhereTheRunPutsThem)
     }
 }
 
-// A list without kanji prints nothing and says why; a face that cannot draw
-// an item's text is named before anything is printed.
+// A list without kanji prints nothing and says why, and its preview shows
+// no sheet and says the same instead of staying blank.
 TEST(TestSheet, NothingToAskPrintsNothingAndSaysSo)
 {
     Job job(QStringLiteral("ひらがなだけ"));
@@ -203,6 +204,10 @@ TEST(TestSheet, NothingToAskPrintsNothingAndSaysSo)
     EXPECT_EQ(job.opened, 0);
     ASSERT_EQ(job.services.messages.size(), 1u);
     EXPECT_TRUE(job.services.messages[0].text.contains(QStringLiteral("漢字がありません")));
+    RecordingSurface preview;
+    EXPECT_EQ(previewRun(preview, job.text1.text(), job.settings, job.options, {}, job.sources),
+              job.services.messages[0].text);
+    EXPECT_TRUE(preview.sheets().empty());
 }
 
 }  // namespace
