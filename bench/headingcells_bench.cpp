@@ -9,6 +9,7 @@
 #include "files/fonts.h"
 #include "print/layouts/headingcells.h"
 #include "print/layouts/sheetcatalog.h"
+#include "print/surfaces/recordingsurface.h"
 
 #include <QDir>
 
@@ -20,7 +21,7 @@ namespace {
 using namespace bks;
 using bench::peakMemoryKb;
 
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 
 SheetSettings benchSettings(const QString &face, bool filled)
 {
@@ -39,27 +40,35 @@ struct Run {
     int cut = 0;  // sheets whose readings were left off in part
 };
 
-Run measure(const SheetSources &sources, const QString &kanji, const QString &face, bool filled,
-            const QString &pdf)
+// The run's sheets; returns how many had readings left off.
+int drawRun(PrintSurface &surface, const SheetSources &sources, const QString &kanji,
+            const SheetSettings &settings)
 {
-    const SheetSettings settings = benchSettings(face, filled);
     const std::vector<std::string_view> also = headingSources(settings);
     const SheetLayout &layout = *SheetCatalog::standard().chooseLayout(kPracticeForm, 1);
     const std::array<QString, 2> examples = {QStringLiteral("学校"), QStringLiteral("先生")};
+    int cut = 0;
+    for (qsizetype i = 0; i < kanji.size(); ++i) {
+        const SheetContent content = sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), examples, sources,
+                                                  also);
+        SheetCatalog::standard().printSheet(layout, surface, content, settings);
+        cut += std::any_of(content.entries.begin(), content.entries.end(),
+                           [](const CharacterEntry &e) { return e.readingsCut; });
+        surface.newPage();
+    }
+    surface.endDoc();
+    return cut;
+}
+
+Run measure(const SheetSources &sources, const QString &kanji, const QString &face, bool filled,
+            const QString &pdf)
+{
     Run run;
     bench::SheetFigures f;
     bench::timeSurfaceRun(
         pdf,
         [&](PrintSurface &surface) {
-            for (qsizetype i = 0; i < kanji.size(); ++i) {
-                const SheetContent content = sheetContent(layout, kanji.mid(i, 1), qint16(i + 1), examples,
-                                                          sources, also);
-                SheetCatalog::standard().printSheet(layout, surface, content, settings);
-                run.cut += std::any_of(content.entries.begin(), content.entries.end(),
-                                       [](const CharacterEntry &e) { return e.readingsCut; });
-                surface.newPage();
-            }
-            surface.endDoc();
+            run.cut = drawRun(surface, sources, kanji, benchSettings(face, filled));
         },
         f);
     run.seconds = f.surfaceSeconds;
@@ -132,5 +141,24 @@ int main(int argc, char **argv)
     std::printf("peak memory %.1f MB\n", peak / 1024.0);
     const bool met = std::max(upright, turned) <= 1.1 && peak < 100 * 1024;
     std::printf("targets (filled within 1.1 times empty, peak < 100 MB): %s\n", met ? "met" : "NOT met");
+
+    // What the same drawing costs with nothing between it and QPainter:
+    // the share of the difference that any program printing these glyphs
+    // pays (upright only, as the baseline does not turn an "@" face's text).
+    std::vector<std::vector<RecordedOp>> sheets[2];
+    for (const bool filled : {false, true}) {
+        RecordingSurface recording;
+        drawRun(recording, sources, kanji, benchSettings(kDefaultFaceName, filled));
+        sheets[filled] = recording.sheets();
+    }
+    std::vector<double> bare[2];
+    for (int round = 0; round < kRounds; ++round)
+        for (const bool filled : {false, true})
+            bare[filled].push_back(bench::seconds([&] {
+                bench::replayWithQPainter(sheets[filled],
+                                          QDir(*folder).filePath(QStringLiteral("headings-baseline.pdf")));
+            }));
+    std::printf("bare QPainter, upright: empty %.3f s, filled %.3f s, ratio %.3f\n", median(bare[0]),
+                median(bare[1]), median(bare[1]) / median(bare[0]));
     return 0;
 }
