@@ -84,7 +84,7 @@ void QPainterBaseline::drawSheet(const std::vector<RecordedOp> &sheet)
             m_painter.drawPath(QTransform::fromScale(scale, scale).map(op.path));
             continue;
         }
-        applyPen(op.colour, op.kind == RecordedOp::Print ? 0 : op.drawStyle);
+        applyPen(op.colour, op.prints() ? 0 : op.drawStyle);
         if (op.kind == RecordedOp::Line) {
             const QPointF a(op.x1 * scale, op.y1 * scale), b(op.x2 * scale, op.y2 * scale);
             if (op.flags == PrintSurface::Box)
@@ -92,26 +92,64 @@ void QPainterBaseline::drawSheet(const std::vector<RecordedOp> &sheet)
             else
                 m_painter.drawLine(a, b);
         } else if (op.kind == RecordedOp::Print) {
-            const QString key = op.fontName + QString::number(op.fontSize);
-            if (key != m_fontKey) {
-                auto it = m_families.find(op.fontName);
-                if (it == m_families.end())
-                    it = m_families.insert(op.fontName, resolvedFamily(op.fontName));
-                QFont font(*it);
-                font.setPointSizeF(op.fontSize);
-                m_painter.setFont(font);
-                m_ascent = QFontMetricsF(font, &m_printer).ascent();
-                m_fontKey = key;
-            }
+            applyFont(op.fontName, op.fontSize);
             const QPointF baseline(op.x * scale, op.y * scale + m_ascent);
             if (op.halo > 0) {
                 const double halo = op.halo * 1200 / 72.0;
-                const QRectF ink = QFontMetricsF(m_painter.font(), &m_printer).tightBoundingRect(op.text);
+                const QRectF ink = m_metrics->tightBoundingRect(op.text);
                 m_painter.fillRect(ink.translated(baseline).adjusted(-halo, -halo, halo, halo), Qt::white);
             }
             m_painter.drawText(baseline, op.text);
+        } else if (op.kind == RecordedOp::PrintColumn) {
+            applyFont(op.fontName, op.fontSize);
+            drawColumn(QPointF(op.x * scale, op.y * scale), op.text, isVerticalFace(op.fontName), op.halo);
         }
     }
+}
+
+void QPainterBaseline::applyFont(const QString &face, double points)
+{
+    const QString key = face + QString::number(points);
+    if (key == m_fontKey)
+        return;
+    auto it = m_families.find(face);
+    if (it == m_families.end())
+        it = m_families.insert(face, resolvedFamily(face));
+    QFont font(*it);
+    font.setPointSizeF(points);
+    m_painter.setFont(font);
+    m_metrics.emplace(font, &m_printer);
+    m_ascent = m_metrics->ascent();
+    m_fontKey = key;
+}
+
+// A character an em square down the column, centred across it; a turned
+// column is the upright one a quarter turn counter-clockwise. No vertical
+// glyph forms: the plain drawText a hand-written program would make.
+void QPainterBaseline::drawColumn(QPointF topLeft, const QString &text, bool turned, double halo)
+{
+    const double em = m_painter.font().pointSizeF() * 1200 / 72.0;
+    const QList<uint> codePoints = text.toUcs4();
+    if (halo > 0) {
+        const double length = em * double(codePoints.size());
+        const double h = halo * 1200 / 72.0;
+        const QSizeF size = turned ? QSizeF(length, em) : QSizeF(em, length);
+        m_painter.fillRect(QRectF(topLeft, size).adjusted(-h, -h, h, h), Qt::white);
+    }
+    m_painter.save();
+    if (turned) {
+        m_painter.translate(topLeft.x(), topLeft.y() + em);
+        m_painter.rotate(-90);
+    } else {
+        m_painter.translate(topLeft);
+    }
+    double y = m_ascent;
+    for (const uint c : codePoints) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+        m_painter.drawText(QPointF((em - m_metrics->horizontalAdvance(one)) / 2, y), one);
+        y += em;
+    }
+    m_painter.restore();
 }
 
 void QPainterBaseline::finish()

@@ -5,12 +5,14 @@
 // calls and the painter.
 #include "print/surfaces/recordingsurface.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace bks::bench {
@@ -29,12 +31,15 @@ public:
 
 private:
     void applyPen(qint32 colour, int style);
+    void applyFont(const QString &face, double points);
+    void drawColumn(QPointF topLeft, const QString &text, bool turned, double halo);
 
     QPrinter m_printer{QPrinter::HighResolution};
     QPainter m_painter;
     QHash<QString, QString> m_families;
     bool m_first = true;
     QString m_fontKey;
+    std::optional<QFontMetricsF> m_metrics;
     double m_ascent = 0;
     qint32 m_penColour = -1;
     int m_penStyle = -1;

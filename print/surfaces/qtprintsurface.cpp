@@ -136,10 +136,18 @@ void QtPrintSurface::prepareFont()
     m_metrics.emplace(m_font, m_painter->device());
     m_pixelSize = points * m_painter->device()->logicalDpiY() / 72.0;
     m_cell = EmBoxCell(m_font, *m_metrics, m_pixelSize);
+    m_raw.reset();
     m_painter->setFont(m_font);
     m_fontDirty = false;
     m_fontFace = face;
     m_fontPoints = points;
+}
+
+const QRawFont &QtPrintSurface::rawFont()
+{
+    if (!m_raw)
+        m_raw = RawFontAt(m_font, m_pixelSize);
+    return *m_raw;
 }
 
 void QtPrintSurface::print(const QString &text)
@@ -151,10 +159,10 @@ void QtPrintSurface::print(const QString &text)
     // A character with a variation selector prints in that shape where the
     // face has it, in its usual shape where not.
     const bool variants = hasVariationSelector(text);
-    const QRawFont raw = variants ? RawFontAt(m_font, m_pixelSize) : QRawFont();
+    const QRawFont raw = variants ? rawFont() : QRawFont();
     const QString shown = variants ? WithoutMissingVariants(text, raw) : text;
     if (isVerticalFace(settings().fontName)) {
-        DrawSidewaysText(p, m_font, *m_metrics, m_cell, at, shown);
+        DrawSidewaysText(p, m_font, rawFont(), *m_metrics, m_cell, at, shown);
         p.setFont(m_font);
     } else if (variants && hasVariationSelector(shown)) {
         drawWithVariants(p, raw, QPointF(at.x(), at.y() + m_cell.baseline), shown);
@@ -176,7 +184,7 @@ void QtPrintSurface::printColumn(const QString &text)
     prepareFont();
     applyPen(printedColour(settings().colour), Solid);
     const QPointF at = toDevice(settings().x, settings().y);
-    const QRawFont raw = RawFontAt(m_font, m_pixelSize);
+    const QRawFont &raw = rawFont();
     const QString shown = hasVariationSelector(text) ? WithoutMissingVariants(text, raw) : text;
     if (settings().halo > 0) {
         // The column's whole footprint: its squares are as wide as its ink
@@ -187,7 +195,7 @@ void QtPrintSurface::printColumn(const QString &text)
                                                                 : QSizeF(m_pixelSize, length);
         p.fillRect(QRectF(at, size).adjusted(-halo, -halo, halo, halo), Qt::white);
     }
-    DrawColumnText(p, m_font, *m_metrics, m_cell, at, shown, isVerticalFace(settings().fontName));
+    DrawColumnText(p, m_font, raw, *m_metrics, m_cell, at, shown, isVerticalFace(settings().fontName));
     p.setFont(m_font);
 }
 

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QRawFont>
 #include <QPen>
 #include <QString>
 #include <QTransform>
@@ -54,6 +55,7 @@ private:
     QPageLayout::Orientation pageOrientation() const;
     void applyPen(const QColor &colour, int style);
     void prepareFont();
+    const QRawFont &rawFont();
     void drawHalo(QPainter &p, QPointF baseline, const QString &text);
     void drawWithVariants(QPainter &p, const QRawFont &raw, QPointF baseline, const QString &text);
 
@@ -73,6 +75,10 @@ private:
     std::optional<QFontMetricsF> m_metrics;
     TextCell m_cell;
     double m_pixelSize = 0;  // of m_font on the page's device
+    // m_font's glyphs, made the first time a text needs them after the
+    // font changed: the cache behind RawFontAt builds a key from the whole
+    // font on every call, which a sheet's many short columns felt.
+    std::optional<QRawFont> m_raw;
     QPageLayout::Orientation m_openOrientation = QPageLayout::Portrait;
 
     bool m_penValid = false;

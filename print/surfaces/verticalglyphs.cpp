@@ -236,15 +236,13 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font)
     return *it;
 }
 
-double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
-                        const TextCell &cell, QPointF topLeft, const QString &text)
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QRawFont &raw,
+                        const QFontMetricsF &metrics, const TextCell &cell, QPointF topLeft,
+                        const QString &text)
 {
-    QPaintDevice *device = painter.device();
     // Each character turns about the centre of its cell, the em box.
     const double ascent = cell.baseline;
     const double cellHeight = cell.height;
-    const double pixelSize = font.pointSizeF() * device->logicalDpiY() / 72.0;
-    const QRawFont raw = RawFontAt(font, pixelSize);
     const GlyphSubstitutions empty;
     const GlyphSubstitutions &vertical = raw.isValid() ? VerticalSubstitutions(raw) : empty;
 
@@ -296,12 +294,11 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetrics
     return x - topLeft.x();
 }
 
-void DrawColumnText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
-                    QPointF topLeft, const QString &text, bool turned)
+void DrawColumnText(QPainter &painter, const QFont &font, const QRawFont &raw, const QFontMetricsF &metrics,
+                    const TextCell &cell, QPointF topLeft, const QString &text, bool turned)
 {
     QPaintDevice *device = painter.device();
     const double em = font.pointSizeF() * device->logicalDpiY() / 72.0;
-    const QRawFont raw = RawFontAt(font, em);
     const GlyphSubstitutions empty;
     const GlyphSubstitutions &vertical = raw.isValid() ? VerticalSubstitutions(raw) : empty;
 

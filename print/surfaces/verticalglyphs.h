@@ -30,18 +30,20 @@ const GlyphSubstitutions &VerticalSubstitutions(const QRawFont &font);
 // quarter turn counter-clockwise in its cell, in its vertical form where the
 // font has one; half-width characters upright. `topLeft` is the top-left of
 // the first cell, in device pixels; `font` must already be sized for the
-// painter's device, `metrics` and `cell` (see EmBoxCell) belong to it.
+// painter's device, `raw` (see RawFontAt), `metrics` and `cell` (see
+// EmBoxCell) belong to it.
 // Returns the horizontal advance of the whole text.
-double DrawSidewaysText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics,
-                        const TextCell &cell, QPointF topLeft, const QString &text);
+double DrawSidewaysText(QPainter &painter, const QFont &font, const QRawFont &raw,
+                        const QFontMetricsF &metrics, const TextCell &cell, QPointF topLeft,
+                        const QString &text);
 
 // Draws `text` as a column of vertical writing: every character upright in
 // an em square of its own, one below the other, in its vertical form where
 // the font has one, centred across the column. `topLeft` is the top-left of
 // the first square in device pixels. `turned` draws the whole column a
 // quarter turn counter-clockwise, running to the right from `topLeft`, as
-// an "@" face's text runs.
-void DrawColumnText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics, const TextCell &cell,
-                    QPointF topLeft, const QString &text, bool turned);
+// an "@" face's text runs. `font` and the rest as for DrawSidewaysText.
+void DrawColumnText(QPainter &painter, const QFont &font, const QRawFont &raw, const QFontMetricsF &metrics,
+                    const TextCell &cell, QPointF topLeft, const QString &text, bool turned);
 
 }  // namespace bks
