@@ -1,6 +1,7 @@
 #include "app/form2.h"
 
 #include "app/filedrops.h"
+#include "app/form2views.h"
 #include "app/usagetexts.h"
 #include "platform/colours.h"
 
@@ -36,7 +37,8 @@ const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
 Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface,
              const SheetCatalog &catalog, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_sources(sources), m_openSurface(std::move(openSurface)),
-      m_catalog(catalog)
+      m_catalog(catalog), m_listFilesView(std::make_unique<ListFilesView>(*this)),
+      m_listFiles(std::make_unique<ListFiles>(*m_listFilesView))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
@@ -44,7 +46,7 @@ Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpe
     buildControls();
     connectHandlers();
     setAcceptDrops(true);
-    routeFileDrops();
+    m_listFiles->takeDropsOn(*this);
     setWindowHeightTwips(kStartHeight);
 }
 

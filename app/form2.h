@@ -2,6 +2,7 @@
 
 #include "app/captionlabel.h"
 #include "app/form2ui.h"
+#include "app/listfiles.h"
 #include "app/windowstate.h"
 #include "dictionary/compounddictionary.h"
 #include "platform/platformservices.h"
@@ -120,12 +121,12 @@ public:
     void Command7_Click();
 
     // Files, fonts, help.
-    void dcal_Click();
-    void Label10_OLEDragDrop(const QStringList &files);
+    void dcal_Click() { m_listFiles->open(); }
+    void Label10_OLEDragDrop(const QStringList &files) { m_listFiles->takeDrop(files); }
     void Label100_OLEDragDrop(const QStringList &files) { Label10_OLEDragDrop(files); }
     // The run hands over its queue's text, which the box gets only when the
     // run is over.
-    void SaveTempData(const QString &text);
+    void SaveTempData(const QString &text) { m_listFiles->saveTemporary(text); }
     void Command2_Click();
     void hps_Click();
     void zhp_Click();
@@ -177,6 +178,9 @@ protected:
 
 private:
     class Text1Queue;
+    // What each part of the window that lives in a class of its own may see
+    // of it (form2views.h).
+    class ListFilesView;
 
     void buildControls();
     void buildSampleSheet(const QFont &small);
@@ -188,10 +192,8 @@ private:
     // "連続印刷" with its range frame and options.
     void setRunControlsEnabled(bool on);
     void samplePositionFeedback(int steps);
-    void loadTextFromFile(const QString &path);
     // Writes BKS.ini at exit, asking to try again while it fails.
     void saveEnvironment();
-    void routeFileDrops();
     // The program's own texts (prompts, usage, help, hints) in the kanji box.
     void putOwnText(const QString &text);
     void noteText1Change(const QString &text);
@@ -231,6 +233,8 @@ private:
     const SheetSources &m_sources;
     SurfaceOpener m_openSurface;
     const SheetCatalog &m_catalog;
+    std::unique_ptr<ListFilesView> m_listFilesView;
+    std::unique_ptr<ListFiles> m_listFiles;
     // The forms menu's items, and the frame's options for each count.
     std::vector<std::pair<QAction *, const SheetForm *>> m_formItems;
     std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;

@@ -19,19 +19,6 @@
 
 namespace bks {
 
-namespace {
-
-// A message box that lists the whole of a long text would grow taller than
-// the screen and hide its own buttons; the question shows the start of it.
-QString textForQuestion(const QString &text)
-{
-    constexpr int kShown = 400;
-    if (text.size() <= kShown)
-        return text;
-    return text.left(kShown) + QStringLiteral("…（全%1字）").arg(text.size());
-}
-
-}  // namespace
 
 void Form2::Form_Load()
 {
@@ -126,25 +113,8 @@ void Form2::Form_Unload()
                                                     Text3[3]->text(), Text3[4]->text(), Text3[5]->text(),
                                                     Text3[6]->text(), Text3[7]->text()},
                                                    font, Text4->text());
-    if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》"))) {
-        m_state.SaveDataText = text;
-        const MsgResult answer = m_services.messageBox(textForQuestion(text) + QLatin1String("\r\n")
-                                                           + QStringLiteral("上記のデータを保存しますか？"),
-                                                       QStringLiteral("漢字練習帳連続印刷"),
-                                                       MsgButtons::YesNo, MsgIcon::None);
-        // A failed write asks again for a place; only a cancel gives the list up.
-        while (answer == MsgResult::Yes) {
-            const auto name = m_services.showSave(kDataFileFilter);
-            if (!name)
-                break;
-            const Result<> saved = SaveDataFile(*name, m_state.SaveDataText);
-            if (saved)
-                break;
-            m_services.messageBox(QStringLiteral("データを保存できませんでした。別の場所を選んでください。")
-                                      + QLatin1String("\r\n") + saved.failure(),
-                                  QStringLiteral("漢字練習帳連続印刷"), MsgButtons::Ok, MsgIcon::Critical);
-        }
-    }
+    if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》")))
+        m_listFiles->offerToSave(text);
     saveEnvironment();
 }
 
