@@ -3,6 +3,7 @@
 #include "app/captionlabel.h"
 #include "app/form2ui.h"
 #include "app/listfiles.h"
+#include "app/windowmenus.h"
 #include "app/windowstate.h"
 #include "dictionary/compounddictionary.h"
 #include "platform/platformservices.h"
@@ -161,12 +162,11 @@ public:
     void Text4_Change();
     void Command4_Click() { PrintSingleSheet(); }
     void Command6_Click() { PrintSingleSheet(); }
-    void indic_Click();
-    void tkdic_Click();
+    void indic_Click() { m_menus->chooseDictionary(menus().indic); }
+    void tkdic_Click() { m_menus->chooseDictionary(menus().tkdic); }
 
-    // The forms menu. The items are check items: their handlers act on the
-    // check mark the menu has just set.
-    void formItemClicked(QAction *item, const SheetForm &form);
+    // The forms menu's heading-cell items act on the check mark the menu has
+    // just set.
     void soc_Click();
     // The form every output of the window prints.
     std::string_view sheetForm() const;
@@ -181,11 +181,11 @@ private:
     // What each part of the window that lives in a class of its own may see
     // of it (form2views.h).
     class ListFilesView;
+    class MenusView;
 
     void buildControls();
     void buildSampleSheet(const QFont &small);
     void buildDesignPanel(const QFont &small);
-    void buildMenus();
     void connectHandlers();
     void applySampleFont(const QString &face);
     void setCommand1Enabled(bool on);
@@ -201,15 +201,13 @@ private:
     void PrintSingleSheet();
     void leaveDesignScreen(int heightTwips);
     void showSampleMarkers(bool on);
-    const SheetForm &chosenForm() const;
     void showFormChoice();
-    void answerItemClicked(QAction *item);
-    AnswerKeys answerKeys() const;
     // The characters-per-sheet frame follows the chosen form.
     void offerCharactersPerSheet();
     // The sample and the controls for a sheet of `perSheet` (more than one).
     void perSheetChosen(int perSheet);
     RunHost runHost();
+    const MenuItems &menus() const { return m_menus->items(); }
     void showHelp(const QStringList &lines);
     void setLabelBackground(QWidget *w, qint32 colour);
     void setLabelTextColour(QWidget *w, qint32 colour);
@@ -235,11 +233,10 @@ private:
     const SheetCatalog &m_catalog;
     std::unique_ptr<ListFilesView> m_listFilesView;
     std::unique_ptr<ListFiles> m_listFiles;
-    // The forms menu's items, and the frame's options for each count.
-    std::vector<std::pair<QAction *, const SheetForm *>> m_formItems;
+    std::unique_ptr<MenusView> m_menusView;
+    std::unique_ptr<WindowMenus> m_menus;
+    // The frame's options for each count.
     std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;
-    // Where a test's answer keys go, one item for each choice.
-    std::vector<std::pair<QAction *, AnswerKeys>> m_answerItems;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
     CompoundDictionary m_dictionary;

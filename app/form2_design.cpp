@@ -43,12 +43,12 @@ void Form2::OpenDesignScreen()
     for (int i = 0; i < 7; ++i)
         Label12[i]->setText(QString());
     setRunControlsEnabled(false);
-    Command3->setText(indic->isChecked() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
+    Command3->setText(menus().indic->isChecked() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
     Command5->setStyleSheet(
         QStringLiteral("background-color: %1;").arg(colourFromNumber(rgbNumber(0xC0, 0xFF, 0xC0)).name()));
-    ow->setEnabled(true);
+    menus().ow->setEnabled(true);
     // The menu marks the open panel; both ways of closing it clear the mark.
-    eds->setChecked(true);
+    menus().eds->setChecked(true);
     showSampleMarkers(true);
 }
 
@@ -68,8 +68,8 @@ void Form2::ow_Click()
 void Form2::leaveDesignScreen(int heightTwips)
 {
     setWindowHeightTwips(heightTwips);
-    ow->setEnabled(false);
-    eds->setChecked(false);
+    menus().ow->setEnabled(false);
+    menus().eds->setChecked(false);
     showSampleMarkers(false);
 }
 
@@ -136,7 +136,7 @@ void Form2::Combo4_Click()
 
 void Form2::Command3_Click()
 {
-    const PickLists lists = tkdic->isChecked()
+    const PickLists lists = menus().tkdic->isChecked()
                                 ? MatchSentences(m_sentences, Label7->caption(), Label8->caption())
                                 : MatchCompounds(m_dictionary, Label7->caption(), Label8->caption());
     fillPickList(Combo3, lists.first);
@@ -144,20 +144,6 @@ void Form2::Command3_Click()
     Combo3_Change();
     Combo4_Change();
     Label17->show();
-}
-
-void Form2::indic_Click()
-{
-    if (tkdic->isChecked())
-        tkdic->setChecked(false);
-    indic->setChecked(true);
-}
-
-void Form2::tkdic_Click()
-{
-    if (indic->isChecked())
-        indic->setChecked(false);
-    tkdic->setChecked(true);
 }
 
 void Form2::PrintSingleSheet()
@@ -170,7 +156,7 @@ void Form2::PrintSingleSheet()
     choice.form = sheetForm();
     choice.perSheet = charactersPerSheet();
     choice.picked = {Combo3->currentText(), Combo4->currentText()};
-    choice.printPicked = tkdic->isChecked();
+    choice.printPicked = menus().tkdic->isChecked();
     choice.typed = typedExamples();
     choice.number = m_state.run.sheetNumber;
     const SingleSheetResult done = RunSingleSheet(host, queue, sheetSettings(), choice);

@@ -42,7 +42,7 @@ void Form2::Form_Load()
         m_state.SavedFontName = firstStartFace();
     Label2->setText(m_state.SavedFontName);
     applySampleFont(m_state.SavedFontName);
-    ow->setEnabled(false);
+    menus().ow->setEnabled(false);
     m_state.TraceShade = QString::number(kLightGrey);
     m_state.FontScale = 0.9f;
     m_state.LineSpacing = 0.0f;
@@ -88,12 +88,12 @@ void Form2::ScreenReset()
     Label9[7]->setText(QStringLiteral("漢"));
     Label9[4]->setText(QStringLiteral("丸"));
     Label9[6]->setText(QString());
-    eds->setEnabled(true);
+    menus().eds->setEnabled(true);
     // The usage text put above counts as a change of the count, which made
     // printing available; the reset screen has nothing to print.
     setRunControlsEnabled(false);
     setWindowHeightTwips(kResetHeight);
-    ow->setEnabled(false);
+    menus().ow->setEnabled(false);
     Image1->show();
     Image2->hide();
     m_state.run.sheetsOfList = 0;

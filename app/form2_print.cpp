@@ -23,9 +23,9 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
-    s.writeStrokeCount = soc->isChecked();
-    s.writeReadings = sor->isChecked();
-    s.writeRadical = sob->isChecked();
+    s.writeStrokeCount = menus().soc->isChecked();
+    s.writeReadings = menus().sor->isChecked();
+    s.writeRadical = menus().sob->isChecked();
     return s;
 }
 
@@ -34,12 +34,12 @@ RunOptions Form2::runOptions() const
     RunOptions o;
     o.form = sheetForm();
     o.perSheet = charactersPerSheet();
-    o.examples = tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
+    o.examples = menus().tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
     o.count = m_state.CharCount;
     o.tenPages = Option[8]->isChecked();
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();
-    o.test.answers = answerKeys();
+    o.test.answers = m_menus->answerKeys();
     // While the box holds the chosen grade's list, a test takes the kanji
     // taught as that publisher teaches them; an edited list is a typed one.
     const std::optional<QString> list = GradeKanji(m_state.SelectedPublisher, m_state.SelectedGrade);

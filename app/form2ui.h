@@ -43,14 +43,6 @@ struct Form2Ui {
               *Frame6 = nullptr;
     std::array<QRadioButton *, 13> Option{};  // 1..12
     QWidget *designPanel = nullptr;
-
-    QMenu *f1 = nullptr, *ed = nullptr, *dct = nullptr, *FS = nullptr, *bc = nullptr, *so = nullptr,
-          *hp = nullptr, *whp = nullptr, *va = nullptr;
-    QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr, *ow = nullptr,
-            *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr, *hps = nullptr,
-            *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr, *bokuchan3 = nullptr,
-            *sop = nullptr, *soc = nullptr, *sor = nullptr, *sob = nullptr;
-    std::array<QAction *, 7> lr{};
 };
 
 }  // namespace bks

@@ -6,6 +6,7 @@
 #include "app/form2.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace bks {
@@ -23,6 +24,25 @@ public:
         m_form.setText1(text);
     }
     void showSaveNote(const QString &note) override { m_form.Label3->setText(note); }
+
+private:
+    Form2 &m_form;
+};
+
+class Form2::MenusView : public MenusEnvironment {
+public:
+    explicit MenusView(Form2 &form) : m_form(form) {}
+    QMenuBar &menuBar() override { return *m_form.menuBar(); }
+    const SheetCatalog &catalog() const override { return m_form.m_catalog; }
+    QString formProblem(const SheetForm &form) override
+    {
+        return m_form.m_sources.problem(m_form.m_catalog.sourcesOf(form.id));
+    }
+    void showProblem(const QString &text, const QString &title) override
+    {
+        m_form.m_services.messageBox(text, title, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    void formChoiceChanged() override { m_form.showFormChoice(); }
 
 private:
     Form2 &m_form;
