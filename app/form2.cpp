@@ -1,5 +1,6 @@
 #include "app/form2.h"
 
+#include "app/controlplacement.h"
 #include "app/filedrops.h"
 #include "app/form2views.h"
 #include "app/usagetexts.h"
@@ -39,7 +40,9 @@ Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpe
     : QMainWindow(parent), m_services(services), m_sources(sources), m_openSurface(std::move(openSurface)),
       m_catalog(catalog), m_listFilesView(std::make_unique<ListFilesView>(*this)),
       m_listFiles(std::make_unique<ListFiles>(*m_listFilesView)),
-      m_menusView(std::make_unique<MenusView>(*this))
+      m_menusView(std::make_unique<MenusView>(*this)),
+      m_designPanelView(std::make_unique<DesignPanelView>(*this)),
+      m_designPanel(std::make_unique<DesignPanel>(*m_designPanelView, static_cast<DesignPanelUi &>(*this)))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
@@ -112,7 +115,7 @@ void Form2::setWindowHeightTwips(int twips)
     Command5->setText(designPanelShown() ? kCloseCaption : kOpenCaption);
 }
 
-void Form2::setLabelBackground(QWidget *w, qint32 colour)
+void setLabelBackground(QWidget *w, qint32 colour)
 {
     QPalette pal = w->palette();
     const QColor c = colourFromNumber(colour);
@@ -125,7 +128,7 @@ void Form2::setLabelBackground(QWidget *w, qint32 colour)
         combo->lineEdit()->setPalette(pal);
 }
 
-void Form2::setLabelTextColour(QWidget *w, qint32 colour)
+void setLabelTextColour(QWidget *w, qint32 colour)
 {
     QPalette pal = w->palette();
     const QColor c = colourFromNumber(colour);

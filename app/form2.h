@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/captionlabel.h"
+#include "app/controlplacement.h"
 #include "app/form2ui.h"
 #include "app/listfiles.h"
 #include "app/windowmenus.h"
 #include "app/windowstate.h"
-#include "dictionary/compounddictionary.h"
 #include "platform/platformservices.h"
 #include "print/run/continuousrun.h"
 #include "print/run/runmessages.h"
@@ -81,9 +81,9 @@ public:
     void setWindowHeightTwips(int twips);
     bool designPanelShown() const { return m_heightTwips >= kDesignHeight; }
 
-    static constexpr int kStartHeight = 7150;
-    static constexpr int kResetHeight = 7100;
-    static constexpr int kDesignHeight = 9150;
+    static constexpr int kStartHeight = DesignPanel::kStartHeight;
+    static constexpr int kResetHeight = DesignPanel::kResetHeight;
+    static constexpr int kDesignHeight = DesignPanel::kDesignHeight;
 
     // Start-up, screen reset and exit.
     void Form_Load();
@@ -145,20 +145,20 @@ public:
     std::array<QString, 2> typedExamples() const;
 
     // Design screen and single sheets.
-    void Command5_Click();
-    void OpenDesignScreen();
-    void CloseDesignScreen();
+    void Command5_Click() { m_designPanel->toggle(); }
+    void OpenDesignScreen() { m_designPanel->open(); }
+    void CloseDesignScreen() { m_designPanel->close(); }
     void eds_Click() { OpenDesignScreen(); }
-    void ow_Click();
-    void Command8_Click();
-    void Text3_Change(int index);
-    void Text50_Change();
-    void Text51_Change();
-    void Combo3_Change();
-    void Combo4_Change();
-    void Combo3_Click();
-    void Combo4_Click();
-    void Command3_Click();
+    void ow_Click() { m_designPanel->finishEditing(); }
+    void Command8_Click() { m_designPanel->resetHeadings(); }
+    void Text3_Change(int index) { m_designPanel->headingEdited(index); }
+    void Text50_Change() { m_designPanel->firstTextEdited(); }
+    void Text51_Change() { m_designPanel->secondTextEdited(); }
+    void Combo3_Change() { m_designPanel->firstPickTyped(); }
+    void Combo4_Change() { m_designPanel->secondPickTyped(); }
+    void Combo3_Click() { m_designPanel->firstPicked(); }
+    void Combo4_Click() { m_designPanel->secondPicked(); }
+    void Command3_Click() { m_designPanel->fillPickLists(); }
     void Text4_Change();
     void Command4_Click() { PrintSingleSheet(); }
     void Command6_Click() { PrintSingleSheet(); }
@@ -182,10 +182,10 @@ private:
     // of it (form2views.h).
     class ListFilesView;
     class MenusView;
+    class DesignPanelView;
 
     void buildControls();
     void buildSampleSheet(const QFont &small);
-    void buildDesignPanel(const QFont &small);
     void connectHandlers();
     void applySampleFont(const QString &face);
     void setCommand1Enabled(bool on);
@@ -199,8 +199,6 @@ private:
     void noteText1Change(const QString &text);
     bool holdsOwnText() const { return m_holdsOwnText; }
     void PrintSingleSheet();
-    void leaveDesignScreen(int heightTwips);
-    void showSampleMarkers(bool on);
     void showFormChoice();
     // The characters-per-sheet frame follows the chosen form.
     void offerCharactersPerSheet();
@@ -209,8 +207,6 @@ private:
     RunHost runHost();
     const MenuItems &menus() const { return m_menus->items(); }
     void showHelp(const QStringList &lines);
-    void setLabelBackground(QWidget *w, qint32 colour);
-    void setLabelTextColour(QWidget *w, qint32 colour);
     void selectOption(QRadioButton *option);
     void setTraceShade(const QString &shade);
     void showRightHalf(bool on);
@@ -235,12 +231,12 @@ private:
     std::unique_ptr<ListFiles> m_listFiles;
     std::unique_ptr<MenusView> m_menusView;
     std::unique_ptr<WindowMenus> m_menus;
+    std::unique_ptr<DesignPanelView> m_designPanelView;
+    std::unique_ptr<DesignPanel> m_designPanel;
     // The frame's options for each count.
     std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
-    CompoundDictionary m_dictionary;
-    SentenceStore m_sentences;
     int m_heightTwips = kStartHeight;
     qsizetype m_shownCount = 0;     // what Label21 and Label11 show
     bool m_runChangesText = false;  // the run, not the user, is changing the text

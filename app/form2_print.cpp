@@ -4,9 +4,11 @@
 #include "app/previewdialog.h"
 #include "app/text1queue.h"
 #include "kanji/gradetables.h"
+#include "print/run/singlesheet.h"
 #include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -105,6 +107,29 @@ void Form2::Preview_Click()
         m_services.messageBox(QStringLiteral("プレビューを表示できませんでした。") + QStringLiteral("\r\n")
                                   + QString::fromUtf8(e.what()),
                               QStringLiteral("印刷プレビュー"), MsgButtons::Ok, MsgIcon::Critical);
+    }
+}
+
+void Form2::PrintSingleSheet()
+{
+    if (holdsOwnText())
+        return;
+    RunHost host = runHost();
+    Text1Queue queue(*this);
+    SingleSheetChoice choice;
+    choice.form = sheetForm();
+    choice.perSheet = charactersPerSheet();
+    choice.picked = {Combo3->currentText(), Combo4->currentText()};
+    choice.printPicked = menus().tkdic->isChecked();
+    choice.typed = typedExamples();
+    choice.number = m_state.run.sheetNumber;
+    const SingleSheetResult done = RunSingleSheet(host, queue, sheetSettings(), choice);
+    queue.commit();
+    if (done.drawn) {
+        (choice.perSheet == 1 ? m_state.CurrentChar : m_state.CurrentPair) = done.characters;
+        // The pick lists belong to the first two places.
+        for (size_t i = 0; i < m_state.SentenceTexts.size() && i < size_t(choice.perSheet); ++i)
+            m_state.SentenceTexts[i] = choice.picked[i];
     }
 }
 
