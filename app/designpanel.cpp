@@ -36,7 +36,8 @@ void DesignPanel::open()
     for (int i = 0; i < 7; ++i)
         m_env.showSentenceCell(i, QString());
     m_env.setRunControlsEnabled(false);
-    m_ui.Command3->setText(m_env.builtInDictionary() ? QStringLiteral("熟語表示") : QStringLiteral("例文表示"));
+    m_ui.Command3->setText(m_env.builtInDictionary() ? QStringLiteral("熟語表示")
+                                                     : QStringLiteral("例文表示"));
     m_env.showPanelOpen(true);
     showMarkers(true);
 }
@@ -126,7 +127,8 @@ void DesignPanel::fillPickLists()
 {
     const PickLists lists = !m_env.builtInDictionary()
                                 ? MatchSentences(m_sentences, m_ui.Label7->caption(), m_ui.Label8->caption())
-                                : MatchCompounds(m_dictionary, m_ui.Label7->caption(), m_ui.Label8->caption());
+                                : MatchCompounds(m_dictionary, m_ui.Label7->caption(),
+                                                 m_ui.Label8->caption());
     fillPickList(m_ui.Combo3, lists.first);
     fillPickList(m_ui.Combo4, lists.second);
     firstPickTyped();
