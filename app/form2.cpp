@@ -54,7 +54,13 @@ Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpe
     setWindowHeightTwips(kStartHeight);
 }
 
-Form2::~Form2() = default;
+Form2::~Form2()
+{
+    // The controls outlive the parts their handlers forward to; a signal a
+    // control sends while it is taken down must find no handler.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 QString Form2::text1() const
 {

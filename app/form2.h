@@ -33,13 +33,14 @@ namespace bks {
 using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)>;
 
 // The program's one window. Its handlers are split over files by concern:
-// form2_build.cpp (the upper controls), form2_designpanel.cpp (the design
-// panel's controls), form2_menus.cpp (the menus), form2_lifecycle.cpp (start-up, reset,
-// exit), form2_entry.cpp (the kanji box and the sample), form2_settings.cpp
-// (print settings), form2_kanji.cpp (grade lists and search),
-// form2_files.cpp (data files, fonts, help), form2_print.cpp (printing),
-// form2_design.cpp (design screen and single sheets), form2_strokes.cpp
-// (the stroke-order menu).
+// form2_build.cpp (the upper controls), form2_lifecycle.cpp (start-up,
+// reset, exit), form2_entry.cpp (the kanji box and the sample),
+// form2_settings.cpp (print settings), form2_kanji.cpp (grade lists and
+// search), form2_fonthelp.cpp (fonts, help, the web page), form2_print.cpp
+// (printing and single sheets), form2_forms.cpp (the forms menu's effect).
+// The design panel, the menus and the list files are classes of their own
+// (designpanel.h, windowmenus.h, listfiles.h) that see the window through
+// the views in form2views.h.
 class Form2 : public QMainWindow, private Form2Ui {
     Q_OBJECT
 public:
