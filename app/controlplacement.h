@@ -22,6 +22,11 @@ W *place(W *w, const QString &name, int left, int top, int width, int height)
     return w;
 }
 
+// Colours are numbers in blue-green-red order. A background shows on a
+// label, a field and a drop-down's edit field alike.
+void setLabelBackground(QWidget *w, qint32 colour);
+void setLabelTextColour(QWidget *w, qint32 colour);
+
 // The name of one element of a control array, "Label9(3)".
 inline QString indexed(const char *name, int index)
 {

@@ -1,6 +1,8 @@
 #include "app/form2.h"
 
+#include "app/controlplacement.h"
 #include "app/filedrops.h"
+#include "app/form2views.h"
 #include "app/usagetexts.h"
 #include "platform/colours.h"
 
@@ -36,19 +38,29 @@ const QString kCloseCaption = QStringLiteral("デザイン\r\n画面閉る");
 Form2::Form2(PlatformServices &services, const SheetSources &sources, SurfaceOpener openSurface,
              const SheetCatalog &catalog, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_sources(sources), m_openSurface(std::move(openSurface)),
-      m_catalog(catalog)
+      m_catalog(catalog), m_listFilesView(std::make_unique<ListFilesView>(*this)),
+      m_listFiles(std::make_unique<ListFiles>(*m_listFilesView)),
+      m_menusView(std::make_unique<MenusView>(*this)),
+      m_designPanelView(std::make_unique<DesignPanelView>(*this)),
+      m_designPanel(std::make_unique<DesignPanel>(*m_designPanelView, static_cast<DesignPanelUi &>(*this)))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
-    buildMenus();
+    m_menus = std::make_unique<WindowMenus>(*m_menusView);
     buildControls();
     connectHandlers();
     setAcceptDrops(true);
-    routeFileDrops();
+    m_listFiles->takeDropsOn(*this);
     setWindowHeightTwips(kStartHeight);
 }
 
-Form2::~Form2() = default;
+Form2::~Form2()
+{
+    // The controls outlive the parts their handlers forward to; a signal a
+    // control sends while it is taken down must find no handler.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 QString Form2::text1() const
 {
@@ -109,7 +121,7 @@ void Form2::setWindowHeightTwips(int twips)
     Command5->setText(designPanelShown() ? kCloseCaption : kOpenCaption);
 }
 
-void Form2::setLabelBackground(QWidget *w, qint32 colour)
+void setLabelBackground(QWidget *w, qint32 colour)
 {
     QPalette pal = w->palette();
     const QColor c = colourFromNumber(colour);
@@ -122,7 +134,7 @@ void Form2::setLabelBackground(QWidget *w, qint32 colour)
         combo->lineEdit()->setPalette(pal);
 }
 
-void Form2::setLabelTextColour(QWidget *w, qint32 colour)
+void setLabelTextColour(QWidget *w, qint32 colour)
 {
     QPalette pal = w->palette();
     const QColor c = colourFromNumber(colour);
@@ -192,20 +204,17 @@ void Form2::connectHandlers()
     }
 
     const std::pair<QAction *, Handler> menuItems[] = {
-        {hfs, &Form2::hfs_Click},     {nfs, &Form2::nfs_Click}, {dcal, &Form2::dcal_Click},
-        {prv, &Form2::Preview_Click}, {gs, &Form2::gs_Click},   {en, &Form2::en_Click},
-        {hps, &Form2::hps_Click},     {zhp, &Form2::zhp_Click}, {we, &Form2::we_Click},
-        {eds, &Form2::eds_Click},     {ow, &Form2::ow_Click},   {indic, &Form2::indic_Click},
-        {tkdic, &Form2::tkdic_Click}, {soc, &Form2::soc_Click}};
+        {menus().hfs, &Form2::hfs_Click},     {menus().nfs, &Form2::nfs_Click},
+        {menus().dcal, &Form2::dcal_Click},   {menus().prv, &Form2::Preview_Click},
+        {menus().gs, &Form2::gs_Click},       {menus().en, &Form2::en_Click},
+        {menus().hps, &Form2::hps_Click},     {menus().zhp, &Form2::zhp_Click},
+        {menus().we, &Form2::we_Click},       {menus().eds, &Form2::eds_Click},
+        {menus().ow, &Form2::ow_Click},       {menus().indic, &Form2::indic_Click},
+        {menus().tkdic, &Form2::tkdic_Click}, {menus().soc, &Form2::soc_Click}};
     for (const auto &[action, h] : menuItems)
         connect(action, &QAction::triggered, this, run(h));
     for (int i = 0; i < 7; ++i)
-        connect(lr[i], &QAction::triggered, this, [this, i] { lr_Click(i); });
-    for (const auto &[item, form] : m_formItems)
-        connect(item, &QAction::triggered, this,
-                [this, item = item, form = form] { formItemClicked(item, *form); });
-    for (const auto &[item, answers] : m_answerItems)
-        connect(item, &QAction::triggered, this, [this, item = item] { answerItemClicked(item); });
+        connect(menus().lr[i], &QAction::triggered, this, [this, i] { lr_Click(i); });
     for (const auto &[count, option] : m_perSheetOptions)
         if (count > 2)
             connect(option, &QRadioButton::toggled, this, [this, count = count](bool on) {

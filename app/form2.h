@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/captionlabel.h"
+#include "app/controlplacement.h"
 #include "app/form2ui.h"
+#include "app/listfiles.h"
+#include "app/windowmenus.h"
 #include "app/windowstate.h"
-#include "dictionary/compounddictionary.h"
 #include "platform/platformservices.h"
 #include "print/run/continuousrun.h"
 #include "print/run/runmessages.h"
@@ -31,13 +33,14 @@ namespace bks {
 using SurfaceOpener = std::function<std::unique_ptr<PrintSurface>(const PrinterChoice &)>;
 
 // The program's one window. Its handlers are split over files by concern:
-// form2_build.cpp (the upper controls), form2_designpanel.cpp (the design
-// panel's controls), form2_menus.cpp (the menus), form2_lifecycle.cpp (start-up, reset,
-// exit), form2_entry.cpp (the kanji box and the sample), form2_settings.cpp
-// (print settings), form2_kanji.cpp (grade lists and search),
-// form2_files.cpp (data files, fonts, help), form2_print.cpp (printing),
-// form2_design.cpp (design screen and single sheets), form2_strokes.cpp
-// (the stroke-order menu).
+// form2_build.cpp (the upper controls), form2_lifecycle.cpp (start-up,
+// reset, exit), form2_entry.cpp (the kanji box and the sample),
+// form2_settings.cpp (print settings), form2_kanji.cpp (grade lists and
+// search), form2_fonthelp.cpp (fonts, help, the web page), form2_print.cpp
+// (printing and single sheets), form2_forms.cpp (the forms menu's effect).
+// The design panel, the menus and the list files are classes of their own
+// (designpanel.h, windowmenus.h, listfiles.h) that see the window through
+// the views in form2views.h.
 class Form2 : public QMainWindow, private Form2Ui {
     Q_OBJECT
 public:
@@ -79,9 +82,9 @@ public:
     void setWindowHeightTwips(int twips);
     bool designPanelShown() const { return m_heightTwips >= kDesignHeight; }
 
-    static constexpr int kStartHeight = 7150;
-    static constexpr int kResetHeight = 7100;
-    static constexpr int kDesignHeight = 9150;
+    static constexpr int kStartHeight = DesignPanel::kStartHeight;
+    static constexpr int kResetHeight = DesignPanel::kResetHeight;
+    static constexpr int kDesignHeight = DesignPanel::kDesignHeight;
 
     // Start-up, screen reset and exit.
     void Form_Load();
@@ -120,12 +123,12 @@ public:
     void Command7_Click();
 
     // Files, fonts, help.
-    void dcal_Click();
-    void Label10_OLEDragDrop(const QStringList &files);
+    void dcal_Click() { m_listFiles->open(); }
+    void Label10_OLEDragDrop(const QStringList &files) { m_listFiles->takeDrop(files); }
     void Label100_OLEDragDrop(const QStringList &files) { Label10_OLEDragDrop(files); }
     // The run hands over its queue's text, which the box gets only when the
     // run is over.
-    void SaveTempData(const QString &text);
+    void SaveTempData(const QString &text) { m_listFiles->saveTemporary(text); }
     void Command2_Click();
     void hps_Click();
     void zhp_Click();
@@ -143,29 +146,28 @@ public:
     std::array<QString, 2> typedExamples() const;
 
     // Design screen and single sheets.
-    void Command5_Click();
-    void OpenDesignScreen();
-    void CloseDesignScreen();
+    void Command5_Click() { m_designPanel->toggle(); }
+    void OpenDesignScreen() { m_designPanel->open(); }
+    void CloseDesignScreen() { m_designPanel->close(); }
     void eds_Click() { OpenDesignScreen(); }
-    void ow_Click();
-    void Command8_Click();
-    void Text3_Change(int index);
-    void Text50_Change();
-    void Text51_Change();
-    void Combo3_Change();
-    void Combo4_Change();
-    void Combo3_Click();
-    void Combo4_Click();
-    void Command3_Click();
+    void ow_Click() { m_designPanel->finishEditing(); }
+    void Command8_Click() { m_designPanel->resetHeadings(); }
+    void Text3_Change(int index) { m_designPanel->headingEdited(index); }
+    void Text50_Change() { m_designPanel->firstTextEdited(); }
+    void Text51_Change() { m_designPanel->secondTextEdited(); }
+    void Combo3_Change() { m_designPanel->firstPickTyped(); }
+    void Combo4_Change() { m_designPanel->secondPickTyped(); }
+    void Combo3_Click() { m_designPanel->firstPicked(); }
+    void Combo4_Click() { m_designPanel->secondPicked(); }
+    void Command3_Click() { m_designPanel->fillPickLists(); }
     void Text4_Change();
     void Command4_Click() { PrintSingleSheet(); }
     void Command6_Click() { PrintSingleSheet(); }
-    void indic_Click();
-    void tkdic_Click();
+    void indic_Click() { m_menus->chooseDictionary(menus().indic); }
+    void tkdic_Click() { m_menus->chooseDictionary(menus().tkdic); }
 
-    // The forms menu. The items are check items: their handlers act on the
-    // check mark the menu has just set.
-    void formItemClicked(QAction *item, const SheetForm &form);
+    // The forms menu's heading-cell items act on the check mark the menu has
+    // just set.
     void soc_Click();
     // The form every output of the window prints.
     std::string_view sheetForm() const;
@@ -177,40 +179,35 @@ protected:
 
 private:
     class Text1Queue;
+    // What each part of the window that lives in a class of its own may see
+    // of it (form2views.h).
+    class ListFilesView;
+    class MenusView;
+    class DesignPanelView;
 
     void buildControls();
     void buildSampleSheet(const QFont &small);
-    void buildDesignPanel(const QFont &small);
-    void buildMenus();
     void connectHandlers();
     void applySampleFont(const QString &face);
     void setCommand1Enabled(bool on);
     // "連続印刷" with its range frame and options.
     void setRunControlsEnabled(bool on);
     void samplePositionFeedback(int steps);
-    void loadTextFromFile(const QString &path);
     // Writes BKS.ini at exit, asking to try again while it fails.
     void saveEnvironment();
-    void routeFileDrops();
     // The program's own texts (prompts, usage, help, hints) in the kanji box.
     void putOwnText(const QString &text);
     void noteText1Change(const QString &text);
     bool holdsOwnText() const { return m_holdsOwnText; }
     void PrintSingleSheet();
-    void leaveDesignScreen(int heightTwips);
-    void showSampleMarkers(bool on);
-    const SheetForm &chosenForm() const;
     void showFormChoice();
-    void answerItemClicked(QAction *item);
-    AnswerKeys answerKeys() const;
     // The characters-per-sheet frame follows the chosen form.
     void offerCharactersPerSheet();
     // The sample and the controls for a sheet of `perSheet` (more than one).
     void perSheetChosen(int perSheet);
     RunHost runHost();
+    const MenuItems &menus() const { return m_menus->items(); }
     void showHelp(const QStringList &lines);
-    void setLabelBackground(QWidget *w, qint32 colour);
-    void setLabelTextColour(QWidget *w, qint32 colour);
     void selectOption(QRadioButton *option);
     void setTraceShade(const QString &shade);
     void showRightHalf(bool on);
@@ -231,15 +228,16 @@ private:
     const SheetSources &m_sources;
     SurfaceOpener m_openSurface;
     const SheetCatalog &m_catalog;
-    // The forms menu's items, and the frame's options for each count.
-    std::vector<std::pair<QAction *, const SheetForm *>> m_formItems;
+    std::unique_ptr<ListFilesView> m_listFilesView;
+    std::unique_ptr<ListFiles> m_listFiles;
+    std::unique_ptr<MenusView> m_menusView;
+    std::unique_ptr<WindowMenus> m_menus;
+    std::unique_ptr<DesignPanelView> m_designPanelView;
+    std::unique_ptr<DesignPanel> m_designPanel;
+    // The frame's options for each count.
     std::vector<std::pair<int, QRadioButton *>> m_perSheetOptions;
-    // Where a test's answer keys go, one item for each choice.
-    std::vector<std::pair<QAction *, AnswerKeys>> m_answerItems;
     WindowState m_state;
     QString m_settingsFolder = QStringLiteral(".");
-    CompoundDictionary m_dictionary;
-    SentenceStore m_sentences;
     int m_heightTwips = kStartHeight;
     qsizetype m_shownCount = 0;     // what Label21 and Label11 show
     bool m_runChangesText = false;  // the run, not the user, is changing the text

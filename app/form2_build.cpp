@@ -227,7 +227,10 @@ void Form2::buildControls()
     Image2->setPixmap(drawnPicture(Image2->size(), QStringLiteral("見本を消す"), QColor(0, 90, 160)));
     Image2->hide();
 
-    buildDesignPanel(small);
+    std::array<QRect, 8> headings;
+    for (int k = 1; k <= 7; ++k)
+        headings[k] = Label14[k]->geometry();
+    m_designPanel->build(form, small, headings);
     Label10->lower();
     Label100->lower();
 

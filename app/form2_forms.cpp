@@ -23,38 +23,11 @@ bool drawsOn(const std::vector<std::string_view> &sources, std::string_view id)
 
 }  // namespace
 
-const SheetForm &Form2::chosenForm() const
-{
-    for (const auto &[item, form] : m_formItems)
-        if (item->isChecked())
-            return *form;
-    return m_catalog.defaultForm();
-}
-
 std::string_view Form2::sheetForm() const
 {
-    return chosenForm().id;
+    return m_menus->chosenForm().id;
 }
 
-
-// A form's data is opened only now, so a session that never asks for it
-// starts as fast as before; without it the item stays off and the sheets
-// go on as they are.
-void Form2::formItemClicked(QAction *item, const SheetForm &form)
-{
-    if (item->isChecked()) {
-        const QString problem = m_sources.problem(m_catalog.sourcesOf(form.id));
-        if (!problem.isEmpty()) {
-            item->setChecked(false);
-            m_services.messageBox(problem, form.name.toString(), MsgButtons::Ok, MsgIcon::Exclamation);
-        } else {
-            for (const auto &[other, otherForm] : m_formItems)
-                if (other != item)
-                    other->setChecked(false);
-        }
-    }
-    showFormChoice();
-}
 
 void Form2::soc_Click()
 {
@@ -64,18 +37,18 @@ void Form2::soc_Click()
 // The sample says what will print.
 void Form2::showFormChoice()
 {
-    const SheetForm &form = chosenForm();
+    const SheetForm &form = m_menus->chosenForm();
     const bool strokes = drawsOn(m_catalog.sourcesOf(form.id), kStrokes.id);
     const bool test = testKindOf(form.id).has_value();
     // A test has no heading cells to write in, only keys.
-    for (QAction *cells : {sor, sob, soc})
+    for (QAction *cells : {menus().sor, menus().sob, menus().soc})
         cells->setEnabled(!test);
-    for (const auto &[item, answers] : m_answerItems)
+    for (const auto &[item, answers] : menus().answers)
         item->setEnabled(test);
-    QString sample = strokes && soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")
-                                                 : form.caption.toString();
+    QString sample = strokes && menus().soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")
+                                                         : form.caption.toString();
     if (test) {
-        const AnswerKeys keys = answerKeys();
+        const AnswerKeys keys = m_menus->answerKeys();
         sample += keys == AnswerKeys::AfterEach ? QStringLiteral("（答えは各テストの後）")
                   : keys == AnswerKeys::AtEnd   ? QStringLiteral("（答えは最後に）")
                                                 : QStringLiteral("（答えなし）");
@@ -104,21 +77,6 @@ void Form2::offerCharactersPerSheet()
         for (const auto &[count, button] : m_perSheetOptions)
             if (count == offered.front())
                 selectOption(button);
-}
-
-void Form2::answerItemClicked(QAction *item)
-{
-    for (const auto &[other, answers] : m_answerItems)
-        other->setChecked(other == item);
-    showFormChoice();
-}
-
-AnswerKeys Form2::answerKeys() const
-{
-    for (const auto &[item, answers] : m_answerItems)
-        if (item->isChecked())
-            return answers;
-    return AnswerKeys::AfterEach;
 }
 
 int Form2::charactersPerSheet() const

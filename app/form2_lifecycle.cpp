@@ -19,19 +19,6 @@
 
 namespace bks {
 
-namespace {
-
-// A message box that lists the whole of a long text would grow taller than
-// the screen and hide its own buttons; the question shows the start of it.
-QString textForQuestion(const QString &text)
-{
-    constexpr int kShown = 400;
-    if (text.size() <= kShown)
-        return text;
-    return text.left(kShown) + QStringLiteral("…（全%1字）").arg(text.size());
-}
-
-}  // namespace
 
 void Form2::Form_Load()
 {
@@ -55,7 +42,7 @@ void Form2::Form_Load()
         m_state.SavedFontName = firstStartFace();
     Label2->setText(m_state.SavedFontName);
     applySampleFont(m_state.SavedFontName);
-    ow->setEnabled(false);
+    menus().ow->setEnabled(false);
     m_state.TraceShade = QString::number(kLightGrey);
     m_state.FontScale = 0.9f;
     m_state.LineSpacing = 0.0f;
@@ -101,12 +88,12 @@ void Form2::ScreenReset()
     Label9[7]->setText(QStringLiteral("漢"));
     Label9[4]->setText(QStringLiteral("丸"));
     Label9[6]->setText(QString());
-    eds->setEnabled(true);
+    menus().eds->setEnabled(true);
     // The usage text put above counts as a change of the count, which made
     // printing available; the reset screen has nothing to print.
     setRunControlsEnabled(false);
     setWindowHeightTwips(kResetHeight);
-    ow->setEnabled(false);
+    menus().ow->setEnabled(false);
     Image1->show();
     Image2->hide();
     m_state.run.sheetsOfList = 0;
@@ -126,25 +113,8 @@ void Form2::Form_Unload()
                                                     Text3[3]->text(), Text3[4]->text(), Text3[5]->text(),
                                                     Text3[6]->text(), Text3[7]->text()},
                                                    font, Text4->text());
-    if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》"))) {
-        m_state.SaveDataText = text;
-        const MsgResult answer = m_services.messageBox(textForQuestion(text) + QLatin1String("\r\n")
-                                                           + QStringLiteral("上記のデータを保存しますか？"),
-                                                       QStringLiteral("漢字練習帳連続印刷"),
-                                                       MsgButtons::YesNo, MsgIcon::None);
-        // A failed write asks again for a place; only a cancel gives the list up.
-        while (answer == MsgResult::Yes) {
-            const auto name = m_services.showSave(kDataFileFilter);
-            if (!name)
-                break;
-            const Result<> saved = SaveDataFile(*name, m_state.SaveDataText);
-            if (saved)
-                break;
-            m_services.messageBox(QStringLiteral("データを保存できませんでした。別の場所を選んでください。")
-                                      + QLatin1String("\r\n") + saved.failure(),
-                                  QStringLiteral("漢字練習帳連続印刷"), MsgButtons::Ok, MsgIcon::Critical);
-        }
-    }
+    if (!text.isEmpty() && !text.startsWith(QStringLiteral("《使い方》")))
+        m_listFiles->offerToSave(text);
     saveEnvironment();
 }
 

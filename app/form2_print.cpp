@@ -4,9 +4,11 @@
 #include "app/previewdialog.h"
 #include "app/text1queue.h"
 #include "kanji/gradetables.h"
+#include "print/run/singlesheet.h"
 #include "print/surfaces/qtprintsurface.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -23,9 +25,9 @@ SheetSettings Form2::sheetSettings() const
     s.tracing = Option[5]->isChecked();
     for (int k = 1; k <= 7; ++k)
         s.headings[k] = Text3[k]->text();
-    s.writeStrokeCount = soc->isChecked();
-    s.writeReadings = sor->isChecked();
-    s.writeRadical = sob->isChecked();
+    s.writeStrokeCount = menus().soc->isChecked();
+    s.writeReadings = menus().sor->isChecked();
+    s.writeRadical = menus().sob->isChecked();
     return s;
 }
 
@@ -34,12 +36,12 @@ RunOptions Form2::runOptions() const
     RunOptions o;
     o.form = sheetForm();
     o.perSheet = charactersPerSheet();
-    o.examples = tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
+    o.examples = menus().tkdic->isChecked() ? m_state.SentenceTexts : typedExamples();
     o.count = m_state.CharCount;
     o.tenPages = Option[8]->isChecked();
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();
-    o.test.answers = answerKeys();
+    o.test.answers = m_menus->answerKeys();
     // While the box holds the chosen grade's list, a test takes the kanji
     // taught as that publisher teaches them; an edited list is a typed one.
     const std::optional<QString> list = GradeKanji(m_state.SelectedPublisher, m_state.SelectedGrade);
@@ -105,6 +107,29 @@ void Form2::Preview_Click()
         m_services.messageBox(QStringLiteral("プレビューを表示できませんでした。") + QStringLiteral("\r\n")
                                   + QString::fromUtf8(e.what()),
                               QStringLiteral("印刷プレビュー"), MsgButtons::Ok, MsgIcon::Critical);
+    }
+}
+
+void Form2::PrintSingleSheet()
+{
+    if (holdsOwnText())
+        return;
+    RunHost host = runHost();
+    Text1Queue queue(*this);
+    SingleSheetChoice choice;
+    choice.form = sheetForm();
+    choice.perSheet = charactersPerSheet();
+    choice.picked = {Combo3->currentText(), Combo4->currentText()};
+    choice.printPicked = menus().tkdic->isChecked();
+    choice.typed = typedExamples();
+    choice.number = m_state.run.sheetNumber;
+    const SingleSheetResult done = RunSingleSheet(host, queue, sheetSettings(), choice);
+    queue.commit();
+    if (done.drawn) {
+        (choice.perSheet == 1 ? m_state.CurrentChar : m_state.CurrentPair) = done.characters;
+        // The pick lists belong to the first two places.
+        for (size_t i = 0; i < m_state.SentenceTexts.size() && i < size_t(choice.perSheet); ++i)
+            m_state.SentenceTexts[i] = choice.picked[i];
     }
 }
 

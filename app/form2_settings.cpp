@@ -28,8 +28,8 @@ void Form2::hfs_Click()
 // cells' size differs between the menu and the one-character option.
 void Form2::fullSize(int tracingPoints)
 {
-    hfs->setChecked(true);
-    nfs->setChecked(false);
+    menus().hfs->setChecked(true);
+    menus().nfs->setChecked(false);
     m_state.FontScale = 0.9f;
     setPoints(Label6, 72);
     setPoints(Label66, 72);
@@ -39,8 +39,8 @@ void Form2::fullSize(int tracingPoints)
 
 void Form2::nfs_Click()
 {
-    hfs->setChecked(false);
-    nfs->setChecked(true);
+    menus().hfs->setChecked(false);
+    menus().nfs->setChecked(true);
     m_state.FontScale = 0.8f;
     const int big = static_cast<int>(std::floor(double(m_state.FontScale) * 72));
     const int cell = static_cast<int>(std::floor(double(m_state.FontScale) * 36));
@@ -58,9 +58,9 @@ void Form2::lr_Click(int index)
     const int steps = kSteps[index];
     m_state.PrintOffset = float(steps);
     samplePositionFeedback(steps);
-    for (QAction *a : lr)
+    for (QAction *a : menus().lr)
         a->setChecked(false);
-    lr[index]->setChecked(true);
+    menus().lr[index]->setChecked(true);
     m_state.PrintOffset = m_state.PrintOffset * 2;
 }
 
@@ -221,9 +221,9 @@ void Form2::offerSizeMenu(int perSheet)
 {
     const SheetLayout *layout = m_catalog.chooseLayout(sheetForm(), perSheet);
     const bool offered = layout && layout->offersSmallerSize;
-    FS->setEnabled(offered);
-    FS->menuAction()->setEnabled(offered);
-    if (!offered && nfs->isChecked())
+    menus().FS->setEnabled(offered);
+    menus().FS->menuAction()->setEnabled(offered);
+    if (!offered && menus().nfs->isChecked())
         hfs_Click();
 }
 

@@ -205,13 +205,9 @@ void QtPrintSurface::drawWithVariants(QPainter &p, const QRawFont &raw, QPointF 
 {
     double x = baseline.x();
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = characterLength(text, i);
-        const QString character = text.mid(i, length);
-        i += length;
-        const QList<uint> codePoints = character.toUcs4();
-        const std::optional<quint32> glyph = codePoints.size() == 2 && isVariationSelector(codePoints[1])
-                                                 ? VariantGlyph(raw, codePoints[0], codePoints[1])
-                                                 : std::nullopt;
+        const FaceCharacter one = takeFaceCharacter(raw, text, i, PlainGlyphs::Skip);
+        const QString &character = one.text;
+        const std::optional<quint32> &glyph = one.glyph;
         if (!glyph) {
             p.drawText(QPointF(x, baseline.y()), character);
             x += m_metrics->horizontalAdvance(character);

@@ -1,6 +1,7 @@
 #include "print/surfaces/variantglyphs.h"
 
 #include "print/surfaces/fonttable.h"
+#include "print/text/characters.h"
 #include "print/text/textqueue.h"
 
 #include <QCoreApplication>
@@ -112,6 +113,22 @@ QString WithoutMissingVariants(const QString &text, const QRawFont &font)
         out += QString::fromUcs4(&c, 1);
     }
     return out;
+}
+
+FaceCharacter takeFaceCharacter(const QRawFont &font, const QString &text, qsizetype &at, PlainGlyphs plain)
+{
+    FaceCharacter one;
+    const qsizetype units = characterLength(text, at);
+    one.text = text.mid(at, units);
+    at += units;
+    const QList<uint> codePoints = one.text.toUcs4();
+    one.base = codePoints.value(0);
+    if (codePoints.size() == 2 && isVariationSelector(codePoints[1]))
+        one.glyph = VariantGlyph(font, one.base, codePoints[1]);
+    else if (plain == PlainGlyphs::Look && codePoints.size() == 1 && font.isValid()
+             && font.supportsCharacter(uint(one.base)))
+        one.glyph = font.glyphIndexesForString(one.text).value(0);
+    return one;
 }
 
 }  // namespace bks

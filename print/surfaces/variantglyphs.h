@@ -22,6 +22,18 @@ QHash<quint64, quint32> ParseVariationSequences(const QByteArray &cmap);
 // once per face.
 std::optional<quint32> VariantGlyph(const QRawFont &font, char32_t base, char32_t selector);
 
+// One character of a text as the reader sees it (characterLength), with the
+// glyph the face has for it when its variation selector picks one or, when
+// asked for, when it is a single code point the face has.
+struct FaceCharacter {
+    QString text;
+    char32_t base = 0;
+    std::optional<quint32> glyph;
+};
+enum class PlainGlyphs { Skip, Look };
+// Takes the character at `at` and moves `at` past it.
+FaceCharacter takeFaceCharacter(const QRawFont &font, const QString &text, qsizetype &at, PlainGlyphs plain);
+
 // `text` with every variation selector the face lacks for the character
 // before it left out, so that character prints in its usual shape.
 QString WithoutMissingVariants(const QString &text, const QRawFont &font);

@@ -251,16 +251,10 @@ double DrawSidewaysText(QPainter &painter, const QFont &font, const QRawFont &ra
     // Character by character as the reader sees them: a base with its
     // marks or its variation selector turns as one.
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype units = characterLength(text, i);
-        const QString one = text.mid(i, units);
-        i += units;
-        const QList<uint> codePoints = one.toUcs4();
-        const char32_t c = codePoints.value(0);
-        std::optional<quint32> glyph;
-        if (codePoints.size() == 2 && isVariationSelector(codePoints[1]))
-            glyph = VariantGlyph(raw, c, codePoints[1]);
-        else if (codePoints.size() == 1 && raw.isValid() && raw.supportsCharacter(uint(c)))
-            glyph = raw.glyphIndexesForString(one).value(0);
+        const FaceCharacter taken = takeFaceCharacter(raw, text, i, PlainGlyphs::Look);
+        const QString &one = taken.text;
+        const char32_t c = taken.base;
+        const std::optional<quint32> &glyph = taken.glyph;
 
         if (!isFullWidth(c)) {
             painter.drawText(QPointF(x, topLeft.y() + ascent), one);
@@ -317,16 +311,9 @@ void DrawColumnText(QPainter &painter, const QFont &font, const QRawFont &raw, c
     // Every character, whatever its width, takes one em square of the column
     // so that columns side by side keep their characters level.
     for (qsizetype i = 0; i < text.size(); y += em) {
-        const qsizetype units = characterLength(text, i);
-        const QString one = text.mid(i, units);
-        i += units;
-        const QList<uint> codePoints = one.toUcs4();
-        const char32_t c = codePoints.value(0);
-        std::optional<quint32> glyph;
-        if (codePoints.size() == 2 && isVariationSelector(codePoints[1]))
-            glyph = VariantGlyph(raw, c, codePoints[1]);
-        else if (codePoints.size() == 1 && raw.isValid() && raw.supportsCharacter(uint(c)))
-            glyph = raw.glyphIndexesForString(one).value(0);
+        const FaceCharacter taken = takeFaceCharacter(raw, text, i, PlainGlyphs::Look);
+        const QString &one = taken.text;
+        const std::optional<quint32> &glyph = taken.glyph;
 
         if (glyph) {
             // The vertical forms are drawn for the same em box as the

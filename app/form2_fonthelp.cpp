@@ -1,8 +1,6 @@
-// Kanji-list files, the print font, the help texts and the web page.
+// The print font, the help texts and the web page.
 #include "app/form2.h"
 
-#include "app/filedrops.h"
-#include "files/datafile.h"
 #include "files/fonts.h"
 #include "files/helptexts.h"
 #include "platform/colours.h"
@@ -12,55 +10,6 @@
 #include <QPlainTextEdit>
 
 namespace bks {
-
-void Form2::dcal_Click()
-{
-    const std::optional<QString> name = m_services.showOpen(kDataFileFilter);
-    if (!name || name->isEmpty())
-        return;
-    loadTextFromFile(*name);
-}
-
-void Form2::Label10_OLEDragDrop(const QStringList &files)
-{
-    if (files.isEmpty())
-        return;
-    loadTextFromFile(files.first());
-}
-
-void Form2::routeFileDrops()
-{
-    // Every field that takes drops (the kanji box's viewport, the line
-    // edits, the edit fields of the drop-downs) hands dropped files on.
-    auto *filter = new FileDropFilter([this](const QStringList &files) { Label10_OLEDragDrop(files); }, this);
-    for (QWidget *w : findChildren<QWidget *>())
-        if (w->acceptDrops())
-            w->installEventFilter(filter);
-}
-
-void Form2::loadTextFromFile(const QString &path)
-{
-    const Text1Step step(*this);
-    const Result<QString> loaded = LoadDataFile(path);
-    if (!loaded) {
-        // The box keeps its text; the user learns why nothing came in.
-        m_services.messageBox(loaded.failure(), QStringLiteral("データ呼び出し"), MsgButtons::Ok,
-                              MsgIcon::Exclamation);
-        return;
-    }
-    m_state.SaveDataText = *loaded;
-    setPoints(Text1, 18);
-    setText1(m_state.SaveDataText);
-}
-
-void Form2::SaveTempData(const QString &text)
-{
-    m_state.SaveDataText = text;
-    if (SaveTempDataFile(m_state.SaveDataText, m_settingsFolder))
-        Label3->setText(QStringLiteral("このデータを《BKStmp.txt》名で一時保存しました"));
-    else
-        Label3->setText(QStringLiteral("《BKStmp.txt》への一時保存ができませんでした"));
-}
 
 void Form2::Command2_Click()
 {
