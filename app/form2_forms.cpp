@@ -45,6 +45,7 @@ void Form2::showFormChoice()
         cells->setEnabled(!test);
     for (const auto &[item, answers] : menus().answers)
         item->setEnabled(test);
+    menus().ansOther->setEnabled(test);
     QString sample = strokes && menus().soc->isChecked() ? QStringLiteral("書き順つき（画数を記入）")
                                                          : form.caption.toString();
     if (test) {
@@ -52,6 +53,8 @@ void Form2::showFormChoice()
         sample += keys == AnswerKeys::AfterEach ? QStringLiteral("（答えは各テストの後）")
                   : keys == AnswerKeys::AtEnd   ? QStringLiteral("（答えは最後に）")
                                                 : QStringLiteral("（答えなし）");
+        if (const int variant = m_menus->testVariant())
+            sample += QStringLiteral("（問題の組み合わせ %1）").arg(variant + 1);
     }
     Label19->setText(sample);
     Label19->setVisible(!form.caption.isEmpty());

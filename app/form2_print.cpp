@@ -42,6 +42,7 @@ RunOptions Form2::runOptions() const
     o.autoNumber = Option[1]->isChecked();
     o.firstNumber = Text2->text();
     o.test.answers = m_menus->answerKeys();
+    o.test.variant = m_menus->testVariant();
     // While the box holds the chosen grade's list, a test takes the kanji
     // taught as that publisher teaches them; an edited list is a typed one.
     const std::optional<QString> list = GradeKanji(m_state.SelectedPublisher, m_state.SelectedGrade);

@@ -106,6 +106,14 @@ void WindowMenus::build()
         m.answers.emplace_back(a, answers);
         QObject::connect(a, &QAction::triggered, a, [this, a] { answerItemClicked(a); });
     }
+    // The same list gives the same test; a teacher who wants other words
+    // (or a second test of the same kanji) draws the next set.
+    m.ansOther = item(m.so, "ansOther", QStringLiteral("別の問題にする"));
+    m.ansOther->setEnabled(false);
+    QObject::connect(m.ansOther, &QAction::triggered, m.ansOther, [this] {
+        ++m_variant;
+        m_env.formChoiceChanged();
+    });
 
     m.hp = menu(nullptr, "hp", QStringLiteral("ヘルプ"));
     m.whp = menu(m.hp, "whp", QStringLiteral("ワークシート編集のヘルプ"));

@@ -22,7 +22,7 @@ struct MenuItems {
     QAction *dcal = nullptr, *prv = nullptr, *gs = nullptr, *en = nullptr, *eds = nullptr, *ow = nullptr,
             *indic = nullptr, *tkdic = nullptr, *hfs = nullptr, *nfs = nullptr, *hps = nullptr,
             *zhp = nullptr, *we = nullptr, *bokuchan = nullptr, *bokuchan2 = nullptr, *bokuchan3 = nullptr,
-            *sop = nullptr, *soc = nullptr, *sor = nullptr, *sob = nullptr;
+            *sop = nullptr, *soc = nullptr, *sor = nullptr, *sob = nullptr, *ansOther = nullptr;
     std::array<QAction *, 7> lr{};
     // The forms menu's items, and where a test's answer keys go.
     std::vector<std::pair<QAction *, const SheetForm *>> forms;
@@ -52,6 +52,8 @@ public:
     // The checked form, or the catalog's default while none is.
     const SheetForm &chosenForm() const;
     AnswerKeys answerKeys() const;
+    // Which set of words a test asks: 0 until the user asks for another.
+    int testVariant() const { return m_variant; }
     void chooseDictionary(QAction *item);
 
 private:
@@ -61,6 +63,7 @@ private:
 
     MenusEnvironment &m_env;
     MenuItems m_items;
+    int m_variant = 0;
 };
 
 }  // namespace bks

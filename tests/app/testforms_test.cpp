@@ -41,9 +41,25 @@ TEST_F(TestForms, ChosenWithTheirKeysSaidInTheSampleAndPrinted)
         f.Command1_Click();
         EXPECT_EQ(paper.sheets().size() - before, size_t(c.sheets)) << c.item;
     }
+    // Another set of words for the same list, said in the sample.
+    const auto texts = [this](size_t sheet) {
+        QStringList out;
+        const auto sheets = paper.sheets();
+        for (const RecordedOp &op : sheets.at(sheet))
+            out << op.text;
+        return out;
+    };
+    const QStringList first = texts(paper.sheets().size() - 4);
+    control<QAction>(f, "ansOther")->trigger();
+    EXPECT_TRUE(control<QLabel>(f, "Label19")->text().endsWith(QStringLiteral("（問題の組み合わせ 2）")));
+    services.printers.push_back(PrinterChoice{QStringLiteral("queue"), QString()});
+    f.setText1(QStringLiteral("一右雨円王音下火花貝学気九休玉金空月犬見五口校左三"));
+    f.Command1_Click();
+    EXPECT_NE(texts(paper.sheets().size() - 4), first);
     // Back on the practice sheets, the keys have nothing to say.
     control<QAction>(f, "readingTest")->trigger();
     EXPECT_FALSE(control<QAction>(f, "ansEach")->isEnabled());
+    EXPECT_FALSE(control<QAction>(f, "ansOther")->isEnabled());
 }
 
 }  // namespace
