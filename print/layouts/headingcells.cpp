@@ -1,6 +1,7 @@
 #include "print/layouts/headingcells.h"
 
 #include "files/fonts.h"
+#include "print/numbers/numbertext.h"
 #include "print/layouts/strokeorderparts.h"
 #include "print/text/characters.h"
 
@@ -204,10 +205,8 @@ void writeHeadingCells(PrintSurface &p, const CharacterEntry &entry, const Sheet
             writeStrokeCount(p, strokes, settings, cells.count, unit);
         } else {
             // Turned, the digits stand one under the other in full width.
-            QString digits = QString::number(strokes->count());
-            for (QChar &c : digits)
-                c = QChar(c.unicode() - u'0' + 0xFF10);
-            writeColumns(p, {digits}, cells.count, true, unit, kLargestRadical, cut);
+            writeColumns(p, {fullWidthDigits(strokes->count())}, cells.count, true, unit, kLargestRadical,
+                         cut);
         }
     }
 }
