@@ -4,9 +4,12 @@
 #include "platform/colours.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainterPath>
+
+#include <algorithm>
 
 #include <sys/resource.h>
 
@@ -164,6 +167,26 @@ void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, cons
     for (const auto &sheet : sheets)
         baseline.drawSheet(sheet);
     baseline.finish();
+}
+
+void replayInBatches(const QString &pdf, qsizetype count,
+                     const std::function<void(RecordingSurface &, qsizetype first, qsizetype n)> &record,
+                     SheetFigures &f)
+{
+    constexpr qsizetype kBatch = 50;
+    QPainterBaseline baseline(pdf);
+    for (qsizetype first = 0; first < count; first += kBatch) {
+        RecordingSurface recording;
+        record(recording, first, std::min(kBatch, count - first));
+        const auto sheets = recording.sheets();
+        f.sheets += int(sheets.size());
+        f.baselineSeconds += seconds([&] {
+            for (const auto &sheet : sheets)
+                baseline.drawSheet(sheet);
+        });
+    }
+    f.baselineSeconds += seconds([&] { baseline.finish(); });
+    f.baselineBytes = QFileInfo(pdf).size();
 }
 
 }  // namespace bks::bench

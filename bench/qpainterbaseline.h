@@ -3,6 +3,7 @@
 // What the benchmarks compare the print surface with: the same recorded
 // sheets drawn into a PDF by bare QPainter calls, with nothing between the
 // calls and the painter.
+#include "bench/benchsupport.h"
 #include "print/surfaces/recordingsurface.h"
 
 #include <QFontMetricsF>
@@ -47,5 +48,14 @@ private:
 
 // Replays every sheet into `pdf`.
 void replayWithQPainter(const std::vector<std::vector<RecordedOp>> &sheets, const QString &pdf);
+
+// Replays a run of `count` units (kanji, test sheets) into `pdf` fifty at a
+// time, so that the recording does not weigh on the memory measured:
+// `record` draws units [first, first + n) onto a recording, and only the
+// replay is timed. Adds the sheets, the replay's time and the file's size
+// to `f`.
+void replayInBatches(const QString &pdf, qsizetype count,
+                     const std::function<void(RecordingSurface &, qsizetype first, qsizetype n)> &record,
+                     SheetFigures &f);
 
 }  // namespace bks::bench

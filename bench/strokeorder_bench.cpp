@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -25,11 +24,7 @@ namespace {
 using namespace bks;
 using bench::peakMemoryKb;
 using Figures = bench::SheetFigures;
-using bench::seconds;
 
-// Sheets recorded and replayed at a time for the baseline, so the recording
-// does not weigh on the memory measured.
-constexpr qsizetype kBaselineBatch = 50;
 
 StrokeData syntheticStrokes(const QString &kanji)
 {
@@ -85,20 +80,12 @@ Figures measure(const SheetSources &data, const QString &kanji, const QString &d
         },
         f);
 
-    const QString basePdf = QDir(dir).filePath(QStringLiteral("strokeorder-baseline.pdf"));
-    bench::QPainterBaseline baseline(basePdf);
-    for (qsizetype first = 0; first < kanji.size(); first += kBaselineBatch) {
-        RecordingSurface recording;
-        drawRun(recording, data, kanji, first, kBaselineBatch);
-        const auto sheets = recording.sheets();
-        f.sheets += int(sheets.size());
-        f.baselineSeconds += seconds([&] {
-            for (const auto &sheet : sheets)
-                baseline.drawSheet(sheet);
-        });
-    }
-    f.baselineSeconds += seconds([&] { baseline.finish(); });
-    f.baselineBytes = QFileInfo(basePdf).size();
+    bench::replayInBatches(
+        QDir(dir).filePath(QStringLiteral("strokeorder-baseline.pdf")), kanji.size(),
+        [&](RecordingSurface &recording, qsizetype first, qsizetype n) {
+            drawRun(recording, data, kanji, first, n);
+        },
+        f);
     return f;
 }
 

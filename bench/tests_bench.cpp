@@ -13,7 +13,6 @@
 #include "print/surfaces/recordingsurface.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <span>
@@ -22,14 +21,10 @@ namespace {
 
 using namespace bks;
 using bench::peakMemoryKb;
-using bench::seconds;
 using Figures = bench::SheetFigures;
 
 const QString kPublisher = QStringLiteral("光村図書");
 constexpr int kItemsPerSheet = 20;
-// Sheets recorded and replayed at a time for the baseline, so the recording
-// does not weigh on the memory measured.
-constexpr int kBaselineBatch = 50;
 
 // The grades' items each built as a run builds them from its grade list.
 std::vector<QList<TestItem>> gradeItems(const KanjiFacts &facts, TestKind kind)
@@ -98,21 +93,13 @@ Figures measure(const SheetSources &sources, const std::vector<QList<TestItem>> 
         },
         f);
 
-    const QString basePdf = QDir(dir).filePath(QStringLiteral("%1-baseline.pdf").arg(tag));
-    bench::QPainterBaseline baseline(basePdf);
-    for (size_t first = 0; first < order.size(); first += kBaselineBatch) {
-        RecordingSurface recording;
-        drawSheets(recording, layout, settings, sources, grades,
-                   std::span(order).subspan(first, std::min<size_t>(kBaselineBatch, order.size() - first)));
-        const auto sheets = recording.sheets();
-        f.sheets += int(sheets.size());
-        f.baselineSeconds += seconds([&] {
-            for (const auto &sheet : sheets)
-                baseline.drawSheet(sheet);
-        });
-    }
-    f.baselineSeconds += seconds([&] { baseline.finish(); });
-    f.baselineBytes = QFileInfo(basePdf).size();
+    bench::replayInBatches(
+        QDir(dir).filePath(QStringLiteral("%1-baseline.pdf").arg(tag)), qsizetype(order.size()),
+        [&](RecordingSurface &recording, qsizetype first, qsizetype n) {
+            drawSheets(recording, layout, settings, sources, grades,
+                       std::span(order).subspan(size_t(first), size_t(n)));
+        },
+        f);
     return f;
 }
 
