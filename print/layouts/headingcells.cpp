@@ -91,19 +91,20 @@ void drawColumns(PrintSurface &p, const ColumnFit &fit, const QRectF &area, bool
     }
 }
 
-void writeColumns(PrintSurface &p, const QStringList &items, QRectF area, bool turned, SheetUnit unit,
-                  double largest, bool &cut)
+// Returns whether items were left off.
+bool writeColumns(PrintSurface &p, const QStringList &items, QRectF area, bool turned, SheetUnit unit,
+                  double largest)
 {
     if (items.isEmpty() || area.isEmpty())
-        return;
+        return false;
     // Clear of the cell's lines.
     const double inset = std::min(area.width(), area.height()) * 0.06;
     area = area.adjusted(inset, inset, -inset, -inset);
     const QSizeF readerArea = turned ? area.size().transposed() : area.size();
     const ColumnFit fit = fitColumns(items, readerArea, unit, largest);
-    cut = cut || fit.cut;
     if (!fit.columns.isEmpty())
         drawColumns(p, fit, area, turned, unit);
+    return fit.cut;
 }
 
 }  // namespace
@@ -188,25 +189,25 @@ void writeHeadingCells(PrintSurface &p, const CharacterEntry &entry, const Sheet
     // "@" face.
     const QString upright = uprightFace(settings.fontName);
     p.setFontName(cells.turned ? QLatin1Char('@') + upright : upright);
-    bool cut = false;
     if (readings) {
-        writeColumns(p, onReadings(*facts), cells.on, cells.turned, unit, kLargestReading, cut);
-        writeColumns(p, kunReadings(*facts), cells.kun, cells.turned, unit, kLargestReading, cut);
+        const bool on = writeColumns(p, onReadings(*facts), cells.on, cells.turned, unit, kLargestReading);
+        const bool kun = writeColumns(p, kunReadings(*facts), cells.kun, cells.turned, unit, kLargestReading);
+        entry.readingsCut = on || kun;
+    } else {
+        entry.readingsCut = false;
     }
-    entry.readingsCut = cut;
     if (radical) {
         const QString name = facts->radical->name;
         const QString text = name.isEmpty() ? facts->radical->form
                                             : facts->radical->form + QChar(0x3000) + name;
-        writeColumns(p, {text}, cells.radical, cells.turned, unit, kLargestRadical, cut);
+        writeColumns(p, {text}, cells.radical, cells.turned, unit, kLargestRadical);
     }
     if (count && !cells.count.isEmpty()) {
         if (!cells.turned) {
             writeStrokeCount(p, strokes, settings, cells.count, unit);
         } else {
             // Turned, the digits stand one under the other in full width.
-            writeColumns(p, {fullWidthDigits(strokes->count())}, cells.count, true, unit, kLargestRadical,
-                         cut);
+            writeColumns(p, {fullWidthDigits(strokes->count())}, cells.count, true, unit, kLargestRadical);
         }
     }
 }
